@@ -1,0 +1,24 @@
+#include "app/abilitycolouring.h"
+
+#include "app/colourbands.h"
+
+#include <QLineEdit>
+#include <QPalette>
+#include <QTimer>
+
+AbilityColouring::AbilityColouring(const std::array<QLineEdit*, boxCount>& boxes, QTimer& timer)
+    : QObject(&timer), m_boxes(boxes) {
+    connect(&timer, &QTimer::timeout, this, &AbilityColouring::tick);
+}
+
+void AbilityColouring::tick() {
+    for (int i = 0; i < boxCount; ++i) {
+        const ColourBands::Rgb colour = ColourBands::forText(m_boxes[i]->text());
+        if (colour == m_shown[i])
+            continue;
+        m_shown[i] = colour;
+        QPalette palette = m_boxes[i]->palette();
+        palette.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));
+        m_boxes[i]->setPalette(palette);
+    }
+}

@@ -1,0 +1,179 @@
+#include "app/form1.h"
+
+#include "app/abilitycolouring.h"
+#include "app/clicknotifier.h"
+#include "app/form1context.h"
+#include "app/platform.h"
+#include "app/playerindexload.h"
+#include "app/savejob.h"
+#include "appearance/facerelink.h"
+#include "player/abilitytable.h"
+#include "player/playereditor.h"
+#include "player/playerview.h"
+#include "teamnames/form2.h"
+#include "teams/playersearch.h"
+#include "teams/rosterview.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+constexpr int clientWidth = 1027; // 15405 x 9420 twips at 96 dots per inch
+constexpr int clientHeight = 628;
+} // namespace
+
+Form1::Form1(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_decompress(this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(
+        QStringLiteral("PES 2011 Rosterly v0.1  by Tavor  https://rosterly.example.org"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    c.mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    c.mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    c.mnuOpen = c.mnuFile->addAction(QStringLiteral("Open"));
+    c.mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    c.mnuTeamEdit = menuBar()->addAction(QStringLiteral("Team Editor"));
+    c.mnuTeamEdit->setObjectName(QStringLiteral("mnuTeamEdit"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(clientWidth, clientHeight);
+    setCentralWidget(client);
+    buildForm1Controls(client, c);
+
+    // Fixed single border: no resizing, no minimize or maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_saveJob = new SaveJob(m_platform, this, *c.sat);
+    m_playerView = new PlayerView(context());
+    new PlayerEditor(context());
+    new FaceRelink(context());
+    new RosterView(context(), [this] { return m_form2 ? m_form2->teamIds() : QStringList(); });
+    new PlayerSearch(context());
+    std::array<QLineEdit*, AbilityColouring::boxCount> coloured{};
+    int next = 0;
+    for (const AbilitySlot& slot : abilitySlots)
+        if (slot.slot != dribbleSpeedSlot)
+            coloured[next++] = c.abilityBoxes[slot.slot];
+    new AbilityColouring(coloured, *c.sat_provjera_broja);
+    connectControls();
+
+    pressSlova();
+    c.sat_provjera_broja->start();
+
+    if (const QScreen* screen = this->screen()) {
+        const QSize size = sizeHint();
+        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}
+
+Form1::~Form1() {
+    delete m_form2; // a top-level window of its own, so not deleted with this one
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program: the team name editor goes with it.
+    if (m_form2)
+        m_form2->close();
+    QMainWindow::closeEvent(event);
+}
+
+Form2* Form1::teamEditor() const {
+    return m_form2;
+}
+
+Form1Context Form1::context() {
+    return Form1Context{c, m_platform, this};
+}
+
+bool Form1::load() {
+    Form2& editor = ensureTeamEditor();
+    const bool loaded = loadPlayerIndex(context(), m_decompress, editor);
+    editor.hide();
+    return loaded;
+}
+
+Form2& Form1::ensureTeamEditor() {
+    if (!m_form2) {
+        m_form2 = new Form2(m_platform);
+        m_form2->windowLoad();
+    }
+    return *m_form2;
+}
+
+void Form1::showTeamEditor() {
+    Form2& editor = ensureTeamEditor();
+    editor.show();
+    editor.raise();
+    editor.activateWindow();
+}
+
+void Form1::connectControls() {
+    connect(c.mnuOpen, &QAction::triggered, this, &Form1::openDatabase);
+    connect(c.Command1, &QPushButton::clicked, this, &Form1::save);
+    connect(c.Command2, &QPushButton::clicked, this, &Form1::load);
+    connect(c.mnuTeamEdit, &QAction::triggered, this, &Form1::showTeamEditor);
+    connect(c.Command6, &QPushButton::clicked, c.framespecial, &QWidget::show);
+    connect(ClickNotifier::watch(c.Label16), &ClickNotifier::clicked, c.framespecial,
+            &QWidget::hide);
+}
+
+// The letter tables the player search folds names with: capitals and their small letters.
+void Form1::pressSlova() {
+    c.List6.clear();
+    c.List7.clear();
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        c.List6 << QString(QLatin1Char(letter));
+        c.List7 << QString(QLatin1Char(letter - 'A' + 'a'));
+    }
+}
+
+void Form1::openDatabase() {
+    const QString chosen =
+        m_platform.chooseFile(this, QStringLiteral("Select unnamed_25.bin:"),
+                              QStringLiteral("unnamed_25.bin"), QStringLiteral("unnamed_25.bin"));
+    activateWindow();
+    if (chosen.isEmpty())
+        return; // cancelled: the open file and its lists stay as they were
+
+    c.List1->clear();
+    c.listaid.clear();
+    c.igraci_skraceno.clear();
+    // The player's offset lists go too: a write-back after this open must not reach the new
+    // working copy with a player of the old one.
+    c.odabir_timova.clear();
+    c.adrese_naziv.clear();
+    c.timovi_lista->clear();
+    c.transferto->clear();
+    c.List2->clear();
+    c.List4->clear();
+
+    c.cmdOpen = chosen;
+    m_decompress.startDecompress(m_platform.codecProgram(), chosen);
+
+    // The first time, this creates the team name editor, which asks for the team file.
+    Form2& editor = ensureTeamEditor();
+    editor.show();
+    editor.hide();
+
+    show();
+    raise();
+    c.Frame3->hide();
+}
+
+void Form1::save() {
+    m_saveJob->start(c.cmdOpen);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/form1controls.h"
+#include "app/platform.h"
+#include "common/workingcopy.h"
+
+#include <QListWidget>
+
+#include <optional>
+
+// What the main window's subsystems share: its controls, the platform for messages, and the
+// working copy of the player database now open.
+struct Form1Context {
+    Form1Controls& c;
+    Platform& platform;
+    QWidget* window;
+
+    WorkingCopy workingCopy() const { return WorkingCopy(WorkingCopy::pathForGameFile(c.cmdOpen)); }
+
+    // The name offset N of the player selected in the list, which addresses his record; empty
+    // when no player is selected.
+    std::optional<qint64> selectedNameOffset() const {
+        if (c.List1->currentRow() < 0 || !c.adrese_naziv.hasCurrent() || c.cmdOpen.isEmpty())
+            return std::nullopt;
+        bool ok = false;
+        const qint64 n = c.adrese_naziv.text().toLongLong(&ok);
+        return ok ? std::optional<qint64>(n) : std::nullopt;
+    }
+
+    void message(const QString& text) const {
+        platform.showMessage(window, QStringLiteral("Rosterly"), text);
+    }
+};

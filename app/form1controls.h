@@ -1,0 +1,118 @@
+#pragma once
+
+#include "common/parallellist.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QWidget;
+
+// Every control of the main window, by the name the rest of the editor knows it by. The visible
+// ones are widgets (their objectName is the same name); the hidden ones are plain working storage
+// that holds exactly the values the windows put there.
+struct Form1Controls {
+    // Menu.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuTeamEdit = nullptr;
+
+    // Player list, search, ID.
+    QListWidget* List1 = nullptr;
+    QPushButton* Command2 = nullptr; // "Load"
+    QLineEdit* trazi_tim = nullptr;
+    QPushButton* Command9 = nullptr; // "Search "
+    QLabel* Label9 = nullptr;
+    QLabel* lblID = nullptr;
+
+    // Team chooser and the read-only roster view.
+    QComboBox* timovi_lista = nullptr;
+    QListWidget* List4 = nullptr; // shirt numbers
+    QListWidget* List2 = nullptr; // player names
+    QPushButton* removefromteam = nullptr;
+    QPushButton* moveup = nullptr;
+    QPushButton* movedown = nullptr;
+
+    // Details.
+    QLabel* Label12 = nullptr;
+    QLineEdit* nazivigraca = nullptr;
+    QLineEdit* nazivigraca_dres = nullptr;
+    QLineEdit* weight = nullptr;
+    QLineEdit* visina = nullptr;
+    QLineEdit* age = nullptr;
+    QComboBox* position = nullptr;
+    QLineEdit* plnumber = nullptr;
+    QComboBox* foot = nullptr;
+    QLineEdit* spacing = nullptr;
+
+    // Abilities: text boxes by slot, caption labels Label4(0-25), check boxes Check1-Check35
+    // (index 0 unused so that checks[n] is CheckN).
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLineEdit*, 26> abilityBoxes{};
+    std::array<QLabel*, 26> Label4{};
+    std::array<QCheckBox*, 36> checks{};
+    QPushButton* Command4 = nullptr; // "Apply Abilities"
+    QPushButton* Command6 = nullptr; // "Special Options"
+    QGroupBox* framespecial = nullptr;
+    QLabel* Label16 = nullptr; // "X"
+
+    // Face and hair.
+    QGroupBox* frameface = nullptr;
+    QLabel* lblface = nullptr;
+    QLineEdit* face = nullptr;
+    QLabel* lblhair = nullptr;
+    QLineEdit* hair = nullptr;
+    QPushButton* Command5 = nullptr; // "Relink"
+
+    QPushButton* promjena_imena = nullptr; // "Apply Changes"
+    QPushButton* Command1 = nullptr;       // "SAVE"
+
+    // Transfer frame.
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* lblprebaciigrac = nullptr;
+    QPushButton* transferplayer = nullptr;
+    QComboBox* transferto = nullptr;
+
+    QLabel* Label3 = nullptr;
+    QProgressBar* puni = nullptr;
+    QFrame* Frame3 = nullptr;
+
+    QTimer* sat_provjera_broja = nullptr;
+    QTimer* sat = nullptr;
+
+    // Hidden working storage.
+    ParallelList listaid;         // player IDs, parallel to List1
+    ParallelList igraci_skraceno; // names on shirt, parallel to List1
+    ParallelList odabir_timova;   // player names, parallel to List1
+    ParallelList adrese_naziv;    // name offsets N, parallel to List1
+    QString id;
+    QString pozicija;
+    QString Text1;
+    QString Text2;
+    QString zbirocjene = QStringLiteral("0");
+    QString trazipom;
+    QString provjera_text;
+    QStringList List6; // "A"-"Z"
+    QStringList List7; // "a"-"z"
+    QString cmdOpen;   // the chosen player database
+
+    QLineEdit* abilityBox(const char* name) const;
+    QCheckBox* check(int number) const { return checks.at(number); }
+};
+
+// Creates the widgets of the main window inside `window` at their places.
+void buildForm1Controls(QWidget* window, Form1Controls& c);

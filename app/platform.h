@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Modal dialogs and the codec tool's location, behind one seam so that tests can drive the
+// windows without blocking.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // File-open dialog; returns the chosen full path, or an empty string when cancelled.
+    virtual QString chooseFile(QWidget* parent, const QString& title,
+                               const QString& filterDescription, const QString& filterPattern) = 0;
+    // Modal message box with an OK button.
+    virtual void showMessage(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Full path of the codec tool program.
+    virtual QString codecProgram() const = 0;
+};

@@ -1,0 +1,107 @@
+#include "app/savejob.h"
+
+#include "app/platform.h"
+#include "codec/container.h"
+#include "common/workingcopy.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+const QString programTitle = QStringLiteral("Rosterly");
+}
+
+SaveJob::SaveJob(Platform& platform, QWidget* window, QTimer& sat)
+    : QObject(window), m_platform(platform), m_window(window), m_sat(sat) {
+    m_sat.setInterval(1000);
+    connect(&m_sat, &QTimer::timeout, this, &SaveJob::tick);
+}
+
+bool SaveJob::isSaving() const {
+    return m_sat.isActive();
+}
+
+void SaveJob::start(const QString& gameFile) {
+    if (gameFile.isEmpty()) {
+        m_platform.showMessage(m_window, programTitle,
+                               QStringLiteral("No game file is open, so there is nothing to save. "
+                                              "Use File > Open first."));
+        return;
+    }
+    if (isSaving()) {
+        m_platform.showMessage(m_window, programTitle,
+                               QStringLiteral("A save is already in progress."));
+        return;
+    }
+    if (!QFileInfo::exists(WorkingCopy::pathForGameFile(gameFile))) {
+        m_platform.showMessage(m_window, programTitle,
+                               QStringLiteral("The working copy %1 does not exist, so there is "
+                                              "nothing to save. The game file was not changed.")
+                                   .arg(WorkingCopy::pathForGameFile(gameFile)));
+        return;
+    }
+    m_gameFile = gameFile;
+    m_ticks = 0;
+    m_runs.startCompress(m_platform.codecProgram(), gameFile);
+    m_sat.start();
+}
+
+void SaveJob::tick() {
+    ++m_ticks;
+    switch (m_runs.state()) {
+    case CodecRuns::State::Running:
+        if (m_ticks < maxTicks)
+            return; // the next tick looks again
+        m_runs.kill();
+        finish(QStringLiteral("The codec tool did not finish compressing within %1 seconds. "
+                              "The game file was not changed.")
+                   .arg(maxTicks));
+        return;
+    case CodecRuns::State::Failed:
+    case CodecRuns::State::None:
+        finish(QStringLiteral("Compressing the working copy failed: %1\nThe game file was not "
+                              "changed.")
+                   .arg(m_runs.failure()));
+        return;
+    case CodecRuns::State::Succeeded:
+        break;
+    }
+    QString error;
+    if (!replaceGameFile(&error)) {
+        finish(error + QStringLiteral("\nThe game file was not changed."));
+        return;
+    }
+    QFile::remove(WorkingCopy::compressedPathForGameFile(m_gameFile));
+    finish(QStringLiteral("DONE!"));
+}
+
+void SaveJob::finish(const QString& message) {
+    // Stopped before the message box opens, so its event loop cannot complete the save twice.
+    m_sat.stop();
+    m_platform.showMessage(m_window, programTitle, message);
+}
+
+bool SaveJob::replaceGameFile(QString* error) const {
+    const QString compressedPath = WorkingCopy::compressedPathForGameFile(m_gameFile);
+    QFile compressed(compressedPath);
+    if (!compressed.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("The compressed result %1 is missing or unreadable: %2")
+                     .arg(compressedPath, compressed.errorString());
+        return false;
+    }
+    const QByteArray bytes = compressed.readAll();
+    if (!Container::decompress(bytes).ok()) {
+        *error = QStringLiteral("The compressed result %1 is damaged.").arg(compressedPath);
+        return false;
+    }
+    QSaveFile game(m_gameFile);
+    if (!game.open(QIODevice::WriteOnly) || game.write(bytes) != bytes.size() || !game.commit()) {
+        *error = QStringLiteral("The game file %1 could not be replaced: %2")
+                     .arg(m_gameFile, game.errorString());
+        return false;
+    }
+    return true;
+}

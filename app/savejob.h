@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/codecruns.h"
+
+#include <QObject>
+#include <QString>
+
+class Platform;
+class QTimer;
+class QWidget;
+
+// A window's SAVE: the codec tool compresses the working copy, and the window's one-second timer
+// `sat` then puts the compressed result in place of the game file. Both windows save this way.
+//
+// The game file is replaced only by a compressed result that a codec run finished successfully
+// and that decodes as a container, and only atomically. While the run is still going, the timer
+// keeps ticking; past a bound the save is abandoned and the game file stays as it was.
+class SaveJob : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int maxTicks = 60; // seconds the codec tool gets to finish
+
+    SaveJob(Platform& platform, QWidget* window, QTimer& sat);
+
+    // Starts the compress of `gameFile`'s working copy and the timer. Says so and starts nothing
+    // when no game file was chosen or a save is already going.
+    void start(const QString& gameFile);
+
+    bool isSaving() const;
+
+private:
+    void tick();
+    void finish(const QString& message);
+    bool replaceGameFile(QString* error) const;
+
+    Platform& m_platform;
+    QWidget* m_window;
+    QTimer& m_sat;
+    CodecRuns m_runs;
+    QString m_gameFile;
+    int m_ticks = 0;
+};

@@ -1,0 +1,116 @@
+// The codec tool. `zlib2.dll FILE -d` unpacks a compressed game file into FILE.unzlib;
+// `zlib2.dll FILE` packs FILE into FILE.zlib. All arguments but a final "-d" are joined with
+// single blanks into one path, so a caller that does not quote a path with blanks still works.
+//
+// The output is written to a temporary file beside it and renamed into place only when it is
+// complete. On any failure nothing is renamed: no output appears, and an output file left by an
+// earlier run stays exactly as it was.
+
+#include "codec/container.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr qint64 maxInputSize = 128LL * 1024 * 1024;
+
+enum ExitCode { Success = 0, Failure = 1, WrongUsage = 2 };
+
+void printError(const QString& text) {
+    const QByteArray line = QByteArrayLiteral("zlib2.dll: ") + text.toLocal8Bit() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+}
+
+void printUsage() {
+    printError(QStringLiteral("usage:\n"
+                              "  zlib2.dll FILE -d   unpack the compressed game file FILE into "
+                              "FILE.unzlib\n"
+                              "  zlib2.dll FILE      pack FILE into FILE.zlib"));
+}
+
+std::optional<QByteArray> readInput(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        printError(QStringLiteral("%1: no such file").arg(path));
+        return std::nullopt;
+    }
+    if (!info.isFile()) {
+        printError(QStringLiteral("%1: not a regular file").arg(path));
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printError(QStringLiteral("%1: cannot be opened: %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    if (file.size() > maxInputSize) {
+        printError(QStringLiteral("%1: the file is %2 bytes, more than the %3 MiB this tool reads")
+                       .arg(path)
+                       .arg(file.size())
+                       .arg(maxInputSize / (1024 * 1024)));
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.size() != file.size()) {
+        printError(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool writeOutput(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        printError(QStringLiteral("%1: cannot be created: %2").arg(path, file.errorString()));
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        printError(QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString()));
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        printError(QStringLiteral("%1: cannot be saved: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+
+    const bool unpack = !arguments.isEmpty() && arguments.last() == QLatin1String("-d");
+    if (unpack)
+        arguments.removeLast();
+    const QString input = arguments.join(QLatin1Char(' '));
+    if (input.isEmpty()) {
+        printUsage();
+        return WrongUsage;
+    }
+
+    const std::optional<QByteArray> bytes = readInput(input);
+    if (!bytes)
+        return Failure;
+
+    const Container::Result result =
+        unpack ? Container::decompress(*bytes) : Container::compress(*bytes);
+    if (!result.ok()) {
+        printError(QStringLiteral("%1: %2").arg(input, result.error));
+        return Failure;
+    }
+
+    const QString output = input + (unpack ? QStringLiteral(".unzlib") : QStringLiteral(".zlib"));
+    return writeOutput(output, result.bytes) ? Success : Failure;
+}

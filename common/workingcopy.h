@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Bytes to be written at one offset of a working copy.
+struct Patch {
+    qint64 offset = 0;
+    QByteArray bytes;
+};
+
+// The decompressed form of a game file, kept beside it with ".unzlib" appended. Every operation
+// opens the file, reads or writes at fixed offsets and closes it again before returning, so no
+// file stays open between user actions. Nothing here creates a missing file or makes a file
+// longer: the game's layout is fixed, and a short file means the codec did not finish.
+class WorkingCopy {
+public:
+    explicit WorkingCopy(QString path);
+
+    static QString pathForGameFile(const QString& gameFile);
+    static QString compressedPathForGameFile(const QString& gameFile);
+
+    const QString& path() const { return m_path; }
+
+    // Size of the file, or -1 when it does not exist.
+    qint64 size() const;
+
+    // Exactly `size` bytes from `offset`; empty when the file is missing or ends before.
+    std::optional<QByteArray> read(qint64 offset, qint64 size) const;
+
+    // Writes every patch through one open, after checking that all of them lie inside the file;
+    // when one does not, nothing at all is written.
+    bool write(const std::vector<Patch>& patches);
+    bool write(qint64 offset, const QByteArray& bytes) { return write({Patch{offset, bytes}}); }
+
+    // Why the last read or write failed, in words for a message box.
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_path;
+    mutable QString m_error;
+};

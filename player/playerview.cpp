@@ -1,0 +1,109 @@
+#include "player/playerview.h"
+
+#include "common/numbertext.h"
+#include "player/abilitytable.h"
+#include "player/playerrecord.h"
+#include "player/positiontable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace {
+// Slots in the order the view fills them: Team Work, slot 23, comes last.
+constexpr std::array<int, 26> showOrder{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                        13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 23};
+constexpr int abilityProgressMaximum = 27;
+} // namespace
+
+PlayerView::PlayerView(Form1Context context) : QObject(context.window), m(context) {
+    connect(m.c.List1, &QListWidget::currentRowChanged, this, &PlayerView::show);
+    // A pick by the user; the view calls the rule itself when it selects from code.
+    connect(m.c.position, &QComboBox::activated, this, &PlayerView::positionChosen);
+    for (const SpecialAbilityBit& bit : specialAbilityBits)
+        connect(m.c.check(bit.checkBox), &QCheckBox::toggled, this,
+                [this, value = bit.value](bool checked) { specialAbilityToggled(value, checked); });
+}
+
+void PlayerView::specialAbilityToggled(int bitValue, bool checked) {
+    const double sum = NumberText::leadingValue(m.c.zbirocjene);
+    m.c.zbirocjene = QString::number(static_cast<qint64>(sum) + (checked ? bitValue : -bitValue));
+}
+
+void PlayerView::positionChosen(int entry) {
+    if (entry < 0 || entry >= PositionTable::entryCount)
+        return;
+    m.c.pozicija = QString::number(PositionTable::codeForEntry(entry));
+    m.c.check(PositionTable::checkBoxForEntry(entry))->setChecked(true);
+}
+
+void PlayerView::show(int row) {
+    Form1Controls& c = m.c;
+    if (row < 0 || row >= c.List1->count())
+        return;
+
+    for (int n = 1; n <= 35; ++n)
+        c.check(n)->setChecked(false);
+    c.plnumber->clear();
+
+    c.adrese_naziv.select(row);
+    c.odabir_timova.select(row); // the two per-player lists move together
+    c.nazivigraca->setText(c.List1->item(row)->text());
+    c.igraci_skraceno.select(row);
+    c.nazivigraca_dres->setText(c.igraci_skraceno.text());
+    c.listaid.select(row);
+
+    const auto nameOffset = m.selectedNameOffset();
+    if (!nameOffset)
+        return;
+    const WorkingCopy workingCopy = m.workingCopy();
+    // One read of the whole record instead of an open per field: the same bytes, far fewer calls.
+    const auto bytes =
+        workingCopy.read(*nameOffset - PlayerLayout::nameOffsetInRecord, PlayerLayout::recordSize);
+    if (!bytes) {
+        m.message(workingCopy.errorString());
+        return;
+    }
+    const PlayerRecord record = PlayerRecord::decode(*bytes);
+
+    c.age->setText(QString::number(PlayerValues::shownAge(record.age)));
+    c.Text1 = PlayerValues::hexText(record.foot);
+    c.visina->setText(QString::number(PlayerValues::shownHeight(record.height)));
+    c.weight->setText(QString::number(PlayerValues::flaggedValue(record.weight)));
+    c.id = QString::number(record.id);
+    c.lblID->setText(c.id);
+    c.Text2 = PlayerValues::hexText(static_cast<quint16>(record.rawWord));
+    // The face box's own rule proposes a hair number; the record's hair replaces it next.
+    c.face->setText(QString::number(PlayerValues::shownFace(record.faceBase)));
+    c.hair->setText(QString::number(PlayerValues::shownHair(record.hairBase)));
+    c.spacing->setText(QString::number(PlayerValues::shownSpacing(record.spacing)));
+    c.pozicija = QString::number(record.positionCode);
+    if (const int footEntry = PlayerValues::footEntry(record.foot); footEntry >= 0)
+        c.foot->setCurrentIndex(footEntry);
+    if (const int entry = PositionTable::entryForCode(record.positionCode); entry >= 0) {
+        c.position->setCurrentIndex(entry);
+        positionChosen(entry); // also when the entry was already the one shown
+    }
+    showAbilities(record);
+    c.lblprebaciigrac->setText(c.List1->item(row)->text());
+}
+
+void PlayerView::showAbilities(const PlayerRecord& record) {
+    Form1Controls& c = m.c;
+    c.puni->setMaximum(abilityProgressMaximum);
+    c.puni->setValue(0);
+    for (const int slot : showOrder) {
+        const quint8 stored = record.abilityBlock[slot];
+        if (PlayerValues::hasFlag(stored))
+            c.check(abilitySlots[slot].flagBox)->setChecked(true);
+        c.abilityBoxes[slot]->setText(QString::number(PlayerValues::flaggedValue(stored)));
+    }
+    if (record.abilityBlock[PlayerLayout::longThrowSlot] > PlayerLayout::maxAbility)
+        c.check(longThrowBox)->setChecked(true);
+    const quint8 special = record.abilityBlock[PlayerLayout::specialAbilitySlot];
+    for (const SpecialAbilityBit& bit : specialAbilityBits)
+        if (special & bit.value)
+            c.check(bit.checkBox)->setChecked(true);
+}

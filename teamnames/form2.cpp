@@ -1,0 +1,212 @@
+#include "teamnames/form2.h"
+
+#include "app/clicknotifier.h"
+#include "app/platform.h"
+#include "app/savejob.h"
+#include "common/workingcopy.h"
+#include "teamnames/teamnametable.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// The search looks at no more than this many teams, however long the list is.
+constexpr int searchLimit = 157;
+// How long Load waits for the codec tool to finish decompressing.
+constexpr int decompressWaitMs = 30000;
+
+template <typename W> W* place(QWidget* parent, const char* name, int x, int y, int w, int h) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
+} // namespace
+
+Form2::Form2(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_decompress(this) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Team Edit PES 2010 DEMO by Tavor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuOpen = mnuFile->addAction(QStringLiteral("Open"));
+    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(520, 420);
+    setCentralWidget(client);
+
+    List1 = place<QListWidget>(client, "List1", 8, 8, 250, 370);
+    place<QLabel>(client, "Label1", 270, 8, 240, 20)->setText(QStringLiteral("Team Name:"));
+    nazivigraca = place<QLineEdit>(client, "nazivigraca", 270, 30, 240, 24);
+    nazivigraca->setMaxLength(TeamNameLayout::nameSlotWidth);
+    place<QLabel>(client, "Label2", 270, 62, 240, 20)->setText(QStringLiteral("Short Name:"));
+    nazivigraca_dres = place<QLineEdit>(client, "nazivigraca_dres", 270, 84, 60, 24);
+    nazivigraca_dres->setMaxLength(TeamNameLayout::shortNameWidth);
+    Command2 = place<QPushButton>(client, "Command2", 270, 124, 110, 30);
+    Command2->setText(QStringLiteral("Load"));
+    Command2->setEnabled(false);
+    promjena_imena = place<QPushButton>(client, "promjena_imena", 390, 124, 120, 30);
+    promjena_imena->setText(QStringLiteral("Change name"));
+    Command1 = place<QPushButton>(client, "Command1", 270, 164, 240, 40);
+    Command1->setText(QStringLiteral("SAVE"));
+    trazi_tim = place<QLineEdit>(client, "trazi_tim", 270, 230, 160, 24);
+    trazi_tim->setText(QStringLiteral("Search Team....."));
+    Command9 = place<QPushButton>(client, "Command9", 436, 229, 74, 26);
+    Command9->setText(QStringLiteral("Search "));
+    puni = place<QProgressBar>(client, "puni", 8, 388, 502, 24);
+    puni->setValue(0);
+    sat = new QTimer(this);
+    sat->setObjectName(QStringLiteral("sat"));
+    m_saveJob = new SaveJob(m_platform, this, *sat);
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    connect(mnuOpen, &QAction::triggered, this, &Form2::openTeamFile);
+    connect(Command2, &QPushButton::clicked, this, &Form2::pressLoad);
+    connect(promjena_imena, &QPushButton::clicked, this, &Form2::changeName);
+    connect(Command9, &QPushButton::clicked, this, &Form2::search);
+    connect(Command1, &QPushButton::clicked, this, &Form2::save);
+    connect(List1, &QListWidget::currentRowChanged, this, &Form2::selectTeam);
+    connect(ClickNotifier::watch(trazi_tim), &ClickNotifier::clicked, trazi_tim, &QLineEdit::clear);
+}
+
+Form2::~Form2() = default;
+
+void Form2::message(const QString& text) {
+    m_platform.showMessage(this, QStringLiteral("Rosterly"), text);
+}
+
+void Form2::windowLoad() {
+    open(QStringLiteral("Select unnamed_32.bin:"), QStringLiteral("unnamed_32.bin"));
+}
+
+void Form2::openTeamFile() {
+    open(QStringLiteral("Select unnamed_11.bin:"), QStringLiteral("unnamed_11.bin"));
+}
+
+void Form2::open(const QString& title, const QString& fileName) {
+    const QString chosen = m_platform.chooseFile(this, title, fileName, fileName);
+    activateWindow();
+    if (chosen.isEmpty())
+        return; // cancelled: the team file open before stays the one this window works on
+    cmdOpen = chosen;
+    m_listsCurrent = false;
+    m_decompress.startDecompress(m_platform.codecProgram(), chosen);
+    Command2->setEnabled(true);
+}
+
+bool Form2::pressLoad() {
+    if (cmdOpen.isEmpty()) {
+        message(QStringLiteral("No team file is open. Use File > Open in the team editor first."));
+        return false;
+    }
+    if (!m_decompress.waitForFinished(decompressWaitMs)) {
+        message(QStringLiteral("The codec tool is still decompressing %1. Press Load again when "
+                               "it has finished.")
+                    .arg(cmdOpen));
+        return false;
+    }
+    if (m_decompress.state() == CodecRuns::State::Failed) {
+        message(QStringLiteral("Decompressing the team file %1 failed: %2")
+                    .arg(cmdOpen, m_decompress.failure()));
+        return false;
+    }
+    QString error;
+    const auto lists =
+        TeamNameTable::load(WorkingCopy(WorkingCopy::pathForGameFile(cmdOpen)), &error);
+    if (!lists) {
+        message(error);
+        return false;
+    }
+
+    List1->clear();
+    adrese_naziv.clear();
+    igraci_skraceno.clear();
+    listaid.clear();
+    puni->setMaximum(TeamNameLayout::shortNameCount);
+    puni->setValue(0);
+    // Every long-name entry moves the bar, listed or not: it ends at 200 of 201.
+    puni->setValue(TeamNameLayout::longNameCount);
+    List1->addItems(lists->names);
+    adrese_naziv.items = lists->nameOffsets;
+    igraci_skraceno.items = lists->shortNames;
+    listaid.items = lists->teamIds;
+    m_listsCurrent = true;
+    return true;
+}
+
+QStringList Form2::teamNames() const {
+    QStringList names;
+    names.reserve(List1->count());
+    for (int i = 0; i < List1->count(); ++i)
+        names << List1->item(i)->text();
+    return names;
+}
+
+QStringList Form2::teamIds() const {
+    return listaid.items;
+}
+
+void Form2::selectTeam(int row) {
+    adrese_naziv.select(row);
+    nazivigraca->setText(row >= 0 ? List1->item(row)->text() : QString());
+    // The short names can be fewer than the names; a team past their end has none to show.
+    igraci_skraceno.select(row);
+    nazivigraca_dres->setText(igraci_skraceno.text());
+    listaid.select(row);
+}
+
+void Form2::changeName() {
+    const int row = List1->currentRow();
+    if (row < 0 || !adrese_naziv.hasCurrent()) {
+        message(QStringLiteral("Select a team to rename first."));
+        return;
+    }
+    if (!m_listsCurrent) {
+        message(QStringLiteral("The list still shows the team file opened before. Press Load to "
+                               "list the teams of %1, then rename.")
+                    .arg(cmdOpen));
+        return;
+    }
+    QString error;
+    const qint64 nameOffset = adrese_naziv.text().toLongLong();
+    const auto patches = TeamNameTable::renamePatches(nameOffset, nazivigraca->text(),
+                                                      nazivigraca_dres->text(), &error);
+    if (!patches) {
+        message(error + QStringLiteral("\nNothing was written."));
+        return;
+    }
+    WorkingCopy workingCopy(WorkingCopy::pathForGameFile(cmdOpen));
+    if (!workingCopy.write(*patches)) {
+        message(workingCopy.errorString());
+        return;
+    }
+    List1->item(row)->setText(nazivigraca->text());
+    igraci_skraceno.setText(nazivigraca_dres->text());
+}
+
+void Form2::search() {
+    const QString wanted = trazi_tim->text();
+    const int last = std::min(List1->count(), searchLimit);
+    for (int i = 0; i < last; ++i) {
+        if (List1->item(i)->text() == wanted) {
+            List1->setCurrentRow(i);
+            return;
+        }
+    }
+}
+
+void Form2::save() {
+    m_saveJob->start(cmdOpen);
+}

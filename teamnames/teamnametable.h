@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/workingcopy.h"
+#include "teamnames/teamnamelayout.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// What the team name editor lists from the team file. The names come from the long-name table,
+// the short names and team IDs from the short-name table; they are paired only by position.
+struct TeamNameLists {
+    QStringList names;       // slot 0 of each listed long-name entry
+    QStringList nameOffsets; // the listed entries' offsets, as decimal text
+    QStringList shortNames;
+    QStringList teamIds; // decimal, signed 16-bit
+};
+
+namespace TeamNameTable {
+
+// An entry whose first five bytes are "DUMMY" (so also a longer name starting with them).
+bool isPlaceholderName(QByteArrayView slot);
+// A short-name entry whose three bytes are "DMY".
+bool isPlaceholderShortName(QByteArrayView shortName);
+
+// Both passes over the working copy's bytes, which must reach past the last byte either reads.
+TeamNameLists decode(QByteArrayView file);
+
+// Reads the working copy and decodes it; empty, with the reason in `error`, when the file is
+// missing or too short for either pass.
+std::optional<TeamNameLists> load(const WorkingCopy& workingCopy, QString* error);
+
+// The bytes renaming writes for the entry at `nameOffset`: the name into twelve of the sixteen
+// slots, each zero-filled, and the short name (zero-filled to three bytes). Empty, with the
+// reason in `error`, when the name or short name does not fit or is not representable.
+std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString& name,
+                                                const QString& shortName, QString* error);
+
+} // namespace TeamNameTable

@@ -1,0 +1,291 @@
+// The main window: its controls at start, the Special Options panel, File > Open with the real
+// codec, SAVE and its completion, and what happens when the codec fails.
+#include "app/form1.h"
+#include "common/workingcopy.h"
+#include "tests/testsupport.h"
+#include "tools/samplebuilder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithItsControls_data();
+    void startsWithItsControls();
+    void startsInTheStartedState();
+    void specialOptionsPanelKeepsTheBoxes();
+    void openDecompressesTheChosenFile();
+    void cancelledOpenChangesNothing();
+    void saveReplacesTheGameFileOnce();
+    void saveBeforeOpenSaysSo();
+    void failingCodecLeavesTheGameFileAlone();
+    void missingCodecIsReported();
+
+private:
+    void openSample(Form1& window);
+
+    QTemporaryDir* m_dir = nullptr;
+    QString m_database;
+    FakePlatform* m_platform = nullptr;
+};
+
+void TestForm1::init() {
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+    QString error;
+    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->path(), false, &error), qPrintable(error));
+    m_database = m_dir->filePath(QStringLiteral("unnamed_25.bin"));
+    m_platform = new FakePlatform;
+    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] = m_database;
+    m_platform->answers[QStringLiteral("Select unnamed_32.bin:")] =
+        m_dir->filePath(QStringLiteral("unnamed_32.bin"));
+}
+
+void TestForm1::cleanup() {
+    delete m_platform;
+    delete m_dir;
+}
+
+void TestForm1::openSample(Form1& window) {
+    window.openDatabase();
+    QVERIFY(window.decompressRuns().waitForFinished(30000));
+    QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Succeeded);
+}
+
+void TestForm1::startsWithItsControls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("Load") << "Command2"
+                          << "Load" << true;
+    QTest::newRow("search") << "Command9"
+                            << "Search " << true;
+    QTest::newRow("save") << "Command1"
+                          << "SAVE" << true;
+    QTest::newRow("apply changes") << "promjena_imena"
+                                   << "Apply Changes" << true;
+    QTest::newRow("apply abilities") << "Command4"
+                                     << "Apply Abilities" << true;
+    QTest::newRow("special options") << "Command6"
+                                     << "Special Options" << true;
+    QTest::newRow("relink") << "Command5"
+                            << "Relink" << true;
+    QTest::newRow("move up") << "moveup"
+                             << "Move UP" << false;
+    QTest::newRow("down") << "movedown"
+                          << "Down" << false;
+    QTest::newRow("remove") << "removefromteam"
+                            << "Remove" << false;
+    QTest::newRow("search box") << "trazi_tim"
+                                << "Search Player....." << true;
+    QTest::newRow("face label") << "lblface"
+                                << "Face:  unnamed_" << true;
+    QTest::newRow("hair label") << "lblhair"
+                                << "Hair: unnamed_" << true;
+    QTest::newRow("id caption") << "Label9"
+                                << "Player ID:" << true;
+    QTest::newRow("reminder") << "Label12"
+                              << "When you change some of these values, don't forget to click "
+                                 "on Apply Changes!"
+                              << true;
+    QTest::newRow("X") << "Label16"
+                       << "X" << true;
+    QTest::newRow("first ability caption") << "Label4_0"
+                                           << "Attack" << true;
+    QTest::newRow("last ability caption") << "Label4_25"
+                                          << "Team Work" << true;
+    QTest::newRow("mentality caption") << "Label4_23"
+                                       << "Mentality" << true;
+    QTest::newRow("GK box") << "Check1"
+                            << "GK" << true;
+    QTest::newRow("WB box") << "Check5"
+                            << "WB" << true;
+    QTest::newRow("side box") << "Check13"
+                              << "Side" << true;
+    QTest::newRow("1-on-1 box") << "Check25"
+                                << "1-On-1 Stopper" << true;
+    QTest::newRow("penalties box") << "Check27"
+                                   << "Penalties" << true;
+    QTest::newRow("long throw box") << "Check35"
+                                    << "Long Throw" << true;
+}
+
+// Finds a control by name and reads its caption, whatever kind of widget it is.
+static QString captionOf(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w))
+        return g->title();
+    return QStringLiteral("<unknown kind>");
+}
+
+void TestForm1::startsWithItsControls() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(bool, enabled);
+    Form1 window(*m_platform);
+    auto* w = window.findChild<QWidget*>(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(captionOf(w), caption);
+    QCOMPARE(w->isEnabled(), enabled);
+}
+
+void TestForm1::startsInTheStartedState() {
+    Form1 window(*m_platform);
+    window.show();
+    Form1Controls& c = window.controls();
+    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+    QVERIFY(window.windowTitle().startsWith(QStringLiteral("PES 2011 Rosterly v0.1  by Tavor  ")));
+    QCOMPARE(c.List1->count(), 0);
+    QVERIFY(!c.Frame1->isVisible());
+    QVERIFY(!c.framespecial->isVisible());
+    QVERIFY(c.Frame3->isVisible());
+    QVERIFY(!c.transferplayer->isVisible());
+    QVERIFY(!c.transferto->isVisible());
+    QVERIFY(!c.timovi_lista->isEnabled());
+    QCOMPARE(c.timovi_lista->placeholderText(), QStringLiteral("Team Select...."));
+    QVERIFY(c.sat_provjera_broja->isActive());
+    QCOMPARE(c.sat_provjera_broja->interval(), 2);
+    QVERIFY(!c.sat->isActive());
+    QCOMPARE(c.zbirocjene, QStringLiteral("0"));
+    QCOMPARE(c.List6.size(), 26);
+    QCOMPARE(c.List6.first(), QStringLiteral("A"));
+    QCOMPARE(c.List7.last(), QStringLiteral("z"));
+    QCOMPARE(c.position->count(), 12);
+    QCOMPARE(c.position->itemText(4), QStringLiteral("WB"));
+    QCOMPARE(c.foot->itemText(1), QStringLiteral("Left"));
+    // Frame3 hides what the user cannot use yet: SAVE and Apply Changes lie behind it.
+    for (QWidget* covered :
+         {static_cast<QWidget*>(c.Command1), static_cast<QWidget*>(c.promjena_imena),
+          static_cast<QWidget*>(c.frameface)}) {
+        const QRect area(covered->mapTo(window.centralWidget(), QPoint(0, 0)), covered->size());
+        QVERIFY(c.Frame3->geometry().contains(area));
+    }
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuTeamEdit"))->text(),
+             QStringLiteral("Team Editor"));
+    QCOMPARE(window.centralWidget()->size(), QSize(1027, 628));
+}
+
+void TestForm1::specialOptionsPanelKeepsTheBoxes() {
+    Form1 window(*m_platform);
+    window.show();
+    Form1Controls& c = window.controls();
+    c.Frame1->show();
+    c.check(31)->setChecked(true);
+    c.Command6->click();
+    QVERIFY(c.framespecial->isVisible());
+    QVERIFY(c.Command4->isVisible()); // the buttons along the bottom stay reachable
+    QTest::mouseClick(c.Label16, Qt::LeftButton);
+    QVERIFY(!c.framespecial->isVisible());
+    QVERIFY(c.check(31)->isChecked());
+}
+
+void TestForm1::openDecompressesTheChosenFile() {
+    Form1 window(*m_platform);
+    window.show();
+    window.controls().List2->addItem(QStringLiteral("stale row"));
+    openSample(window);
+    // The first open also creates the team name editor, which asks for the team file.
+    QCOMPARE(m_platform->askedTitles, (QStringList{QStringLiteral("Select unnamed_25.bin:"),
+                                                   QStringLiteral("Select unnamed_32.bin:")}));
+    QCOMPARE(window.controls().cmdOpen, m_database);
+    QVERIFY(!window.controls().Frame3->isVisible());
+    QCOMPARE(window.controls().List2->count(), 0);
+    QCOMPARE(TestSupport::readFile(WorkingCopy::pathForGameFile(m_database)),
+             SampleBuilder::playerDatabase());
+}
+
+void TestForm1::cancelledOpenChangesNothing() {
+    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] = QString();
+    Form1 window(*m_platform);
+    window.show();
+    window.controls().List2->addItem(QStringLiteral("kept"));
+    window.openDatabase();
+    QCOMPARE(window.decompressRuns().state(), CodecRuns::State::None);
+    QVERIFY(window.controls().cmdOpen.isEmpty());
+    QCOMPARE(window.controls().List2->count(), 1);
+    QVERIFY(window.controls().Frame3->isVisible());
+    QVERIFY(!QFile::exists(WorkingCopy::pathForGameFile(m_database)));
+}
+
+void TestForm1::saveReplacesTheGameFileOnce() {
+    Form1 window(*m_platform);
+    openSample(window);
+    const QString workingCopy = WorkingCopy::pathForGameFile(m_database);
+    // An edit in the working copy, which the save must carry into the game file.
+    WorkingCopy copy(workingCopy);
+    QVERIFY(copy.write(82, QByteArrayLiteral("Edited")));
+    const QByteArray edited = TestSupport::readFile(workingCopy);
+
+    for (int round = 0; round < 2; ++round) {
+        window.controls().Command1->click();
+        QVERIFY(window.controls().sat->isActive());
+        QVERIFY(m_platform->messages.isEmpty()); // nothing before the timer's first tick
+        QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
+        QCOMPARE(m_platform->messages.first().text, QStringLiteral("DONE!"));
+        QCOMPARE(m_platform->messages.first().caption, QStringLiteral("Rosterly"));
+        QVERIFY(!window.controls().sat->isActive());
+        QTest::qWait(1300); // a stray second completion would show up here
+        QCOMPARE(m_platform->messages.size(), 1);
+        m_platform->messages.clear();
+
+        QVERIFY(QFile::exists(workingCopy));
+        QVERIFY(!QFile::exists(WorkingCopy::compressedPathForGameFile(m_database)));
+        QCOMPARE(TestSupport::runCodec({m_database, QStringLiteral("-d")}), 0);
+        QCOMPARE(TestSupport::readFile(workingCopy), edited);
+    }
+}
+
+void TestForm1::saveBeforeOpenSaysSo() {
+    Form1 window(*m_platform);
+    window.controls().Command1->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("File > Open")));
+    QVERIFY(!window.controls().sat->isActive());
+}
+
+void TestForm1::failingCodecLeavesTheGameFileAlone() {
+    Form1 window(*m_platform);
+    openSample(window);
+    const QByteArray original = TestSupport::readFile(m_database);
+    m_platform->codec = QStringLiteral("/bin/false");
+    window.controls().Command1->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
+    QVERIFY(m_platform->messages.first().text != QStringLiteral("DONE!"));
+    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("not changed")));
+    QVERIFY(!window.controls().sat->isActive());
+    QCOMPARE(TestSupport::readFile(m_database), original);
+}
+
+void TestForm1::missingCodecIsReported() {
+    m_platform->codec = m_dir->filePath(QStringLiteral("no-such-codec"));
+    Form1 window(*m_platform);
+    window.openDatabase();
+    window.decompressRuns().waitForFinished(5000);
+    QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Failed);
+    QVERIFY(window.decompressRuns().failure().contains(QStringLiteral("missing")));
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

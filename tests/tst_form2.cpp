@@ -1,0 +1,320 @@
+// The team name editor: opening and loading the team file, selection, renaming, search, SAVE,
+// and its life beside the main window.
+#include "app/form1.h"
+#include "common/workingcopy.h"
+#include "teamnames/form2.h"
+#include "teamnames/teamnametable.h"
+#include "tests/testsupport.h"
+#include "tools/samplebuilder.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace TeamNameLayout;
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowLoadAsksForTheTeamFile();
+    void loadListsTheTeams();
+    void loadTwiceGivesTheSameLists();
+    void loadRefusesAShortWorkingCopy();
+    void loadReportsAFailedDecompress();
+    void selectingShowsNameAndShortName();
+    void selectionPastTheShortNamesShowsNone();
+    void renameWritesTheWorkingCopyAndTheList();
+    void renameIsRefusedWithoutSelectionOrBeforeLoad();
+    void searchMatchesWholeNamesInTheFirstPositions_data();
+    void searchMatchesWholeNamesInTheFirstPositions();
+    void searchBoxEmptiesOnClick();
+    void renameSurvivesSaveAndReopen();
+    void mainWindowOpenAsksOnlyOnce();
+    void closeBoxDestroysAndNextUseAsksAgain();
+    void closingTheMainWindowClosesBoth();
+
+private:
+    Form2* loadedEditor();
+    QLineEdit* edit(Form2* w, const char* name) {
+        return w->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    QListWidget* list(Form2* w) { return w->findChild<QListWidget*>(QStringLiteral("List1")); }
+    QPushButton* button(QWidget* w, const char* name) {
+        return w->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir* m_dir = nullptr;
+    QString m_teamFile;
+    FakePlatform* m_platform = nullptr;
+    std::unique_ptr<Form2> m_editor;
+};
+
+void TestForm2::init() {
+    m_dir = new QTemporaryDir;
+    QString error;
+    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->path(), false, &error), qPrintable(error));
+    m_teamFile = m_dir->filePath(QStringLiteral("unnamed_32.bin"));
+    m_platform = new FakePlatform;
+    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] =
+        m_dir->filePath(QStringLiteral("unnamed_25.bin"));
+    m_platform->answers[QStringLiteral("Select unnamed_32.bin:")] = m_teamFile;
+}
+
+void TestForm2::cleanup() {
+    m_editor.reset();
+    delete m_platform;
+    delete m_dir;
+}
+
+Form2* TestForm2::loadedEditor() {
+    m_editor = std::make_unique<Form2>(*m_platform);
+    m_editor->setAttribute(Qt::WA_DeleteOnClose, false); // owned by the test
+    m_editor->windowLoad();
+    if (!m_editor->pressLoad())
+        return nullptr;
+    return m_editor.get();
+}
+
+void TestForm2::windowLoadAsksForTheTeamFile() {
+    Form2 editor(*m_platform);
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Team Edit PES 2010 DEMO by Tavor"));
+    QVERIFY(!button(&editor, "Command2")->isEnabled());
+    editor.windowLoad();
+    QCOMPARE(m_platform->askedTitles, QStringList{QStringLiteral("Select unnamed_32.bin:")});
+    QVERIFY(button(&editor, "Command2")->isEnabled());
+    QVERIFY(editor.decompressRuns().waitForFinished(30000));
+    QCOMPARE(TestSupport::readFile(WorkingCopy::pathForGameFile(m_teamFile)),
+             SampleBuilder::teamFile());
+}
+
+void TestForm2::loadListsTheTeams() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    const TeamNameLists expected = TeamNameTable::decode(SampleBuilder::teamFile());
+    QCOMPARE(editor->teamNames(), expected.names);
+    QCOMPARE(editor->teamIds(), expected.teamIds);
+    QCOMPARE(editor->nameOffsets().items, expected.nameOffsets);
+    QCOMPARE(editor->shortNames().items, expected.shortNames);
+    QVERIFY(editor->teamNames().size() < longNameCount); // the sample has placeholders
+    auto* bar = editor->findChild<QProgressBar*>(QStringLiteral("puni"));
+    QCOMPARE(bar->value(), 200);
+    QCOMPARE(bar->maximum(), 201);
+    QCOMPARE(list(editor)->currentRow(), -1);
+}
+
+void TestForm2::loadTwiceGivesTheSameLists() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    const QStringList names = editor->teamNames();
+    const QStringList ids = editor->teamIds();
+    button(editor, "Command2")->click();
+    QCOMPARE(editor->teamNames(), names);
+    QCOMPARE(editor->teamIds(), ids);
+    QCOMPARE(editor->shortNames().count(), ids.size());
+}
+
+void TestForm2::loadRefusesAShortWorkingCopy() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    const QStringList names = editor->teamNames();
+    const QString workingCopy = WorkingCopy::pathForGameFile(m_teamFile);
+    QVERIFY(
+        TestSupport::writeFile(workingCopy, SampleBuilder::teamFile().left(longNamePassEnd - 1)));
+    QVERIFY(!editor->pressLoad());
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("too short")));
+    QCOMPARE(editor->teamNames(), names);
+
+    QFile::remove(workingCopy);
+    QVERIFY(!editor->pressLoad());
+    QVERIFY(!QFile::exists(workingCopy)); // never created by a read
+}
+
+void TestForm2::loadReportsAFailedDecompress() {
+    m_platform->codec = QStringLiteral("/bin/false");
+    Form2 editor(*m_platform);
+    editor.windowLoad();
+    QVERIFY(!editor.pressLoad());
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("failed")));
+    QVERIFY(editor.teamNames().isEmpty());
+}
+
+void TestForm2::selectingShowsNameAndShortName() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    list(editor)->setCurrentRow(2);
+    QCOMPARE(edit(editor, "nazivigraca")->text(), editor->teamNames().at(2));
+    QCOMPARE(edit(editor, "nazivigraca_dres")->text(), editor->shortNames().items.at(2));
+    QCOMPARE(editor->nameOffsets().current, 2);
+    QCOMPARE(editor->teamIdList().current, 2);
+}
+
+void TestForm2::selectionPastTheShortNamesShowsNone() {
+    // Three placeholder short names: the last listed names have no short name to pair with.
+    QByteArray file = SampleBuilder::teamFile();
+    for (int m = 0; m < shortNameCount; ++m)
+        if (m % 2 == 0)
+            file.replace(shortNameOffset(m), 3, "DMY");
+    Form2 editor(*m_platform);
+    editor.windowLoad();
+    QVERIFY(editor.decompressRuns().waitForFinished(30000));
+    QVERIFY(TestSupport::writeFile(WorkingCopy::pathForGameFile(m_teamFile), file));
+    QVERIFY(editor.pressLoad());
+    QVERIFY(editor.shortNames().count() < editor.teamNames().size());
+    list(&editor)->setCurrentRow(editor.teamNames().size() - 1);
+    QCOMPARE(edit(&editor, "nazivigraca_dres")->text(), QString());
+    QCOMPARE(edit(&editor, "nazivigraca")->text(), editor.teamNames().last());
+}
+
+void TestForm2::renameWritesTheWorkingCopyAndTheList() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    list(editor)->setCurrentRow(1);
+    const qint64 n = editor->nameOffsets().text().toLongLong();
+    const QString workingCopy = WorkingCopy::pathForGameFile(m_teamFile);
+    const QByteArray before = TestSupport::readFile(workingCopy);
+    edit(editor, "nazivigraca")->setText(QStringLiteral("Renamed FC"));
+    edit(editor, "nazivigraca_dres")->setText(QStringLiteral("RFC"));
+    button(editor, "promjena_imena")->click();
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(list(editor)->item(1)->text(), QStringLiteral("Renamed FC"));
+    QCOMPARE(editor->shortNames().items.at(1), QStringLiteral("RFC"));
+
+    const QByteArray after = TestSupport::readFile(workingCopy);
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(after.mid(n, 11), QByteArray("Renamed FC\0", 11));
+    QCOMPARE(after.mid(n + 5 * nameSlotWidth, nameSlotWidth),
+             before.mid(n + 5 * nameSlotWidth, nameSlotWidth));
+    QCOMPARE(after.mid(n + renamedShortName, 3), QByteArray("RFC"));
+    // Bytes outside the entry's renamed slots stay as they were.
+    QCOMPARE(after.left(n), before.left(n));
+    QCOMPARE(after.mid(n + renamedShortName + 3), before.mid(n + renamedShortName + 3));
+}
+
+void TestForm2::renameIsRefusedWithoutSelectionOrBeforeLoad() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    const QString workingCopy = WorkingCopy::pathForGameFile(m_teamFile);
+    const QByteArray before = TestSupport::readFile(workingCopy);
+    edit(editor, "nazivigraca")->setText(QStringLiteral("Nobody"));
+    button(editor, "promjena_imena")->click(); // no team selected
+    QCOMPARE(m_platform->messages.size(), 1);
+
+    list(editor)->setCurrentRow(0);
+    m_platform->answers[QStringLiteral("Select unnamed_11.bin:")] = m_teamFile;
+    editor->openTeamFile();
+    QVERIFY(editor->decompressRuns().waitForFinished(30000));
+    edit(editor, "nazivigraca")->setText(QStringLiteral("Too early"));
+    button(editor, "promjena_imena")->click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QVERIFY(m_platform->messages.last().text.contains(QStringLiteral("Load")));
+    QCOMPARE(TestSupport::readFile(workingCopy), before);
+}
+
+void TestForm2::searchMatchesWholeNamesInTheFirstPositions_data() {
+    QTest::addColumn<int>("listedAt");
+    QTest::addColumn<QString>("transform");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("exact, near the top") << 3 << "same" << 3;
+    QTest::newRow("exact, last searched position") << 156 << "same" << 156;
+    QTest::newRow("beyond the searched positions") << 160 << "same" << -1;
+    QTest::newRow("other letter case") << 3 << "upper" << -1;
+    QTest::newRow("part of the name") << 3 << "part" << -1;
+}
+
+void TestForm2::searchMatchesWholeNamesInTheFirstPositions() {
+    QFETCH(int, listedAt);
+    QFETCH(QString, transform);
+    QFETCH(int, selected);
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    QVERIFY(editor->teamNames().size() > listedAt);
+    QString text = editor->teamNames().at(listedAt);
+    if (transform == QLatin1String("upper"))
+        text = text.toUpper() == text ? text.toLower() : text.toUpper();
+    else if (transform == QLatin1String("part"))
+        text.chop(1);
+    edit(editor, "trazi_tim")->setText(text);
+    button(editor, "Command9")->click();
+    QCOMPARE(list(editor)->currentRow(), selected);
+    if (selected >= 0)
+        QCOMPARE(edit(editor, "nazivigraca")->text(), text);
+}
+
+void TestForm2::searchBoxEmptiesOnClick() {
+    Form2 editor(*m_platform);
+    QLineEdit* box = edit(&editor, "trazi_tim");
+    QCOMPARE(box->text(), QStringLiteral("Search Team....."));
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(box->text(), QString());
+    QTest::keyClicks(box, QStringLiteral("Arsenal"));
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(box->text(), QString());
+}
+
+void TestForm2::renameSurvivesSaveAndReopen() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    list(editor)->setCurrentRow(0);
+    edit(editor, "nazivigraca")->setText(QStringLiteral("Saved Name"));
+    button(editor, "promjena_imena")->click();
+    button(editor, "Command1")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
+    QCOMPARE(m_platform->messages.first().text, QStringLiteral("DONE!"));
+    QVERIFY(!QFile::exists(WorkingCopy::compressedPathForGameFile(m_teamFile)));
+
+    QFile::remove(WorkingCopy::pathForGameFile(m_teamFile));
+    Form2 reopened(*m_platform);
+    reopened.windowLoad();
+    QVERIFY(reopened.pressLoad());
+    QCOMPARE(reopened.teamNames().first(), QStringLiteral("Saved Name"));
+}
+
+void TestForm2::mainWindowOpenAsksOnlyOnce() {
+    Form1 window(*m_platform);
+    window.openDatabase();
+    QVERIFY(window.teamEditor());
+    QVERIFY(!window.teamEditor()->isVisible());
+    window.openDatabase();
+    QCOMPARE(m_platform->askedTitles, (QStringList{QStringLiteral("Select unnamed_25.bin:"),
+                                                   QStringLiteral("Select unnamed_32.bin:"),
+                                                   QStringLiteral("Select unnamed_25.bin:")}));
+    window.findChild<QAction*>(QStringLiteral("mnuTeamEdit"))->trigger();
+    QVERIFY(window.teamEditor()->isVisible());
+    QCOMPARE(m_platform->askedTitles.size(), 3);
+}
+
+void TestForm2::closeBoxDestroysAndNextUseAsksAgain() {
+    Form1 window(*m_platform);
+    window.showTeamEditor();
+    QPointer<Form2> first = window.teamEditor();
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(m_platform->askedTitles.size(), 1);
+    first->close();
+    QTRY_VERIFY(first.isNull());
+    QVERIFY(!window.teamEditor());
+    window.showTeamEditor();
+    QVERIFY(window.teamEditor());
+    QCOMPARE(m_platform->askedTitles.size(), 2);
+}
+
+void TestForm2::closingTheMainWindowClosesBoth() {
+    Form1 window(*m_platform);
+    window.show();
+    window.showTeamEditor();
+    QPointer<Form2> editor = window.teamEditor();
+    window.close();
+    QTRY_VERIFY(editor.isNull());
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
