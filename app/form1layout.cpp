@@ -97,7 +97,7 @@ void buildAbilities(Form1Controls& c) {
     }
     // Playable positions, in the order of the position list.
     for (int n = 1; n <= 12; ++n) {
-        auto* box = place<QCheckBox>(f, "", 330, top + (n - 1) * rowHeight, 80, 20);
+        auto* box = place<QCheckBox>(f, "", 326, top + (n - 1) * rowHeight, 72, 20);
         box->setObjectName(QStringLiteral("Check%1").arg(n));
         box->setText(PositionTable::captions().at(n - 1));
         c.checks[n] = box;
@@ -106,7 +106,7 @@ void buildAbilities(Form1Controls& c) {
     c.Command6 = button(f, "Command6", QStringLiteral("Special Options"), 156, 300, 140);
 
     // The panel covers the boxes above and leaves the two buttons along the bottom visible.
-    c.framespecial = frame(f, "framespecial", QStringLiteral("Special Options"), 4, 14, 407, 282);
+    c.framespecial = frame(f, "framespecial", QStringLiteral("Special Options"), 4, 14, 395, 282);
     c.framespecial->setAutoFillBackground(true);
     c.framespecial->hide();
     for (int n = 13; n <= 35; ++n) {
@@ -119,7 +119,7 @@ void buildAbilities(Form1Controls& c) {
         c.checks[n] = box;
     }
     c.Label16 =
-        label(c.framespecial, "Label16", QStringLiteral("X"), 383, 4, 18, 18, Qt::AlignCenter);
+        label(c.framespecial, "Label16", QStringLiteral("X"), 371, 4, 18, 18, Qt::AlignCenter);
     c.Label16->setFrameShape(QFrame::Box);
     c.Label16->setCursor(Qt::PointingHandCursor);
 }
@@ -197,22 +197,27 @@ void buildForm1Controls(QWidget* w, Form1Controls& c) {
     colour(c.Label12, "#FF0000", false);
 
     // Centre: the abilities, hidden until Load.
-    c.Frame1 = frame(w, "Frame1", QStringLiteral("Abilities"), 482, 124, 415, 332);
+    c.Frame1 = frame(w, "Frame1", QStringLiteral("Abilities"), 482, 124, 403, 332);
     buildAbilities(c);
     c.Frame1->hide();
 
     // Right: face and hair, Apply Changes and SAVE.
-    c.frameface = frame(w, "frameface", QStringLiteral("Face Relink"), 903, 124, 116, 196);
-    c.lblface = label(c.frameface, "lblface", QStringLiteral("Face:  unnamed_"), 6, 18, 106, 34);
-    c.lblface->setWordWrap(true);
-    c.face = place<QLineEdit>(c.frameface, "face", 6, 54, 104, 22);
-    c.lblhair = label(c.frameface, "lblhair", QStringLiteral("Hair: unnamed_"), 6, 80, 106, 34);
-    c.lblhair->setWordWrap(true);
-    c.hair = place<QLineEdit>(c.frameface, "hair", 6, 116, 104, 22);
-    c.Command5 = button(c.frameface, "Command5", QStringLiteral("Relink"), 6, 150, 104, 30);
+    c.frameface = frame(w, "frameface", QStringLiteral("Face Relink"), 891, 124, 128, 196);
+    c.lblface = label(c.frameface, "lblface", QStringLiteral("Face:  unnamed_"), 6, 18, 118, 34);
+    c.face = place<QLineEdit>(c.frameface, "face", 6, 54, 116, 22);
+    c.lblhair = label(c.frameface, "lblhair", QStringLiteral("Hair: unnamed_"), 6, 80, 118, 34);
+    c.hair = place<QLineEdit>(c.frameface, "hair", 6, 116, 116, 22);
+    c.Command5 = button(c.frameface, "Command5", QStringLiteral("Relink"), 6, 150, 116, 30);
+    // The file names are long for the narrow frame: a smaller font, wrapped after "Face:".
+    for (QLabel* fileLabel : {c.lblface, c.lblhair}) {
+        fileLabel->setWordWrap(true);
+        QFont small = fileLabel->font();
+        small.setPointSize(std::max(7, small.pointSize() - 1));
+        fileLabel->setFont(small);
+    }
     c.promjena_imena =
-        button(w, "promjena_imena", QStringLiteral("Apply Changes"), 903, 330, 116, 32);
-    c.Command1 = button(w, "Command1", QStringLiteral("SAVE"), 903, 372, 116, 44);
+        button(w, "promjena_imena", QStringLiteral("Apply Changes"), 891, 330, 128, 32);
+    c.Command1 = button(w, "Command1", QStringLiteral("SAVE"), 891, 372, 128, 44);
 
     // Below the centre: the shown team and player.
     c.Frame2 = frame(w, "Frame2", QStringLiteral("Transfer:"), 482, 462, 537, 100);

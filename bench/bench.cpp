@@ -1,0 +1,156 @@
+// rosterly-bench: the editor's operations timed on the full synthetic database, through the real
+// windows (offscreen) and the real codec where the editor uses it.
+#include "app/abilitycolouring.h"
+#include "app/form1.h"
+#include "codec/container.h"
+#include "teamnames/form2.h"
+#include "tools/folderplatform.h"
+#include "tools/samplebuilder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// One editor with the sample database opened and loaded, shared by the window benchmarks.
+struct LoadedEditor {
+    QTemporaryDir dir;
+    std::unique_ptr<FolderPlatform> platform;
+    std::unique_ptr<Form1> window;
+
+    LoadedEditor() {
+        QString error;
+        if (!SampleBuilder::writeGameFolder(dir.path(), false, &error))
+            qFatal("%s", qPrintable(error));
+        platform = std::make_unique<FolderPlatform>(dir.path());
+        window = std::make_unique<Form1>(*platform);
+        window->show();
+        window->openDatabase();
+        window->decompressRuns().waitForFinished(30000);
+        window->teamEditor()->decompressRuns().waitForFinished(30000);
+        if (!window->load())
+            qFatal("the sample database did not load");
+    }
+    Form1Controls& c() { return window->controls(); }
+};
+
+// Built on first use and released before the application object goes away.
+std::unique_ptr<LoadedEditor>& editorInstance() {
+    static std::unique_ptr<LoadedEditor> instance;
+    return instance;
+}
+
+LoadedEditor& editor() {
+    if (!editorInstance())
+        editorInstance() = std::make_unique<LoadedEditor>();
+    return *editorInstance();
+}
+
+void codecDecompress(benchmark::State& state) {
+    const QByteArray packed = Container::compress(SampleBuilder::playerDatabase()).bytes;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Container::decompress(packed));
+}
+BENCHMARK(codecDecompress)->Unit(benchmark::kMillisecond);
+
+void codecCompress(benchmark::State& state) {
+    const QByteArray database = SampleBuilder::playerDatabase();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Container::compress(database));
+}
+BENCHMARK(codecCompress)->Unit(benchmark::kMillisecond);
+
+void mainLoad(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(e.window->load());
+}
+BENCHMARK(mainLoad)->Unit(benchmark::kMillisecond);
+
+void teamFileLoad(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(e.window->teamEditor()->pressLoad());
+}
+BENCHMARK(teamFileLoad)->Unit(benchmark::kMicrosecond);
+
+void playerSelection(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    int row = 0;
+    for (auto _ : state)
+        e.c().List1->setCurrentRow(row++ % 2 == 0 ? 10 : 11);
+}
+BENCHMARK(playerSelection)->Unit(benchmark::kMicrosecond);
+
+void applyChanges(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    e.c().List1->setCurrentRow(12);
+    for (auto _ : state)
+        e.c().promjena_imena->click();
+}
+BENCHMARK(applyChanges)->Unit(benchmark::kMicrosecond);
+
+void applyAbilities(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    e.c().List1->setCurrentRow(12);
+    for (auto _ : state)
+        e.c().Command4->click();
+}
+BENCHMARK(applyAbilities)->Unit(benchmark::kMicrosecond);
+
+void relink(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    e.c().List1->setCurrentRow(12);
+    for (auto _ : state)
+        e.c().Command5->click();
+}
+BENCHMARK(relink)->Unit(benchmark::kMicrosecond);
+
+void showTeam(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    int team = 0;
+    for (auto _ : state)
+        e.c().timovi_lista->setCurrentIndex(team++ % 2);
+}
+BENCHMARK(showTeam)->Unit(benchmark::kMicrosecond);
+
+void searchWithoutMatch(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    e.c().trazi_tim->setText(QStringLiteral("Nobody Of This Name"));
+    for (auto _ : state)
+        e.c().Command9->click();
+}
+BENCHMARK(searchWithoutMatch)->Unit(benchmark::kMicrosecond);
+
+void colouringTick(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    e.c().List1->setCurrentRow(1);
+    auto* colouring = e.c().sat_provjera_broja->findChild<AbilityColouring*>();
+    colouring->tick();
+    for (auto _ : state)
+        colouring->tick();
+}
+BENCHMARK(colouringTick)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    editorInstance().reset();
+    return 0;
+}

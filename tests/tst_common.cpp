@@ -1,0 +1,353 @@
+// The shared rules: game text in the Windows-1252 code page, numbers read from typed text, and
+// the working copy that every read and write goes through.
+#include "common/gametext.h"
+#include "common/numbertext.h"
+#include "common/workingcopy.h"
+#include "tests/testsupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// 100 bytes that differ from their neighbours, so a misplaced write shows.
+QByteArray patternBytes() {
+    QByteArray bytes(100, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7 + 3);
+    return bytes;
+}
+
+} // namespace
+
+class TestCommon : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyNonZeroByteSurvivesDecodeAndEncode_data();
+    void everyNonZeroByteSurvivesDecodeAndEncode();
+    void decodeEndsAtTheFirstZeroByte_data();
+    void decodeEndsAtTheFirstZeroByte();
+    void encodeField_data();
+    void encodeField();
+    void unrepresentable_data();
+    void unrepresentable();
+
+    void leadingValue_data();
+    void leadingValue();
+    void leadingNumberIsEmptyWithoutANumber_data();
+    void leadingNumberIsEmptyWithoutANumber();
+    void roundHalfEven_data();
+    void roundHalfEven();
+    void integerInRange_data();
+    void integerInRange();
+
+    void readGivesExactlyTheRange_data();
+    void readGivesExactlyTheRange();
+    void readPastTheEndIsRefused_data();
+    void readPastTheEndIsRefused();
+    void missingFileIsNeverCreated();
+    void writeIsRefusedAsAWhole_data();
+    void writeIsRefusedAsAWhole();
+    void multiPatchWrite();
+};
+
+// ---- Game text ----
+
+void TestCommon::everyNonZeroByteSurvivesDecodeAndEncode_data() {
+    QTest::addColumn<int>("byte");
+    for (int b = 1; b <= 255; ++b)
+        QTest::addRow("0x%02X", b) << b;
+}
+
+void TestCommon::everyNonZeroByteSurvivesDecodeAndEncode() {
+    QFETCH(int, byte);
+    QByteArray field(8, '\0');
+    field[0] = 'A';
+    field[1] = char(byte);
+    field[2] = 'z';
+    const QString text = GameText::decode(field);
+    QCOMPARE(text.size(), 3);
+    QVERIFY2(GameText::unrepresentable(text).isEmpty(), qPrintable(text));
+    const auto encoded = GameText::encodeField(text, 8);
+    QVERIFY(encoded.has_value());
+    QCOMPARE(encoded->toHex(' '), field.toHex(' '));
+}
+
+void TestCommon::decodeEndsAtTheFirstZeroByte_data() {
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero in the middle") << QByteArray("AB\0CD", 5) << QStringLiteral("AB");
+    QTest::newRow("zero first") << QByteArray("\0AB", 3) << QString();
+    QTest::newRow("no zero: the whole field") << QByteArray("ABCDE") << QStringLiteral("ABCDE");
+    QTest::newRow("code-page letters")
+        << QByteArray("\xD6zil\0\xFF", 6) << QString::fromUtf8("Özil");
+    QTest::newRow("euro sign") << QByteArray("\x80", 1) << QString::fromUtf8("€");
+}
+
+void TestCommon::decodeEndsAtTheFirstZeroByte() {
+    QFETCH(QByteArray, field);
+    QFETCH(QString, text);
+    QCOMPARE(GameText::decode(field), text);
+}
+
+void TestCommon::encodeField_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("zero-filled") << QStringLiteral("Ab") << 5 << true << QByteArray("Ab\0\0\0", 5);
+    QTest::newRow("empty text: all zeros") << QString() << 4 << true << QByteArray(4, '\0');
+    QTest::newRow("exactly the width: no zero")
+        << QStringLiteral("ABCD") << 4 << true << QByteArray("ABCD");
+    QTest::newRow("one too long") << QStringLiteral("ABCDE") << 4 << false << QByteArray();
+    QTest::newRow("accented letter")
+        << QString::fromUtf8("Ö") << 2 << true << QByteArray("\xD6\0", 2);
+    QTest::newRow("euro sign is 0x80")
+        << QString::fromUtf8("€") << 1 << true << QByteArray("\x80", 1);
+    QTest::newRow("L with stroke") << QString::fromUtf8("Łukasz") << 10 << false << QByteArray();
+    QTest::newRow("o with double acute") << QString::fromUtf8("ő") << 2 << false << QByteArray();
+    QTest::newRow("Cyrillic") << QString::fromUtf8("Д") << 2 << false << QByteArray();
+    QTest::newRow("outside the basic plane")
+        << QString::fromUtf8("\xF0\x9F\x98\x80") << 4 << false << QByteArray();
+    QTest::newRow("zero character")
+        << QString(QChar(0)) + QStringLiteral("A") << 4 << false << QByteArray();
+}
+
+void TestCommon::encodeField() {
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(bool, accepted);
+    QFETCH(QByteArray, bytes);
+    const auto encoded = GameText::encodeField(text, width);
+    QCOMPARE(encoded.has_value(), accepted);
+    if (accepted)
+        QCOMPARE(encoded->toHex(' '), bytes.toHex(' '));
+}
+
+void TestCommon::unrepresentable_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("plain") << QStringLiteral("Mesut") << QString();
+    QTest::newRow("code-page accents and euro") << QString::fromUtf8("Özil €") << QString();
+    QTest::newRow("Polish name") << QString::fromUtf8("Łódź") << QString::fromUtf8("Łź");
+    QTest::newRow("each character once") << QString::fromUtf8("ŁaŁ") << QString::fromUtf8("Ł");
+    QTest::newRow("zero character") << QStringLiteral("A") + QChar(0) << QString(QChar(0));
+}
+
+void TestCommon::unrepresentable() {
+    QFETCH(QString, text);
+    QFETCH(QString, refused);
+    QCOMPARE(GameText::unrepresentable(text), refused);
+}
+
+// ---- Numbers in text ----
+
+void TestCommon::leadingValue_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("digits then letters") << QStringLiteral("85abc") << 85.0;
+    QTest::newRow("blanks ignored everywhere") << QStringLiteral(" 1 2 ") << 12.0;
+    QTest::newRow("tab and line feed") << QStringLiteral("\t4\n2") << 42.0;
+    QTest::newRow("negative") << QStringLiteral("-7") << -7.0;
+    QTest::newRow("plus sign and point") << QStringLiteral("+.5") << 0.5;
+    QTest::newRow("decimal") << QStringLiteral("69.5") << 69.5;
+    QTest::newRow("second point ends it") << QStringLiteral("1.2.3") << 1.2;
+    QTest::newRow("comma ends it") << QStringLiteral("1,5") << 1.0;
+    QTest::newRow("exponent E") << QStringLiteral("1e2") << 100.0;
+    QTest::newRow("exponent D") << QStringLiteral("1D2") << 100.0;
+    QTest::newRow("negative exponent") << QStringLiteral("25e-1") << 2.5;
+    QTest::newRow("exponent without digits") << QStringLiteral("1e") << 1.0;
+    QTest::newRow("blank inside the exponent") << QStringLiteral("1 e 2") << 100.0;
+    QTest::newRow("hexadecimal") << QStringLiteral("&H1F") << 31.0;
+    QTest::newRow("hexadecimal, small letters") << QStringLiteral("&h1f") << 31.0;
+    QTest::newRow("octal") << QStringLiteral("&O17") << 15.0;
+    QTest::newRow("octal stops at 8") << QStringLiteral("&O178") << 15.0;
+    QTest::newRow("empty") << QString() << 0.0;
+    QTest::newRow("letters") << QStringLiteral("abc") << 0.0;
+    QTest::newRow("point alone") << QStringLiteral(".") << 0.0;
+    QTest::newRow("sign alone") << QStringLiteral("-") << 0.0;
+    QTest::newRow("two signs") << QStringLiteral("--1") << 0.0;
+    QTest::newRow("ampersand without digits") << QStringLiteral("&H") << 0.0;
+}
+
+void TestCommon::leadingValue() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(NumberText::leadingValue(text), value);
+}
+
+void TestCommon::leadingNumberIsEmptyWithoutANumber_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("blanks") << QStringLiteral("   ") << false;
+    QTest::newRow("letters") << QStringLiteral("abc") << false;
+    QTest::newRow("point") << QStringLiteral(".") << false;
+    QTest::newRow("sign") << QStringLiteral("+") << false;
+    QTest::newRow("unknown radix") << QStringLiteral("&X1") << false;
+    QTest::newRow("zero") << QStringLiteral("0") << true;
+    QTest::newRow("point five") << QStringLiteral(".5") << true;
+    QTest::newRow("hexadecimal") << QStringLiteral("&HF") << true;
+}
+
+void TestCommon::leadingNumberIsEmptyWithoutANumber() {
+    QFETCH(QString, text);
+    QFETCH(bool, present);
+    QCOMPARE(NumberText::leadingNumber(text).has_value(), present);
+}
+
+void TestCommon::roundHalfEven_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("rounded");
+    QTest::newRow("0.5") << 0.5 << 0.0;
+    QTest::newRow("-0.5") << -0.5 << 0.0;
+    QTest::newRow("1.5") << 1.5 << 2.0;
+    QTest::newRow("2.5") << 2.5 << 2.0;
+    QTest::newRow("70.5") << 70.5 << 70.0;
+    QTest::newRow("71.5") << 71.5 << 72.0;
+    QTest::newRow("-1.5") << -1.5 << -2.0;
+    QTest::newRow("2.49") << 2.49 << 2.0;
+    QTest::newRow("2.51") << 2.51 << 3.0;
+}
+
+void TestCommon::roundHalfEven() {
+    QFETCH(double, value);
+    QFETCH(double, rounded);
+    QCOMPARE(NumberText::roundHalfEven(value), rounded);
+}
+
+void TestCommon::integerInRange_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::addColumn<int>("expected"); // -1000 for refused
+    QTest::newRow("inside") << QStringLiteral("5") << 0 << 10 << 5;
+    QTest::newRow("low bound") << QStringLiteral("0") << 0 << 10 << 0;
+    QTest::newRow("high bound") << QStringLiteral("10") << 0 << 10 << 10;
+    QTest::newRow("above") << QStringLiteral("11") << 0 << 10 << -1000;
+    QTest::newRow("below") << QStringLiteral("-1") << 0 << 10 << -1000;
+    QTest::newRow("half rounds down into range") << QStringLiteral("10.5") << 0 << 10 << 10;
+    QTest::newRow("half rounds up out of range") << QStringLiteral("-1.5") << -1 << 10 << -1000;
+    QTest::newRow("minus a half is zero") << QStringLiteral("-0.5") << 0 << 10 << 0;
+    QTest::newRow("text without a number is 0") << QStringLiteral("abc") << 0 << 10 << 0;
+    QTest::newRow("0 outside the range") << QStringLiteral("abc") << 1 << 10 << -1000;
+    QTest::newRow("negative range") << QStringLiteral("-17") << -17 << 238 << -17;
+}
+
+void TestCommon::integerInRange() {
+    QFETCH(QString, text);
+    QFETCH(int, low);
+    QFETCH(int, high);
+    QFETCH(int, expected);
+    const auto value = NumberText::integerInRange(text, low, high);
+    QCOMPARE(value.value_or(-1000), expected);
+}
+
+// ---- The working copy ----
+
+void TestCommon::readGivesExactlyTheRange_data() {
+    QTest::addColumn<qint64>("offset");
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("whole file") << qint64(0) << qint64(100);
+    QTest::newRow("middle") << qint64(30) << qint64(5);
+    QTest::newRow("up to the last byte") << qint64(90) << qint64(10);
+    QTest::newRow("nothing at the end") << qint64(100) << qint64(0);
+}
+
+void TestCommon::readGivesExactlyTheRange() {
+    QFETCH(qint64, offset);
+    QFETCH(qint64, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    QVERIFY(TestSupport::writeFile(path, patternBytes()));
+    const WorkingCopy copy(path);
+    const auto bytes = copy.read(offset, size);
+    QVERIFY2(bytes.has_value(), qPrintable(copy.errorString()));
+    QCOMPARE(bytes->toHex(), patternBytes().mid(offset, size).toHex());
+}
+
+void TestCommon::readPastTheEndIsRefused_data() {
+    QTest::addColumn<qint64>("offset");
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("one byte too many") << qint64(0) << qint64(101);
+    QTest::newRow("runs over the end") << qint64(95) << qint64(10);
+    QTest::newRow("starts at the end") << qint64(100) << qint64(1);
+    QTest::newRow("starts after the end") << qint64(200) << qint64(1);
+}
+
+void TestCommon::readPastTheEndIsRefused() {
+    QFETCH(qint64, offset);
+    QFETCH(qint64, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    QVERIFY(TestSupport::writeFile(path, patternBytes()));
+    const WorkingCopy copy(path);
+    QVERIFY(!copy.read(offset, size).has_value());
+    QVERIFY2(copy.errorString().contains(QStringLiteral("too short")),
+             qPrintable(copy.errorString()));
+    QCOMPARE(TestSupport::readFile(path), patternBytes());
+}
+
+void TestCommon::missingFileIsNeverCreated() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unnamed_32.bin.unzlib"));
+    WorkingCopy copy(path);
+    QCOMPARE(copy.size(), qint64(-1));
+    QVERIFY(!copy.read(0, 1).has_value());
+    QVERIFY(!copy.errorString().isEmpty());
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!copy.write(0, QByteArray("A")));
+    QVERIFY(!copy.errorString().isEmpty());
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!copy.write({}));
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestCommon::writeIsRefusedAsAWhole_data() {
+    QTest::addColumn<QList<qint64>>("offsets");
+    QTest::addColumn<QList<QByteArray>>("patches");
+    QTest::newRow("last patch one byte too long")
+        << QList<qint64>{0, 99} << QList<QByteArray>{"AB", "XY"};
+    QTest::newRow("first patch past the end, second fine")
+        << QList<qint64>{100, 10} << QList<QByteArray>{"Z", "CD"};
+    QTest::newRow("negative offset") << QList<qint64>{10, -1} << QList<QByteArray>{"AB", "C"};
+    QTest::newRow("one patch far beyond") << QList<qint64>{5000} << QList<QByteArray>{"Q"};
+}
+
+void TestCommon::writeIsRefusedAsAWhole() {
+    QFETCH(QList<qint64>, offsets);
+    QFETCH(QList<QByteArray>, patches);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    QVERIFY(TestSupport::writeFile(path, patternBytes()));
+    std::vector<Patch> list;
+    for (qsizetype i = 0; i < offsets.size(); ++i)
+        list.push_back({offsets[i], patches[i]});
+    WorkingCopy copy(path);
+    QVERIFY(!copy.write(list));
+    QVERIFY(!copy.errorString().isEmpty());
+    QCOMPARE(TestSupport::readFile(path).toHex(), patternBytes().toHex());
+}
+
+void TestCommon::multiPatchWrite() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    QVERIFY(TestSupport::writeFile(path, patternBytes()));
+    WorkingCopy copy(path);
+    QVERIFY2(copy.write({{0, "AB"}, {50, "CDE"}, {98, "FG"}}), qPrintable(copy.errorString()));
+    QByteArray expected = patternBytes();
+    expected.replace(0, 2, "AB");
+    expected.replace(50, 3, "CDE");
+    expected.replace(98, 2, "FG");
+    QCOMPARE(TestSupport::readFile(path).toHex(), expected.toHex());
+    QCOMPARE(copy.size(), qint64(100));
+    QCOMPARE(copy.read(49, 5)->toHex(), expected.mid(49, 5).toHex());
+}
+
+QTEST_GUILESS_MAIN(TestCommon)
+#include "tst_common.moc"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+// A platform for programs that drive the editor without a user: every file dialog is answered
+// with the file of the asked name in one game folder, and messages go to the error output.
+class FolderPlatform : public Platform {
+public:
+    explicit FolderPlatform(QString folder) : m_folder(std::move(folder)) {}
+
+    QString chooseFile(QWidget*, const QString&, const QString&, const QString& pattern) override {
+        return QDir(m_folder).filePath(pattern);
+    }
+    void showMessage(QWidget*, const QString& caption, const QString& text) override {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+    }
+    QString codecProgram() const override {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/zlib2.dll");
+    }
+
+private:
+    QString m_folder;
+};

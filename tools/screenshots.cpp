@@ -1,0 +1,48 @@
+// Takes the README's pictures: opens the demo game folder in both windows, loads it, selects a
+// player and saves each window as a PNG.
+//   rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]
+#include "app/form1.h"
+#include "teamnames/form2.h"
+#include "tools/folderplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr,
+                     "usage: rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]\n");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    const int row = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
+    FolderPlatform platform(QString::fromLocal8Bit(argv[1]));
+    Form1 window(platform);
+    window.show();
+    window.openDatabase();
+    window.decompressRuns().waitForFinished(30000);
+    if (!window.load())
+        return 1;
+    window.controls().List1->setCurrentRow(row);
+    window.showTeamEditor();
+    Form2* editor = window.teamEditor();
+    editor->move(window.x() + 80, window.y() + 80);
+    editor->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(2);
+
+    int status = 0;
+    QTimer::singleShot(500, &app, [&] {
+        QDir().mkpath(output);
+        if (!window.grab().save(QDir(output).filePath(QStringLiteral("main-window.png"))) ||
+            !editor->grab().save(QDir(output).filePath(QStringLiteral("team-editor.png"))))
+            status = 1;
+        app.quit();
+    });
+    QApplication::exec();
+    return status;
+}
