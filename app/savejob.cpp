@@ -74,13 +74,14 @@ void SaveJob::tick() {
         finish(error + QStringLiteral("\nThe game file was not changed."));
         return;
     }
-    QFile::remove(WorkingCopy::compressedPathForGameFile(m_gameFile));
     finish(QStringLiteral("DONE!"));
 }
 
 void SaveJob::finish(const QString& message) {
     // Stopped before the message box opens, so its event loop cannot complete the save twice.
     m_sat.stop();
+    // A result that was not put in place (a failed or killed run's leftovers) is of no use.
+    QFile::remove(WorkingCopy::compressedPathForGameFile(m_gameFile));
     m_platform.showMessage(m_window, programTitle, message);
 }
 

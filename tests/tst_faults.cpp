@@ -1,0 +1,235 @@
+// Bad input and failures around the game files: a codec that is missing, cannot start, fails,
+// crashes halfway, is slow or writes garbage; game files that are not containers; working copies
+// that vanish or shrink while editing. Each ends in a clear message, and a game file changes only
+// through a save that completed.
+#include "app/form1.h"
+#include "common/workingcopy.h"
+#include "player/playerrecord.h"
+#include "tests/testsupport.h"
+#include "tools/samplebuilder.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <unistd.h>
+
+class TestFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveWithBrokenCodec_data();
+    void saveWithBrokenCodec();
+    void slowCodecCompletesOnceAtALaterTick();
+    void gameFileThatCannotBeReplaced();
+    void gameFileThatIsNoContainer_data();
+    void gameFileThatIsNoContainer();
+    void workingCopyGoneOrShrunkWhileEditing_data();
+    void workingCopyGoneOrShrunkWhileEditing();
+    void emptyWorkingCopyIsRefusedByLoad();
+
+private:
+    QString script(const QString& name, const QByteArray& body);
+    void openAndLoad(Form1& window);
+
+    QTemporaryDir* m_dir = nullptr;
+    QString m_database;
+    FakePlatform* m_platform = nullptr;
+};
+
+void TestFaults::init() {
+    m_dir = new QTemporaryDir;
+    QString error;
+    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->filePath(QStringLiteral("game")), false, &error),
+             qPrintable(error));
+    m_database = m_dir->filePath(QStringLiteral("game/unnamed_25.bin"));
+    m_platform = new FakePlatform;
+    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] = m_database;
+    m_platform->answers[QStringLiteral("Select unnamed_32.bin:")] =
+        m_dir->filePath(QStringLiteral("game/unnamed_32.bin"));
+}
+
+void TestFaults::cleanup() {
+    delete m_platform;
+    delete m_dir;
+}
+
+QString TestFaults::script(const QString& name, const QByteArray& body) {
+    const QString path = m_dir->filePath(name);
+    TestSupport::writeFile(path, "#!/bin/sh\n" + body + "\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+void TestFaults::openAndLoad(Form1& window) {
+    window.openDatabase();
+    QVERIFY(window.decompressRuns().waitForFinished(30000));
+    QVERIFY(window.load());
+}
+
+void TestFaults::saveWithBrokenCodec_data() {
+    QTest::addColumn<QString>("codecKind");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("missing") << "missing"
+                             << "missing";
+    QTest::newRow("not executable") << "not executable"
+                                    << "could not be started";
+    QTest::newRow("exits with an error") << "fails"
+                                         << "it went wrong";
+    QTest::newRow("killed halfway") << "killed"
+                                    << "stopped unexpectedly";
+    QTest::newRow("writes garbage") << "garbage"
+                                    << "damaged";
+}
+
+void TestFaults::saveWithBrokenCodec() {
+    QFETCH(QString, codecKind);
+    QFETCH(QString, said);
+    Form1 window(*m_platform);
+    openAndLoad(window);
+    window.controls().List1->setCurrentRow(3);
+    window.controls().nazivigraca->setText(QStringLiteral("Unsaved"));
+    window.controls().promjena_imena->click();
+    const QByteArray original = TestSupport::readFile(m_database);
+
+    const QString compressed = WorkingCopy::compressedPathForGameFile(m_database);
+    if (codecKind == QLatin1String("missing")) {
+        m_platform->codec = m_dir->filePath(QStringLiteral("no-codec-here"));
+    } else if (codecKind == QLatin1String("not executable")) {
+        m_platform->codec = m_dir->filePath(QStringLiteral("plain-file"));
+        TestSupport::writeFile(m_platform->codec, "not a program");
+    } else if (codecKind == QLatin1String("fails")) {
+        m_platform->codec = script(QStringLiteral("failing"), "echo 'it went wrong' >&2\nexit 1");
+    } else if (codecKind == QLatin1String("killed")) {
+        // Half a result, then the process dies.
+        m_platform->codec =
+            script(QStringLiteral("killed"), "head -c 1000 \"$1\" > \"$1.zlib\"\nkill -9 $$");
+    } else {
+        m_platform->codec =
+            script(QStringLiteral("garbage"), "head -c 5000 /dev/urandom > \"$1.zlib\"");
+    }
+    window.controls().Command1->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
+    const QString text = m_platform->messages.first().text;
+    QVERIFY2(text.contains(said), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("not changed")));
+    QVERIFY(!window.controls().sat->isActive());
+    QCOMPARE(TestSupport::readFile(m_database), original);
+    QVERIFY(!QFile::exists(compressed));
+    QTest::qWait(1200);
+    QCOMPARE(m_platform->messages.size(), 1); // no late "DONE!"
+}
+
+void TestFaults::slowCodecCompletesOnceAtALaterTick() {
+    Form1 window(*m_platform);
+    openAndLoad(window);
+    m_platform->codec =
+        script(QStringLiteral("slow"),
+               "sleep 2\nexec '" + TestSupport::builtProgram(QStringLiteral("zlib2.dll")).toUtf8() +
+                   "' \"$@\"");
+    window.controls().Command1->click();
+    QTest::qWait(1500); // past the first tick, with the codec still running
+    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(window.controls().sat->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
+    QCOMPARE(m_platform->messages.first().text, QStringLiteral("DONE!"));
+    QTest::qWait(1200);
+    QCOMPARE(m_platform->messages.size(), 1);
+}
+
+void TestFaults::gameFileThatCannotBeReplaced() {
+    Form1 window(*m_platform);
+    openAndLoad(window);
+    // A folder where the game file was: the save cannot put a file there.
+    QVERIFY(QFile::remove(m_database));
+    QVERIFY(QDir().mkdir(m_database));
+    window.controls().Command1->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
+    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("could not be replaced")));
+    QVERIFY(QFileInfo(m_database).isDir());
+
+    if (::geteuid() == 0)
+        QSKIP("a read-only folder does not stop the superuser");
+    QVERIFY(QDir(m_database).removeRecursively());
+    QVERIFY(TestSupport::writeFile(m_database, "original"));
+    const QString folder = QFileInfo(m_database).absolutePath();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    window.controls().Command1->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 2, 20000);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(m_platform->messages.last().text != QStringLiteral("DONE!"));
+    QCOMPARE(TestSupport::readFile(m_database), QByteArray("original"));
+}
+
+void TestFaults::gameFileThatIsNoContainer_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("text") << QByteArray("this is not a game file\n");
+    QTest::newRow("header with garbage")
+        << QByteArray("\x00\x10\x01WESYS\x10\x00\x00\x00\x00\x10\x00\x00garbagegarbage", 30);
+}
+
+void TestFaults::gameFileThatIsNoContainer() {
+    QFETCH(QByteArray, content);
+    QVERIFY(TestSupport::writeFile(m_database, content));
+    Form1 window(*m_platform);
+    window.openDatabase();
+    QVERIFY(window.decompressRuns().waitForFinished(30000));
+    QVERIFY(!window.load());
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("failed")));
+    QCOMPARE(window.controls().List1->count(), 0);
+    QVERIFY(!QFile::exists(WorkingCopy::pathForGameFile(m_database)));
+    QCOMPARE(TestSupport::readFile(m_database), content);
+}
+
+void TestFaults::workingCopyGoneOrShrunkWhileEditing_data() {
+    QTest::addColumn<qint64>("keptBytes"); // -1: deleted
+    QTest::addColumn<QString>("button");
+    QTest::newRow("deleted, Apply Changes") << qint64(-1) << "promjena_imena";
+    QTest::newRow("deleted, Apply Abilities") << qint64(-1) << "Command4";
+    QTest::newRow("deleted, Relink") << qint64(-1) << "Command5";
+    QTest::newRow("truncated inside the record, Apply Changes") << qint64(600) << "promjena_imena";
+    QTest::newRow("truncated inside the abilities, Apply Abilities") << qint64(620) << "Command4";
+    QTest::newRow("truncated inside the face word, Relink") << qint64(653) << "Command5";
+}
+
+void TestFaults::workingCopyGoneOrShrunkWhileEditing() {
+    QFETCH(qint64, keptBytes);
+    QFETCH(QString, button);
+    Form1 window(*m_platform);
+    openAndLoad(window);
+    window.controls().List1->setCurrentRow(2); // record 2 lies at bytes 488-715
+    const QString workingCopy = WorkingCopy::pathForGameFile(m_database);
+    if (keptBytes < 0)
+        QVERIFY(QFile::remove(workingCopy));
+    else
+        QVERIFY(QFile::resize(workingCopy, keptBytes));
+    const QByteArray before = TestSupport::readFile(workingCopy);
+
+    window.findChild<QPushButton*>(button)->click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(QFile::exists(workingCopy), keptBytes >= 0);
+    QCOMPARE(TestSupport::readFile(workingCopy), before);
+}
+
+void TestFaults::emptyWorkingCopyIsRefusedByLoad() {
+    Form1 window(*m_platform);
+    openAndLoad(window);
+    const QString workingCopy = WorkingCopy::pathForGameFile(m_database);
+    QVERIFY(QFile::resize(workingCopy, 0));
+    QVERIFY(!window.load());
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("too short")));
+    QCOMPARE(window.controls().List1->count(), PlayerLayout::recordCount); // as it was
+    QCOMPARE(QFileInfo(workingCopy).size(), 0);
+}
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
