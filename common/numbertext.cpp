@@ -87,8 +87,10 @@ std::optional<double> leadingNumber(const QString& text) {
     }
     bool ok = false;
     const double value = number.toDouble(&ok);
+    // A number too large for a double is still a number: out of every range, not worth 0.
     if (!ok)
-        return std::nullopt;
+        return number.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
+                                       : std::numeric_limits<double>::infinity();
     return value;
 }
 

@@ -1,6 +1,5 @@
 #include "player/playerview.h"
 
-#include "common/numbertext.h"
 #include "player/abilitytable.h"
 #include "player/playerrecord.h"
 #include "player/positiontable.h"
@@ -28,8 +27,9 @@ PlayerView::PlayerView(Form1Context context) : QObject(context.window), m(contex
 }
 
 void PlayerView::specialAbilityToggled(int bitValue, bool checked) {
-    const double sum = NumberText::leadingValue(m.c.zbirocjene);
-    m.c.zbirocjene = QString::number(static_cast<qint64>(sum) + (checked ? bitValue : -bitValue));
+    // The sum is the window's own decimal text, never typed by the user.
+    const qint64 sum = m.c.zbirocjene.toLongLong();
+    m.c.zbirocjene = QString::number(sum + (checked ? bitValue : -bitValue));
 }
 
 void PlayerView::positionChosen(int entry) {

@@ -237,6 +237,8 @@ void TestCommon::integerInRange_data() {
     QTest::newRow("text without a number is 0") << QStringLiteral("abc") << 0 << 10 << 0;
     QTest::newRow("0 outside the range") << QStringLiteral("abc") << 1 << 10 << -1000;
     QTest::newRow("negative range") << QStringLiteral("-17") << -17 << 238 << -17;
+    QTest::newRow("too large for a double") << QStringLiteral("1e400") << 0 << 127 << -1000;
+    QTest::newRow("too small for a double") << QStringLiteral("-1e400") << -10 << 127 << -1000;
 }
 
 void TestCommon::integerInRange() {
