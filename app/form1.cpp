@@ -100,6 +100,11 @@ Form1Context Form1::context() {
 }
 
 bool Form1::load() {
+    if (c.cmdOpen.isEmpty()) {
+        // Before any File > Open there is nothing to read, and no team file to ask for either.
+        context().message(QStringLiteral("No player database is open. Use File > Open first."));
+        return false;
+    }
     Form2& editor = ensureTeamEditor();
     const bool loaded = loadPlayerIndex(context(), m_decompress, editor);
     editor.hide();

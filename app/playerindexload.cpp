@@ -15,10 +15,6 @@ constexpr int decompressWaitMs = 30000;
 
 bool loadPlayerIndex(const Form1Context& m, CodecRuns& decompressRuns, TeamSource& teams) {
     Form1Controls& c = m.c;
-    if (c.cmdOpen.isEmpty()) {
-        m.message(QStringLiteral("No player database is open. Use File > Open first."));
-        return false;
-    }
     if (!decompressRuns.waitForFinished(decompressWaitMs)) {
         m.message(QStringLiteral("The codec tool is still decompressing %1. Press Load again "
                                  "when it has finished.")

@@ -79,7 +79,8 @@ Result applyDetails(qint64 nameOffset, const Details& d, const PlayerRecord& sto
 }
 
 quint8 penaltyStopperByte(quint8 stored, bool checked) {
-    if (checked && stored < 99)
+    // Only a byte without the flag gains it, so applying twice does not add it twice.
+    if (checked && stored < 99 && !(stored & L::penaltyStopperFlag))
         return stored + L::penaltyStopperFlag;
     // Only a byte that holds the flag loses it; 61-63 would otherwise turn negative.
     if (!checked && stored > 60 && stored >= L::penaltyStopperFlag)

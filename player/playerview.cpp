@@ -80,8 +80,9 @@ void PlayerView::show(int row) {
     c.hair->setText(QString::number(PlayerValues::shownHair(record.hairBase)));
     c.spacing->setText(QString::number(PlayerValues::shownSpacing(record.spacing)));
     c.pozicija = QString::number(record.positionCode);
-    if (const int footEntry = PlayerValues::footEntry(record.foot); footEntry >= 0)
-        c.foot->setCurrentIndex(footEntry);
+    // A byte the foot table does not know shows no entry, so that Apply Changes leaves it alone
+    // instead of writing the previous player's foot into it.
+    c.foot->setCurrentIndex(PlayerValues::footEntry(record.foot));
     if (const int entry = PositionTable::entryForCode(record.positionCode); entry >= 0) {
         c.position->setCurrentIndex(entry);
         positionChosen(entry); // also when the entry was already the one shown

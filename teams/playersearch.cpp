@@ -28,15 +28,14 @@ void PlayerSearch::search() {
         names << c.List1->item(i)->text();
 
     const NameFolding folding(c.List6, c.List7);
-    c.puni->setMaximum(n);
-    c.puni->setValue(0);
     const int match = folding.find(names, c.trazi_tim->text());
     c.trazipom = folding.fold(c.trazi_tim->text());
-    // The bar stands at the number of names examined, counting at most one per record.
+    if (match >= 0) {
+        c.provjera_text = folding.fold(names.at(match));
+        c.List1->setCurrentRow(match); // shows the player, which resets the bar for his abilities
+    }
+    // The bar ends at the number of names examined, counting at most one per record.
     const int examined = match >= 0 ? match + 1 : n;
+    c.puni->setMaximum(n);
     c.puni->setValue(std::min(examined, PlayerLayout::recordCount));
-    if (match < 0)
-        return;
-    c.provjera_text = folding.fold(names.at(match));
-    c.List1->setCurrentRow(match);
 }

@@ -12,6 +12,7 @@ constexpr int slotCount = 32;
 constexpr qint64 teamId = 0;         // 32-bit signed
 constexpr qint64 playerIds = 4;      // slot s: 32-bit signed at playerIds + 4 * s
 constexpr qint64 shirtNumbers = 132; // slot s: one byte at shirtNumbers + s
+constexpr qint32 emptySlot = 0;      // the player ID of a slot without a player
 
 constexpr qint64 recordStart(int index) {
     return tableStart + recordSize * index;

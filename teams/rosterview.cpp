@@ -45,6 +45,10 @@ void RosterView::showTeam(int t) {
 
 void RosterView::addRosterRow(qint32 playerId, int shirtNumber,
                               const QHash<qint32, int>& firstPosition) {
+    // ID 0 marks an empty slot. Records that the roster table covers can read as ID 0, and must
+    // not turn empty slots into blank rows.
+    if (playerId == RosterLayout::emptySlot)
+        return;
     const auto found = firstPosition.constFind(playerId);
     if (found == firstPosition.cend())
         return;

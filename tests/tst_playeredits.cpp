@@ -427,7 +427,9 @@ void TestPlayerEdits::penaltyStopperByte_data() {
     QTest::newRow("10 set") << 10 << true << 74;
     QTest::newRow("74 cleared") << 74 << false << 10;
     QTest::newRow("64 cleared") << 64 << false << 0;
-    QTest::newRow("98 set") << 98 << true << 162;
+    QTest::newRow("98 already flagged stays") << 98 << true << 98;
+    QTest::newRow("74 set again stays (applying twice adds once)") << 74 << true << 74;
+    QTest::newRow("34 set") << 34 << true << 98;
     QTest::newRow("99 set stays") << 99 << true << 99;
     QTest::newRow("60 cleared stays") << 60 << false << 60;
     QTest::newRow("62 cleared stays, never negative") << 62 << false << 62;
