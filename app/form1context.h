@@ -30,4 +30,19 @@ struct Form1Context {
     void message(const QString& text) const {
         platform.showMessage(window, QStringLiteral("Rosterly"), text);
     }
+
+    // Ends a write-back: writes its patches into the working copy, or, when the values were
+    // refused (`refusal` not empty) or the file cannot take them, says so. True when written.
+    bool writeBack(const std::vector<Patch>& patches, const QString& refusal) const {
+        if (!refusal.isEmpty()) {
+            message(refusal + QStringLiteral("\nNothing was written."));
+            return false;
+        }
+        WorkingCopy copy = workingCopy();
+        if (!copy.write(patches)) {
+            message(copy.errorString());
+            return false;
+        }
+        return true;
+    }
 };

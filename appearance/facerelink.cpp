@@ -31,14 +31,6 @@ void FaceRelink::relink() {
     }
     const Relink::Result result =
         Relink::relink(*nameOffset, m.c.Text2, m.c.face->text(), m.c.hair->text());
-    if (!result.error.isEmpty()) {
-        m.message(result.error + QStringLiteral("\nNothing was written."));
-        return;
-    }
-    WorkingCopy workingCopy = m.workingCopy();
-    if (!workingCopy.write(result.patches)) {
-        m.message(workingCopy.errorString());
-        return;
-    }
-    m.c.Text2 = result.wordText;
+    if (m.writeBack(result.patches, result.error))
+        m.c.Text2 = result.wordText;
 }

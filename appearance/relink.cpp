@@ -10,6 +10,18 @@
 
 namespace {
 
+// A file number typed into the face or hair box. A box without a number is refused rather than
+// stored as the lowest base; the first refusal names its field.
+std::optional<int> linkNumber(const QString& field, const QString& text, int low, int high,
+                              QString* error) {
+    const auto value = NumberText::leadingNumber(text) ? NumberText::integerInRange(text, low, high)
+                                                       : std::nullopt;
+    if (!value && error->isEmpty())
+        *error =
+            QStringLiteral("%1: enter a file number from %2 to %3.").arg(field).arg(low).arg(high);
+    return value;
+}
+
 QByteArray word(qint32 value) {
     QByteArray bytes(2, '\0');
     qToLittleEndian<quint16>(static_cast<quint16>(value), bytes.data());
@@ -43,23 +55,10 @@ QString relinkedWordText(const QString& oldWordText) {
 Result relink(qint64 nameOffset, const QString& oldWordText, const QString& faceText,
               const QString& hairText) {
     Result result;
-    // A box without a number is refused rather than stored as the lowest base.
-    const auto face = NumberText::leadingNumber(faceText)
-                          ? NumberText::integerInRange(faceText, minFace, maxFace)
-                          : std::nullopt;
-    if (!face) {
-        result.error =
-            QStringLiteral("Face: enter a file number from %1 to %2.").arg(minFace).arg(maxFace);
+    const auto face = linkNumber(QStringLiteral("Face"), faceText, minFace, maxFace, &result.error);
+    const auto hair = linkNumber(QStringLiteral("Hair"), hairText, minHair, maxHair, &result.error);
+    if (!face || !hair)
         return result;
-    }
-    const auto hair = NumberText::leadingNumber(hairText)
-                          ? NumberText::integerInRange(hairText, minHair, maxHair)
-                          : std::nullopt;
-    if (!hair) {
-        result.error =
-            QStringLiteral("Hair: enter a file number from %1 to %2.").arg(minHair).arg(maxHair);
-        return result;
-    }
     result.wordText = relinkedWordText(oldWordText);
     result.patches = {
         {nameOffset + PlayerLayout::rawWord, word(HextoDec(result.wordText))},

@@ -34,11 +34,7 @@ struct LoadedEditor {
             qFatal("%s", qPrintable(error));
         platform = std::make_unique<FolderPlatform>(dir.path());
         window = std::make_unique<Form1>(*platform);
-        window->show();
-        window->openDatabase();
-        window->decompressRuns().waitForFinished(30000);
-        window->teamEditor()->decompressRuns().waitForFinished(30000);
-        if (!window->load())
+        if (!openAndLoad(*window))
             qFatal("the sample database did not load");
     }
     Form1Controls& c() { return window->controls(); }

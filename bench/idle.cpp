@@ -18,10 +18,7 @@ int main(int argc, char* argv[]) {
     }
     FolderPlatform platform(QString::fromLocal8Bit(argv[1]));
     Form1 window(platform);
-    window.show();
-    window.openDatabase();
-    window.decompressRuns().waitForFinished(30000);
-    if (!window.load())
+    if (!openAndLoad(window))
         return 1;
     window.controls().List1->setCurrentRow(1);
     std::printf("loaded\n");

@@ -51,15 +51,8 @@ void PlayerEditor::applyChanges() {
     details.height = c.visina->text();
     const PlayerEdits::Result result =
         PlayerEdits::applyDetails(selected->first, details, selected->second);
-    if (!result.ok()) {
-        m.message(result.error + QStringLiteral("\nNothing was written."));
+    if (!m.writeBack(result.patches, result.error))
         return;
-    }
-    WorkingCopy workingCopy = m.workingCopy();
-    if (!workingCopy.write(result.patches)) {
-        m.message(workingCopy.errorString());
-        return;
-    }
     // The lists show the new names without a reload; the player keeps his record.
     c.List1->item(c.List1->currentRow())->setText(details.name);
     c.igraci_skraceno.setText(details.shirtName);
@@ -83,11 +76,5 @@ void PlayerEditor::applyAbilities() {
     abilities.longThrow = c.check(longThrowBox)->isChecked();
     const PlayerEdits::Result result =
         PlayerEdits::applyAbilities(selected->first, abilities, selected->second);
-    if (!result.ok()) {
-        m.message(result.error + QStringLiteral("\nNothing was written."));
-        return;
-    }
-    WorkingCopy workingCopy = m.workingCopy();
-    if (!workingCopy.write(result.patches))
-        m.message(workingCopy.errorString());
+    m.writeBack(result.patches, result.error);
 }

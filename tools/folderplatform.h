@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form1.h"
 #include "app/platform.h"
 
 #include <QCoreApplication>
@@ -26,3 +27,12 @@ public:
 private:
     QString m_folder;
 };
+
+// What a user does first: File > Open on the folder's files, then Load once the codec is done.
+inline bool openAndLoad(Form1& window) {
+    window.show();
+    window.openDatabase();
+    constexpr int codecWaitMs = 30000;
+    window.decompressRuns().waitForFinished(codecWaitMs);
+    return window.load();
+}

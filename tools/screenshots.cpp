@@ -24,10 +24,7 @@ int main(int argc, char* argv[]) {
     const int row = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
     FolderPlatform platform(QString::fromLocal8Bit(argv[1]));
     Form1 window(platform);
-    window.show();
-    window.openDatabase();
-    window.decompressRuns().waitForFinished(30000);
-    if (!window.load())
+    if (!openAndLoad(window))
         return 1;
     window.controls().List1->setCurrentRow(row);
     window.showTeamEditor();
