@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "common/workingcopy.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -35,6 +36,10 @@ public:
 
 namespace TestSupport {
 
+// The titles of the file dialogs that ask for the player database and the team file.
+inline const QString playerTitle = QStringLiteral("Select unnamed_25.bin:");
+inline const QString teamTitle = QStringLiteral("Select unnamed_32.bin:");
+
 // Full path of a program built beside the test executables (the codec tool, the sample builder).
 QString builtProgram(const QString& name);
 
@@ -45,4 +50,45 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // or could not start).
 int runCodec(const QStringList& arguments, QString* standardError = nullptr);
 
+// A little-endian 32-bit value at an offset of a file.
+Patch int32Patch(qint64 offset, qint32 value);
+
+// The sample game folder in a temporary folder of its own, with a platform whose dialogs answer
+// with its two game files. The game folder is the temporary folder itself, or the subfolder
+// given (which may contain blanks and other letters).
+class SampleGame {
+public:
+    explicit SampleGame(const QString& subfolder = {});
+
+    bool isValid() const { return m_error.isEmpty(); }
+    QString error() const { return m_error; }
+
+    QString folder() const { return m_folder; }
+    // A path in the temporary folder, beside the game folder when that is a subfolder.
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QString database() const;
+    QString teamFile() const;
+    QString databaseWorkingCopy() const;
+    QString teamWorkingCopy() const;
+
+    FakePlatform platform;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+    QString m_error;
+};
+
 } // namespace TestSupport
+
+// Patches of one player's record: a byte or a little-endian 16-bit word at an offset from the
+// record's name (as PlayerLayout gives them), a byte of the ability block, or the 32-bit ID.
+namespace PlayerPatch {
+
+Patch byte(int player, qint64 fromName, int value);
+Patch word(int player, qint64 fromName, int value);
+Patch ability(int player, int slot, int value);
+Patch id(int player, qint32 id);
+
+} // namespace PlayerPatch

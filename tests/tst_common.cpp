@@ -22,6 +22,13 @@ QByteArray patternBytes() {
     return bytes;
 }
 
+// A working copy holding patternBytes(), in a temporary folder that lives as long as this does.
+struct PatternFile {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    bool written = TestSupport::writeFile(path, patternBytes());
+};
+
 } // namespace
 
 class TestCommon : public QObject {
@@ -264,10 +271,9 @@ void TestCommon::readGivesExactlyTheRange_data() {
 void TestCommon::readGivesExactlyTheRange() {
     QFETCH(qint64, offset);
     QFETCH(qint64, size);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
-    QVERIFY(TestSupport::writeFile(path, patternBytes()));
-    const WorkingCopy copy(path);
+    const PatternFile file;
+    QVERIFY(file.written);
+    const WorkingCopy copy(file.path);
     const auto bytes = copy.read(offset, size);
     QVERIFY2(bytes.has_value(), qPrintable(copy.errorString()));
     QCOMPARE(bytes->toHex(), patternBytes().mid(offset, size).toHex());
@@ -285,14 +291,13 @@ void TestCommon::readPastTheEndIsRefused_data() {
 void TestCommon::readPastTheEndIsRefused() {
     QFETCH(qint64, offset);
     QFETCH(qint64, size);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
-    QVERIFY(TestSupport::writeFile(path, patternBytes()));
-    const WorkingCopy copy(path);
+    const PatternFile file;
+    QVERIFY(file.written);
+    const WorkingCopy copy(file.path);
     QVERIFY(!copy.read(offset, size).has_value());
     QVERIFY2(copy.errorString().contains(QStringLiteral("too short")),
              qPrintable(copy.errorString()));
-    QCOMPARE(TestSupport::readFile(path), patternBytes());
+    QCOMPARE(TestSupport::readFile(file.path), patternBytes());
 }
 
 void TestCommon::missingFileIsNeverCreated() {
@@ -324,29 +329,27 @@ void TestCommon::writeIsRefusedAsAWhole_data() {
 void TestCommon::writeIsRefusedAsAWhole() {
     QFETCH(QList<qint64>, offsets);
     QFETCH(QList<QByteArray>, patches);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
-    QVERIFY(TestSupport::writeFile(path, patternBytes()));
+    const PatternFile file;
+    QVERIFY(file.written);
     std::vector<Patch> list;
     for (qsizetype i = 0; i < offsets.size(); ++i)
         list.push_back({offsets[i], patches[i]});
-    WorkingCopy copy(path);
+    WorkingCopy copy(file.path);
     QVERIFY(!copy.write(list));
     QVERIFY(!copy.errorString().isEmpty());
-    QCOMPARE(TestSupport::readFile(path).toHex(), patternBytes().toHex());
+    QCOMPARE(TestSupport::readFile(file.path).toHex(), patternBytes().toHex());
 }
 
 void TestCommon::multiPatchWrite() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
-    QVERIFY(TestSupport::writeFile(path, patternBytes()));
-    WorkingCopy copy(path);
+    const PatternFile file;
+    QVERIFY(file.written);
+    WorkingCopy copy(file.path);
     QVERIFY2(copy.write({{0, "AB"}, {50, "CDE"}, {98, "FG"}}), qPrintable(copy.errorString()));
     QByteArray expected = patternBytes();
     expected.replace(0, 2, "AB");
     expected.replace(50, 3, "CDE");
     expected.replace(98, 2, "FG");
-    QCOMPARE(TestSupport::readFile(path).toHex(), expected.toHex());
+    QCOMPARE(TestSupport::readFile(file.path).toHex(), expected.toHex());
     QCOMPARE(copy.size(), qint64(100));
     QCOMPARE(copy.read(49, 5)->toHex(), expected.mid(49, 5).toHex());
 }

@@ -8,6 +8,7 @@
 #include "teamnames/form2.h"
 #include "teamnames/teamnamelayout.h"
 #include "tests/testsupport.h"
+#include "tests/windowsupport.h"
 #include "tools/samplebuilder.h"
 
 #include <QCheckBox>
@@ -55,21 +56,12 @@ void TestEndToEnd::typicalEditSurvivesSaveAndReopen_data() {
 
 void TestEndToEnd::typicalEditSurvivesSaveAndReopen() {
     QFETCH(QString, folderName);
-    QTemporaryDir root;
-    const QString folder = root.filePath(folderName);
-    QString error;
-    QVERIFY2(SampleBuilder::writeGameFolder(folder, false, &error), qPrintable(error));
-    const QString database = folder + QStringLiteral("/unnamed_25.bin");
-    const QString teamFile = folder + QStringLiteral("/unnamed_32.bin");
-    FakePlatform platform;
-    platform.answers[QStringLiteral("Select unnamed_25.bin:")] = database;
-    platform.answers[QStringLiteral("Select unnamed_32.bin:")] = teamFile;
+    TestSupport::SampleGame game(folderName);
+    QVERIFY2(game.isValid(), qPrintable(game.error()));
+    FakePlatform& platform = game.platform;
 
     Form1 window(platform);
-    window.show();
-    window.openDatabase();
-    QVERIFY(window.decompressRuns().waitForFinished(30000));
-    QVERIFY(window.load());
+    QVERIFY(TestSupport::openAndLoad(window, game));
     Form1Controls& c = window.controls();
     QCOMPARE(c.List1->count(), PlayerLayout::recordCount);
 
@@ -123,10 +115,10 @@ void TestEndToEnd::typicalEditSurvivesSaveAndReopen() {
         QCOMPARE(message.text, QStringLiteral("DONE!"));
 
     // The saved game files hold exactly the working copies.
-    const QByteArray savedDatabase = decompressedGameFile(database);
-    const QByteArray savedTeams = decompressedGameFile(teamFile);
-    QCOMPARE(savedDatabase, TestSupport::readFile(WorkingCopy::pathForGameFile(database)));
-    QCOMPARE(savedTeams, TestSupport::readFile(WorkingCopy::pathForGameFile(teamFile)));
+    const QByteArray savedDatabase = decompressedGameFile(game.database());
+    const QByteArray savedTeams = decompressedGameFile(game.teamFile());
+    QCOMPARE(savedDatabase, TestSupport::readFile(game.databaseWorkingCopy()));
+    QCOMPARE(savedTeams, TestSupport::readFile(game.teamWorkingCopy()));
 
     // Every changed byte of the database lies inside the edited player's fields.
     const QByteArray originalDatabase = SampleBuilder::playerDatabase();
@@ -153,14 +145,12 @@ void TestEndToEnd::typicalEditSurvivesSaveAndReopen() {
     }
 
     // A new session on the saved files shows what was stored.
-    QFile::remove(WorkingCopy::pathForGameFile(database));
-    QFile::remove(WorkingCopy::pathForGameFile(teamFile));
+    QFile::remove(game.databaseWorkingCopy());
+    QFile::remove(game.teamWorkingCopy());
     FakePlatform again;
     again.answers = platform.answers;
     Form1 reopened(again);
-    reopened.openDatabase();
-    QVERIFY(reopened.decompressRuns().waitForFinished(30000));
-    QVERIFY(reopened.load());
+    QVERIFY(TestSupport::openAndLoad(reopened, game));
     Form1Controls& r = reopened.controls();
     r.List1->setCurrentRow(player);
     QCOMPARE(r.nazivigraca->text(), QStringLiteral("Jérôme Édité"));

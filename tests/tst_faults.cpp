@@ -6,7 +6,7 @@
 #include "common/workingcopy.h"
 #include "player/playerrecord.h"
 #include "tests/testsupport.h"
-#include "tools/samplebuilder.h"
+#include "tests/windowsupport.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 #include <unistd.h>
 
 class TestFaults : public QObject {
@@ -22,7 +24,7 @@ class TestFaults : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { m_game.reset(); }
 
     void saveWithBrokenCodec_data();
     void saveWithBrokenCodec();
@@ -36,41 +38,21 @@ private slots:
 
 private:
     QString script(const QString& name, const QByteArray& body);
-    void openAndLoad(Form1& window);
 
-    QTemporaryDir* m_dir = nullptr;
-    QString m_database;
-    FakePlatform* m_platform = nullptr;
+    // The game folder is a subfolder, so that the programs and files the cases make lie beside it.
+    std::unique_ptr<TestSupport::SampleGame> m_game;
 };
 
 void TestFaults::init() {
-    m_dir = new QTemporaryDir;
-    QString error;
-    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->filePath(QStringLiteral("game")), false, &error),
-             qPrintable(error));
-    m_database = m_dir->filePath(QStringLiteral("game/unnamed_25.bin"));
-    m_platform = new FakePlatform;
-    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] = m_database;
-    m_platform->answers[QStringLiteral("Select unnamed_32.bin:")] =
-        m_dir->filePath(QStringLiteral("game/unnamed_32.bin"));
-}
-
-void TestFaults::cleanup() {
-    delete m_platform;
-    delete m_dir;
+    m_game = std::make_unique<TestSupport::SampleGame>(QStringLiteral("game"));
+    QVERIFY2(m_game->isValid(), qPrintable(m_game->error()));
 }
 
 QString TestFaults::script(const QString& name, const QByteArray& body) {
-    const QString path = m_dir->filePath(name);
+    const QString path = m_game->path(name);
     TestSupport::writeFile(path, "#!/bin/sh\n" + body + "\n");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
-}
-
-void TestFaults::openAndLoad(Form1& window) {
-    window.openDatabase();
-    QVERIFY(window.decompressRuns().waitForFinished(30000));
-    QVERIFY(window.load());
 }
 
 void TestFaults::saveWithBrokenCodec_data() {
@@ -91,80 +73,82 @@ void TestFaults::saveWithBrokenCodec_data() {
 void TestFaults::saveWithBrokenCodec() {
     QFETCH(QString, codecKind);
     QFETCH(QString, said);
-    Form1 window(*m_platform);
-    openAndLoad(window);
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     window.controls().List1->setCurrentRow(3);
     window.controls().nazivigraca->setText(QStringLiteral("Unsaved"));
     window.controls().promjena_imena->click();
-    const QByteArray original = TestSupport::readFile(m_database);
+    const QByteArray original = TestSupport::readFile(m_game->database());
 
-    const QString compressed = WorkingCopy::compressedPathForGameFile(m_database);
+    const QString compressed = WorkingCopy::compressedPathForGameFile(m_game->database());
     if (codecKind == QLatin1String("missing")) {
-        m_platform->codec = m_dir->filePath(QStringLiteral("no-codec-here"));
+        m_game->platform.codec = m_game->path(QStringLiteral("no-codec-here"));
     } else if (codecKind == QLatin1String("not executable")) {
-        m_platform->codec = m_dir->filePath(QStringLiteral("plain-file"));
-        TestSupport::writeFile(m_platform->codec, "not a program");
+        m_game->platform.codec = m_game->path(QStringLiteral("plain-file"));
+        TestSupport::writeFile(m_game->platform.codec, "not a program");
     } else if (codecKind == QLatin1String("fails")) {
-        m_platform->codec = script(QStringLiteral("failing"), "echo 'it went wrong' >&2\nexit 1");
+        m_game->platform.codec =
+            script(QStringLiteral("failing"), "echo 'it went wrong' >&2\nexit 1");
     } else if (codecKind == QLatin1String("killed")) {
         // Half a result, then the process dies.
-        m_platform->codec =
+        m_game->platform.codec =
             script(QStringLiteral("killed"), "head -c 1000 \"$1\" > \"$1.zlib\"\nkill -9 $$");
     } else {
-        m_platform->codec =
+        m_game->platform.codec =
             script(QStringLiteral("garbage"), "head -c 5000 /dev/urandom > \"$1.zlib\"");
     }
     window.controls().Command1->click();
-    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
-    const QString text = m_platform->messages.first().text;
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    const QString text = m_game->platform.messages.first().text;
     QVERIFY2(text.contains(said), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("not changed")));
     QVERIFY(!window.controls().sat->isActive());
-    QCOMPARE(TestSupport::readFile(m_database), original);
+    QCOMPARE(TestSupport::readFile(m_game->database()), original);
     QVERIFY(!QFile::exists(compressed));
     QTest::qWait(1200);
-    QCOMPARE(m_platform->messages.size(), 1); // no late "DONE!"
+    QCOMPARE(m_game->platform.messages.size(), 1); // no late "DONE!"
 }
 
 void TestFaults::slowCodecCompletesOnceAtALaterTick() {
-    Form1 window(*m_platform);
-    openAndLoad(window);
-    m_platform->codec =
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
+    m_game->platform.codec =
         script(QStringLiteral("slow"),
                "sleep 2\nexec '" + TestSupport::builtProgram(QStringLiteral("zlib2.dll")).toUtf8() +
                    "' \"$@\"");
     window.controls().Command1->click();
     QTest::qWait(1500); // past the first tick, with the codec still running
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QVERIFY(window.controls().sat->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
-    QCOMPARE(m_platform->messages.first().text, QStringLiteral("DONE!"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("DONE!"));
     QTest::qWait(1200);
-    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_game->platform.messages.size(), 1);
 }
 
 void TestFaults::gameFileThatCannotBeReplaced() {
-    Form1 window(*m_platform);
-    openAndLoad(window);
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     // A folder where the game file was: the save cannot put a file there.
-    QVERIFY(QFile::remove(m_database));
-    QVERIFY(QDir().mkdir(m_database));
+    QVERIFY(QFile::remove(m_game->database()));
+    QVERIFY(QDir().mkdir(m_game->database()));
     window.controls().Command1->click();
-    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
-    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("could not be replaced")));
-    QVERIFY(QFileInfo(m_database).isDir());
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    QVERIFY(
+        m_game->platform.messages.first().text.contains(QStringLiteral("could not be replaced")));
+    QVERIFY(QFileInfo(m_game->database()).isDir());
 
     if (::geteuid() == 0)
         QSKIP("a read-only folder does not stop the superuser");
-    QVERIFY(QDir(m_database).removeRecursively());
-    QVERIFY(TestSupport::writeFile(m_database, "original"));
-    const QString folder = QFileInfo(m_database).absolutePath();
+    QVERIFY(QDir(m_game->database()).removeRecursively());
+    QVERIFY(TestSupport::writeFile(m_game->database(), "original"));
+    const QString folder = QFileInfo(m_game->database()).absolutePath();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     window.controls().Command1->click();
-    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 2, 20000);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(m_platform->messages.last().text != QStringLiteral("DONE!"));
-    QCOMPARE(TestSupport::readFile(m_database), QByteArray("original"));
+    QVERIFY(m_game->platform.messages.last().text != QStringLiteral("DONE!"));
+    QCOMPARE(TestSupport::readFile(m_game->database()), QByteArray("original"));
 }
 
 void TestFaults::gameFileThatIsNoContainer_data() {
@@ -177,16 +161,15 @@ void TestFaults::gameFileThatIsNoContainer_data() {
 
 void TestFaults::gameFileThatIsNoContainer() {
     QFETCH(QByteArray, content);
-    QVERIFY(TestSupport::writeFile(m_database, content));
-    Form1 window(*m_platform);
-    window.openDatabase();
-    QVERIFY(window.decompressRuns().waitForFinished(30000));
+    QVERIFY(TestSupport::writeFile(m_game->database(), content));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndWait(window));
     QVERIFY(!window.load());
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("failed")));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("failed")));
     QCOMPARE(window.controls().List1->count(), 0);
-    QVERIFY(!QFile::exists(WorkingCopy::pathForGameFile(m_database)));
-    QCOMPARE(TestSupport::readFile(m_database), content);
+    QVERIFY(!QFile::exists(m_game->databaseWorkingCopy()));
+    QCOMPARE(TestSupport::readFile(m_game->database()), content);
 }
 
 void TestFaults::workingCopyGoneOrShrunkWhileEditing_data() {
@@ -203,10 +186,10 @@ void TestFaults::workingCopyGoneOrShrunkWhileEditing_data() {
 void TestFaults::workingCopyGoneOrShrunkWhileEditing() {
     QFETCH(qint64, keptBytes);
     QFETCH(QString, button);
-    Form1 window(*m_platform);
-    openAndLoad(window);
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     window.controls().List1->setCurrentRow(2); // record 2 lies at bytes 488-715
-    const QString workingCopy = WorkingCopy::pathForGameFile(m_database);
+    const QString workingCopy = m_game->databaseWorkingCopy();
     if (keptBytes < 0)
         QVERIFY(QFile::remove(workingCopy));
     else
@@ -214,19 +197,19 @@ void TestFaults::workingCopyGoneOrShrunkWhileEditing() {
     const QByteArray before = TestSupport::readFile(workingCopy);
 
     window.findChild<QPushButton*>(button)->click();
-    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_game->platform.messages.size(), 1);
     QCOMPARE(QFile::exists(workingCopy), keptBytes >= 0);
     QCOMPARE(TestSupport::readFile(workingCopy), before);
 }
 
 void TestFaults::emptyWorkingCopyIsRefusedByLoad() {
-    Form1 window(*m_platform);
-    openAndLoad(window);
-    const QString workingCopy = WorkingCopy::pathForGameFile(m_database);
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
+    const QString workingCopy = m_game->databaseWorkingCopy();
     QVERIFY(QFile::resize(workingCopy, 0));
     QVERIFY(!window.load());
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("too short")));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("too short")));
     QCOMPARE(window.controls().List1->count(), PlayerLayout::recordCount); // as it was
     QCOMPARE(QFileInfo(workingCopy).size(), 0);
 }

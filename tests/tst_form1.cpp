@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "common/workingcopy.h"
 #include "tests/testsupport.h"
+#include "tests/windowsupport.h"
 #include "tools/samplebuilder.h"
 
 #include <QAction>
@@ -19,12 +20,14 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { m_game.reset(); }
 
     void startsWithItsControls_data();
     void startsWithItsControls();
@@ -40,31 +43,16 @@ private slots:
 private:
     void openSample(Form1& window);
 
-    QTemporaryDir* m_dir = nullptr;
-    QString m_database;
-    FakePlatform* m_platform = nullptr;
+    std::unique_ptr<TestSupport::SampleGame> m_game;
 };
 
 void TestForm1::init() {
-    m_dir = new QTemporaryDir;
-    QVERIFY(m_dir->isValid());
-    QString error;
-    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->path(), false, &error), qPrintable(error));
-    m_database = m_dir->filePath(QStringLiteral("unnamed_25.bin"));
-    m_platform = new FakePlatform;
-    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] = m_database;
-    m_platform->answers[QStringLiteral("Select unnamed_32.bin:")] =
-        m_dir->filePath(QStringLiteral("unnamed_32.bin"));
-}
-
-void TestForm1::cleanup() {
-    delete m_platform;
-    delete m_dir;
+    m_game = std::make_unique<TestSupport::SampleGame>();
+    QVERIFY2(m_game->isValid(), qPrintable(m_game->error()));
 }
 
 void TestForm1::openSample(Form1& window) {
-    window.openDatabase();
-    QVERIFY(window.decompressRuns().waitForFinished(30000));
+    QVERIFY(TestSupport::openAndWait(window));
     QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Succeeded);
 }
 
@@ -144,7 +132,7 @@ void TestForm1::startsWithItsControls() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(bool, enabled);
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     auto* w = window.findChild<QWidget*>(name);
     QVERIFY2(w, qPrintable(name));
     QCOMPARE(captionOf(w), caption);
@@ -152,7 +140,7 @@ void TestForm1::startsWithItsControls() {
 }
 
 void TestForm1::startsInTheStartedState() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
     Form1Controls& c = window.controls();
     QCOMPARE(window.objectName(), QStringLiteral("Form1"));
@@ -188,7 +176,7 @@ void TestForm1::startsInTheStartedState() {
 }
 
 void TestForm1::specialOptionsPanelKeepsTheBoxes() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
     Form1Controls& c = window.controls();
     c.Frame1->show();
@@ -202,23 +190,22 @@ void TestForm1::specialOptionsPanelKeepsTheBoxes() {
 }
 
 void TestForm1::openDecompressesTheChosenFile() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
     window.controls().List2->addItem(QStringLiteral("stale row"));
     openSample(window);
     // The first open also creates the team name editor, which asks for the team file.
-    QCOMPARE(m_platform->askedTitles, (QStringList{QStringLiteral("Select unnamed_25.bin:"),
-                                                   QStringLiteral("Select unnamed_32.bin:")}));
-    QCOMPARE(window.controls().cmdOpen, m_database);
+    QCOMPARE(m_game->platform.askedTitles,
+             (QStringList{TestSupport::playerTitle, TestSupport::teamTitle}));
+    QCOMPARE(window.controls().cmdOpen, m_game->database());
     QVERIFY(!window.controls().Frame3->isVisible());
     QCOMPARE(window.controls().List2->count(), 0);
-    QCOMPARE(TestSupport::readFile(WorkingCopy::pathForGameFile(m_database)),
-             SampleBuilder::playerDatabase());
+    QCOMPARE(TestSupport::readFile(m_game->databaseWorkingCopy()), SampleBuilder::playerDatabase());
 }
 
 void TestForm1::cancelledOpenChangesNothing() {
-    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] = QString();
-    Form1 window(*m_platform);
+    m_game->platform.answers[TestSupport::playerTitle] = QString();
+    Form1 window(m_game->platform);
     window.show();
     window.controls().List2->addItem(QStringLiteral("kept"));
     window.openDatabase();
@@ -226,13 +213,13 @@ void TestForm1::cancelledOpenChangesNothing() {
     QVERIFY(window.controls().cmdOpen.isEmpty());
     QCOMPARE(window.controls().List2->count(), 1);
     QVERIFY(window.controls().Frame3->isVisible());
-    QVERIFY(!QFile::exists(WorkingCopy::pathForGameFile(m_database)));
+    QVERIFY(!QFile::exists(m_game->databaseWorkingCopy()));
 }
 
 void TestForm1::saveReplacesTheGameFileOnce() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     openSample(window);
-    const QString workingCopy = WorkingCopy::pathForGameFile(m_database);
+    const QString workingCopy = m_game->databaseWorkingCopy();
     // An edit in the working copy, which the save must carry into the game file.
     WorkingCopy copy(workingCopy);
     QVERIFY(copy.write(82, QByteArrayLiteral("Edited")));
@@ -241,46 +228,46 @@ void TestForm1::saveReplacesTheGameFileOnce() {
     for (int round = 0; round < 2; ++round) {
         window.controls().Command1->click();
         QVERIFY(window.controls().sat->isActive());
-        QVERIFY(m_platform->messages.isEmpty()); // nothing before the timer's first tick
-        QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
-        QCOMPARE(m_platform->messages.first().text, QStringLiteral("DONE!"));
-        QCOMPARE(m_platform->messages.first().caption, QStringLiteral("Rosterly"));
+        QVERIFY(m_game->platform.messages.isEmpty()); // nothing before the timer's first tick
+        QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+        QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("DONE!"));
+        QCOMPARE(m_game->platform.messages.first().caption, QStringLiteral("Rosterly"));
         QVERIFY(!window.controls().sat->isActive());
         QTest::qWait(1300); // a stray second completion would show up here
-        QCOMPARE(m_platform->messages.size(), 1);
-        m_platform->messages.clear();
+        QCOMPARE(m_game->platform.messages.size(), 1);
+        m_game->platform.messages.clear();
 
         QVERIFY(QFile::exists(workingCopy));
-        QVERIFY(!QFile::exists(WorkingCopy::compressedPathForGameFile(m_database)));
-        QCOMPARE(TestSupport::runCodec({m_database, QStringLiteral("-d")}), 0);
+        QVERIFY(!QFile::exists(WorkingCopy::compressedPathForGameFile(m_game->database())));
+        QCOMPARE(TestSupport::runCodec({m_game->database(), QStringLiteral("-d")}), 0);
         QCOMPARE(TestSupport::readFile(workingCopy), edited);
     }
 }
 
 void TestForm1::saveBeforeOpenSaysSo() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.controls().Command1->click();
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("File > Open")));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("File > Open")));
     QVERIFY(!window.controls().sat->isActive());
 }
 
 void TestForm1::failingCodecLeavesTheGameFileAlone() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     openSample(window);
-    const QByteArray original = TestSupport::readFile(m_database);
-    m_platform->codec = QStringLiteral("/bin/false");
+    const QByteArray original = TestSupport::readFile(m_game->database());
+    m_game->platform.codec = QStringLiteral("/bin/false");
     window.controls().Command1->click();
-    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
-    QVERIFY(m_platform->messages.first().text != QStringLiteral("DONE!"));
-    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("not changed")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    QVERIFY(m_game->platform.messages.first().text != QStringLiteral("DONE!"));
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("not changed")));
     QVERIFY(!window.controls().sat->isActive());
-    QCOMPARE(TestSupport::readFile(m_database), original);
+    QCOMPARE(TestSupport::readFile(m_game->database()), original);
 }
 
 void TestForm1::missingCodecIsReported() {
-    m_platform->codec = m_dir->filePath(QStringLiteral("no-such-codec"));
-    Form1 window(*m_platform);
+    m_game->platform.codec = m_game->path(QStringLiteral("no-such-codec"));
+    Form1 window(m_game->platform);
     window.openDatabase();
     window.decompressRuns().waitForFinished(5000);
     QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Failed);

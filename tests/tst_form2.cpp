@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 using namespace TeamNameLayout;
 
 class TestForm2 : public QObject {
@@ -51,31 +53,22 @@ private:
         return w->findChild<QPushButton*>(QString::fromLatin1(name));
     }
 
-    QTemporaryDir* m_dir = nullptr;
-    QString m_teamFile;
-    FakePlatform* m_platform = nullptr;
+    std::unique_ptr<TestSupport::SampleGame> m_game;
     std::unique_ptr<Form2> m_editor;
 };
 
 void TestForm2::init() {
-    m_dir = new QTemporaryDir;
-    QString error;
-    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->path(), false, &error), qPrintable(error));
-    m_teamFile = m_dir->filePath(QStringLiteral("unnamed_32.bin"));
-    m_platform = new FakePlatform;
-    m_platform->answers[QStringLiteral("Select unnamed_25.bin:")] =
-        m_dir->filePath(QStringLiteral("unnamed_25.bin"));
-    m_platform->answers[QStringLiteral("Select unnamed_32.bin:")] = m_teamFile;
+    m_game = std::make_unique<TestSupport::SampleGame>();
+    QVERIFY2(m_game->isValid(), qPrintable(m_game->error()));
 }
 
 void TestForm2::cleanup() {
     m_editor.reset();
-    delete m_platform;
-    delete m_dir;
+    m_game.reset();
 }
 
 Form2* TestForm2::loadedEditor() {
-    m_editor = std::make_unique<Form2>(*m_platform);
+    m_editor = std::make_unique<Form2>(m_game->platform);
     m_editor->setAttribute(Qt::WA_DeleteOnClose, false); // owned by the test
     m_editor->windowLoad();
     if (!m_editor->pressLoad())
@@ -84,15 +77,14 @@ Form2* TestForm2::loadedEditor() {
 }
 
 void TestForm2::windowLoadAsksForTheTeamFile() {
-    Form2 editor(*m_platform);
+    Form2 editor(m_game->platform);
     QCOMPARE(editor.windowTitle(), QStringLiteral("Team Edit PES 2010 DEMO by Tavor"));
     QVERIFY(!button(&editor, "Command2")->isEnabled());
     editor.windowLoad();
-    QCOMPARE(m_platform->askedTitles, QStringList{QStringLiteral("Select unnamed_32.bin:")});
+    QCOMPARE(m_game->platform.askedTitles, QStringList{TestSupport::teamTitle});
     QVERIFY(button(&editor, "Command2")->isEnabled());
     QVERIFY(editor.decompressRuns().waitForFinished(30000));
-    QCOMPARE(TestSupport::readFile(WorkingCopy::pathForGameFile(m_teamFile)),
-             SampleBuilder::teamFile());
+    QCOMPARE(TestSupport::readFile(m_game->teamWorkingCopy()), SampleBuilder::teamFile());
 }
 
 void TestForm2::loadListsTheTeams() {
@@ -125,12 +117,12 @@ void TestForm2::loadRefusesAShortWorkingCopy() {
     Form2* editor = loadedEditor();
     QVERIFY(editor);
     const QStringList names = editor->teamNames();
-    const QString workingCopy = WorkingCopy::pathForGameFile(m_teamFile);
+    const QString workingCopy = m_game->teamWorkingCopy();
     QVERIFY(
         TestSupport::writeFile(workingCopy, SampleBuilder::teamFile().left(longNamePassEnd - 1)));
     QVERIFY(!editor->pressLoad());
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("too short")));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("too short")));
     QCOMPARE(editor->teamNames(), names);
 
     QFile::remove(workingCopy);
@@ -139,12 +131,12 @@ void TestForm2::loadRefusesAShortWorkingCopy() {
 }
 
 void TestForm2::loadReportsAFailedDecompress() {
-    m_platform->codec = QStringLiteral("/bin/false");
-    Form2 editor(*m_platform);
+    m_game->platform.codec = QStringLiteral("/bin/false");
+    Form2 editor(m_game->platform);
     editor.windowLoad();
     QVERIFY(!editor.pressLoad());
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("failed")));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("failed")));
     QVERIFY(editor.teamNames().isEmpty());
 }
 
@@ -164,10 +156,10 @@ void TestForm2::selectionPastTheShortNamesShowsNone() {
     for (int m = 0; m < shortNameCount; ++m)
         if (m % 2 == 0)
             file.replace(shortNameOffset(m), 3, "DMY");
-    Form2 editor(*m_platform);
+    Form2 editor(m_game->platform);
     editor.windowLoad();
     QVERIFY(editor.decompressRuns().waitForFinished(30000));
-    QVERIFY(TestSupport::writeFile(WorkingCopy::pathForGameFile(m_teamFile), file));
+    QVERIFY(TestSupport::writeFile(m_game->teamWorkingCopy(), file));
     QVERIFY(editor.pressLoad());
     QVERIFY(editor.shortNames().count() < editor.teamNames().size());
     list(&editor)->setCurrentRow(editor.teamNames().size() - 1);
@@ -180,12 +172,12 @@ void TestForm2::renameWritesTheWorkingCopyAndTheList() {
     QVERIFY(editor);
     list(editor)->setCurrentRow(1);
     const qint64 n = editor->nameOffsets().text().toLongLong();
-    const QString workingCopy = WorkingCopy::pathForGameFile(m_teamFile);
+    const QString workingCopy = m_game->teamWorkingCopy();
     const QByteArray before = TestSupport::readFile(workingCopy);
     edit(editor, "nazivigraca")->setText(QStringLiteral("Renamed FC"));
     edit(editor, "nazivigraca_dres")->setText(QStringLiteral("RFC"));
     button(editor, "promjena_imena")->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(list(editor)->item(1)->text(), QStringLiteral("Renamed FC"));
     QCOMPARE(editor->shortNames().items.at(1), QStringLiteral("RFC"));
 
@@ -203,20 +195,20 @@ void TestForm2::renameWritesTheWorkingCopyAndTheList() {
 void TestForm2::renameIsRefusedWithoutSelectionOrBeforeLoad() {
     Form2* editor = loadedEditor();
     QVERIFY(editor);
-    const QString workingCopy = WorkingCopy::pathForGameFile(m_teamFile);
+    const QString workingCopy = m_game->teamWorkingCopy();
     const QByteArray before = TestSupport::readFile(workingCopy);
     edit(editor, "nazivigraca")->setText(QStringLiteral("Nobody"));
     button(editor, "promjena_imena")->click(); // no team selected
-    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_game->platform.messages.size(), 1);
 
     list(editor)->setCurrentRow(0);
-    m_platform->answers[QStringLiteral("Select unnamed_11.bin:")] = m_teamFile;
+    m_game->platform.answers[QStringLiteral("Select unnamed_11.bin:")] = m_game->teamFile();
     editor->openTeamFile();
     QVERIFY(editor->decompressRuns().waitForFinished(30000));
     edit(editor, "nazivigraca")->setText(QStringLiteral("Too early"));
     button(editor, "promjena_imena")->click();
-    QCOMPARE(m_platform->messages.size(), 2);
-    QVERIFY(m_platform->messages.last().text.contains(QStringLiteral("Load")));
+    QCOMPARE(m_game->platform.messages.size(), 2);
+    QVERIFY(m_game->platform.messages.last().text.contains(QStringLiteral("Load")));
     QCOMPARE(TestSupport::readFile(workingCopy), before);
 }
 
@@ -251,7 +243,7 @@ void TestForm2::searchMatchesWholeNamesInTheFirstPositions() {
 }
 
 void TestForm2::searchBoxEmptiesOnClick() {
-    Form2 editor(*m_platform);
+    Form2 editor(m_game->platform);
     QLineEdit* box = edit(&editor, "trazi_tim");
     QCOMPARE(box->text(), QStringLiteral("Search Team....."));
     QTest::mouseClick(box, Qt::LeftButton);
@@ -268,47 +260,47 @@ void TestForm2::renameSurvivesSaveAndReopen() {
     edit(editor, "nazivigraca")->setText(QStringLiteral("Saved Name"));
     button(editor, "promjena_imena")->click();
     button(editor, "Command1")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
-    QCOMPARE(m_platform->messages.first().text, QStringLiteral("DONE!"));
-    QVERIFY(!QFile::exists(WorkingCopy::compressedPathForGameFile(m_teamFile)));
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("DONE!"));
+    QVERIFY(!QFile::exists(WorkingCopy::compressedPathForGameFile(m_game->teamFile())));
 
-    QFile::remove(WorkingCopy::pathForGameFile(m_teamFile));
-    Form2 reopened(*m_platform);
+    QFile::remove(m_game->teamWorkingCopy());
+    Form2 reopened(m_game->platform);
     reopened.windowLoad();
     QVERIFY(reopened.pressLoad());
     QCOMPARE(reopened.teamNames().first(), QStringLiteral("Saved Name"));
 }
 
 void TestForm2::mainWindowOpenAsksOnlyOnce() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.openDatabase();
     QVERIFY(window.teamEditor());
     QVERIFY(!window.teamEditor()->isVisible());
     window.openDatabase();
-    QCOMPARE(m_platform->askedTitles, (QStringList{QStringLiteral("Select unnamed_25.bin:"),
-                                                   QStringLiteral("Select unnamed_32.bin:"),
-                                                   QStringLiteral("Select unnamed_25.bin:")}));
+    QCOMPARE(
+        m_game->platform.askedTitles,
+        (QStringList{TestSupport::playerTitle, TestSupport::teamTitle, TestSupport::playerTitle}));
     window.findChild<QAction*>(QStringLiteral("mnuTeamEdit"))->trigger();
     QVERIFY(window.teamEditor()->isVisible());
-    QCOMPARE(m_platform->askedTitles.size(), 3);
+    QCOMPARE(m_game->platform.askedTitles.size(), 3);
 }
 
 void TestForm2::closeBoxDestroysAndNextUseAsksAgain() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.showTeamEditor();
     QPointer<Form2> first = window.teamEditor();
     QVERIFY(first && first->isVisible());
-    QCOMPARE(m_platform->askedTitles.size(), 1);
+    QCOMPARE(m_game->platform.askedTitles.size(), 1);
     first->close();
     QTRY_VERIFY(first.isNull());
     QVERIFY(!window.teamEditor());
     window.showTeamEditor();
     QVERIFY(window.teamEditor());
-    QCOMPARE(m_platform->askedTitles.size(), 2);
+    QCOMPARE(m_game->platform.askedTitles.size(), 2);
 }
 
 void TestForm2::closingTheMainWindowClosesBoth() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
     window.showTeamEditor();
     QPointer<Form2> editor = window.teamEditor();

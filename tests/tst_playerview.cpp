@@ -6,6 +6,7 @@
 #include "player/abilitytable.h"
 #include "player/playerrecord.h"
 #include "tests/testsupport.h"
+#include "tests/windowsupport.h"
 #include "tools/samplebuilder.h"
 
 #include <QCheckBox>
@@ -21,46 +22,24 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <memory>
 #include <vector>
 
 namespace {
-
-const QString playerTitle = QStringLiteral("Select unnamed_25.bin:");
-const QString teamTitle = QStringLiteral("Select unnamed_32.bin:");
 
 // Players the crafted cases use: ordinary intact records, far from the particular ones.
 constexpr int craftedPlayer = 300;
 constexpr int previousPlayer = 301;
 
-Patch byteOf(int player, qint64 fromName, int value) {
-    return {PlayerLayout::nameOffset(player) + fromName, QByteArray(1, static_cast<char>(value))};
-}
-
-Patch wordOf(int player, qint64 fromName, qint16 value) {
-    QByteArray bytes(2, '\0');
-    qToLittleEndian<qint16>(value, bytes.data());
-    return {PlayerLayout::nameOffset(player) + fromName, bytes};
-}
-
-Patch idOf(int player, qint32 id) {
-    QByteArray bytes(4, '\0');
-    qToLittleEndian<qint32>(id, bytes.data());
-    return {PlayerLayout::recordStart(player), bytes};
-}
-
-Patch abilityOf(int player, int slot, int value) {
-    return byteOf(player, PlayerLayout::abilityBlock + slot, value);
-}
-
 // A record whose position, flags and special abilities check no box of their own: position code
 // 1 selects no entry, every ability is 50 without its flag, no special ability, no long throw.
 std::vector<Patch> plainRecord(int player) {
-    std::vector<Patch> patches{byteOf(player, PlayerLayout::positionCode, 1)};
+    std::vector<Patch> patches{PlayerPatch::byte(player, PlayerLayout::positionCode, 1)};
     for (int slot = 0; slot < PlayerLayout::abilitySlotCount; ++slot)
-        patches.push_back(abilityOf(player, slot, 50));
-    patches.push_back(abilityOf(player, PlayerLayout::specialAbilitySlot, 0));
-    patches.push_back(abilityOf(player, PlayerLayout::penaltyStopperSlot, 0));
-    patches.push_back(abilityOf(player, PlayerLayout::longThrowSlot, 0));
+        patches.push_back(PlayerPatch::ability(player, slot, 50));
+    patches.push_back(PlayerPatch::ability(player, PlayerLayout::specialAbilitySlot, 0));
+    patches.push_back(PlayerPatch::ability(player, PlayerLayout::penaltyStopperSlot, 0));
+    patches.push_back(PlayerPatch::ability(player, PlayerLayout::longThrowSlot, 0));
     return patches;
 }
 
@@ -114,62 +93,28 @@ private slots:
     void typedValueRecolours();
 
 private:
-    // File > Open on the sample, the codec's decompress, the crafted bytes, then Load.
-    bool openAndLoad(Form1& window, const std::vector<Patch>& crafted = {});
-    bool openOnly(Form1& window);
-    bool craft(const std::vector<Patch>& patches);
-
-    QTemporaryDir* m_dir = nullptr;
-    FakePlatform* m_platform = nullptr;
-    QString m_database;
-    QString m_workingCopy;
+    std::unique_ptr<TestSupport::SampleGame> m_game;
     QString m_startFolder; // the current folder, which one case changes
 };
 
 void TestPlayerView::init() {
     m_startFolder = QDir::currentPath();
-    m_dir = new QTemporaryDir;
-    QVERIFY(m_dir->isValid());
-    QString error;
-    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->path(), false, &error), qPrintable(error));
-    m_database = m_dir->filePath(QStringLiteral("unnamed_25.bin"));
-    m_workingCopy = WorkingCopy::pathForGameFile(m_database);
-    m_platform = new FakePlatform;
-    m_platform->answers[playerTitle] = m_database;
-    m_platform->answers[teamTitle] = m_dir->filePath(QStringLiteral("unnamed_32.bin"));
+    m_game = std::make_unique<TestSupport::SampleGame>();
+    QVERIFY2(m_game->isValid(), qPrintable(m_game->error()));
 }
 
 void TestPlayerView::cleanup() {
     QDir::setCurrent(m_startFolder);
-    delete m_platform;
-    m_platform = nullptr;
-    delete m_dir;
-    m_dir = nullptr;
-}
-
-bool TestPlayerView::openOnly(Form1& window) {
-    window.openDatabase();
-    return window.decompressRuns().waitForFinished(30000) &&
-           window.decompressRuns().state() == CodecRuns::State::Succeeded;
-}
-
-bool TestPlayerView::craft(const std::vector<Patch>& patches) {
-    WorkingCopy copy(m_workingCopy);
-    return patches.empty() || copy.write(patches);
-}
-
-bool TestPlayerView::openAndLoad(Form1& window, const std::vector<Patch>& crafted) {
-    return openOnly(window) && craft(crafted) && window.load();
+    m_game.reset();
 }
 
 // ---- Load ----
 
 void TestPlayerView::loadListsEveryRecord() {
-    Form1 window(*m_platform);
-    window.show();
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     Form1Controls& c = window.controls();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(c.List1->count(), PlayerLayout::recordCount);
     QCOMPARE(c.listaid.count(), PlayerLayout::recordCount);
     QCOMPARE(c.igraci_skraceno.count(), PlayerLayout::recordCount);
@@ -189,8 +134,9 @@ void TestPlayerView::loadListsEveryRecord() {
 }
 
 void TestPlayerView::loadListsNegativeAndZeroIds() {
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, {idOf(0, -5), idOf(1, 0)}));
+    Form1 window(m_game->platform);
+    QVERIFY(
+        TestSupport::openAndLoad(window, *m_game, {PlayerPatch::id(0, -5), PlayerPatch::id(1, 0)}));
     Form1Controls& c = window.controls();
     QCOMPARE(c.listaid.items.at(0), QStringLiteral("-5"));
     QCOMPARE(c.listaid.items.at(1), QStringLiteral("0"));
@@ -204,8 +150,8 @@ void TestPlayerView::loadListsNegativeAndZeroIds() {
 }
 
 void TestPlayerView::loadTwiceListsEverythingOnce() {
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     QVERIFY(window.load());
     Form1Controls& c = window.controls();
     for (const int count : {c.List1->count(), c.listaid.count(), c.igraci_skraceno.count(),
@@ -222,7 +168,7 @@ void TestPlayerView::loadTwiceListsEverythingOnce() {
         seen.insert(c.timovi_lista->itemText(t));
     }
     QCOMPARE(c.timovi_lista->currentIndex(), 0);
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
 }
 
 void TestPlayerView::loadNeedsTheWholePlayerTable_data() {
@@ -242,9 +188,9 @@ void TestPlayerView::loadNeedsTheWholePlayerTable() {
     QFETCH(bool, loadedBefore);
     QFETCH(bool, loads);
 
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
-    QVERIFY(openOnly(window));
+    QVERIFY(TestSupport::openDecompressed(window));
     Form1Controls& c = window.controls();
     QStringList namesBefore;
     if (loadedBefore) {
@@ -252,19 +198,19 @@ void TestPlayerView::loadNeedsTheWholePlayerTable() {
         c.List1->setCurrentRow(5);
         namesBefore = c.odabir_timova.items;
     }
-    QFile file(m_workingCopy);
+    QFile file(m_game->databaseWorkingCopy());
     QVERIFY(file.resize(size));
-    const QByteArray cut = TestSupport::readFile(m_workingCopy);
+    const QByteArray cut = TestSupport::readFile(m_game->databaseWorkingCopy());
 
     QCOMPARE(window.load(), loads);
-    QCOMPARE(TestSupport::readFile(m_workingCopy), cut);
+    QCOMPARE(TestSupport::readFile(m_game->databaseWorkingCopy()), cut);
     if (loads) {
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_game->platform.messages.isEmpty());
         QCOMPARE(c.List1->count(), PlayerLayout::recordCount);
         return;
     }
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(!m_platform->messages.first().text.isEmpty());
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(!m_game->platform.messages.first().text.isEmpty());
     if (loadedBefore) {
         QCOMPARE(c.List1->count(), PlayerLayout::recordCount);
         QCOMPARE(c.odabir_timova.items, namesBefore);
@@ -281,40 +227,39 @@ void TestPlayerView::loadNeedsTheWholePlayerTable() {
 }
 
 void TestPlayerView::loadBeforeOpenCreatesNothing() {
-    QVERIFY(QDir::setCurrent(m_dir->path())); // where an unnamed working copy would go
-    const QStringList filesBefore = QDir(m_dir->path()).entryList(QDir::Files);
+    QVERIFY(QDir::setCurrent(m_game->folder())); // where an unnamed working copy would go
+    const QStringList filesBefore = QDir(m_game->folder()).entryList(QDir::Files);
     {
-        Form1 window(*m_platform);
+        Form1 window(m_game->platform);
         window.show();
         QVERIFY(!window.load());
         Form1Controls& c = window.controls();
-        QCOMPARE(m_platform->messages.size(), 1);
-        QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("File > Open")));
+        QCOMPARE(m_game->platform.messages.size(), 1);
+        QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("File > Open")));
         QCOMPARE(c.List1->count(), 0);
         QCOMPARE(c.adrese_naziv.count(), 0);
         QCOMPARE(c.timovi_lista->count(), 0);
         QVERIFY(!c.Frame1->isVisible());
         // Refused before anything happened: no file dialog, no codec run, no file.
         QTest::qWait(500); // a codec run started anyway would have written by now
-        const QStringList filesAfter = QDir(m_dir->path()).entryList(QDir::Files);
-        QVERIFY2(m_platform->askedTitles.isEmpty() && filesAfter == filesBefore,
+        const QStringList filesAfter = QDir(m_game->folder()).entryList(QDir::Files);
+        QVERIFY2(m_game->platform.askedTitles.isEmpty() && filesAfter == filesBefore,
                  qPrintable(QStringLiteral("asked for: %1; files now: %2")
-                                .arg(m_platform->askedTitles.join(QStringLiteral(", ")),
+                                .arg(m_game->platform.askedTitles.join(QStringLiteral(", ")),
                                      filesAfter.join(QStringLiteral(", ")))));
     }
 }
 
 void TestPlayerView::loadAfterFailedDecompressSaysSo() {
-    m_platform->codec = QStringLiteral("/bin/false");
-    Form1 window(*m_platform);
+    m_game->platform.codec = QStringLiteral("/bin/false");
+    Form1 window(m_game->platform);
     window.show();
-    window.openDatabase();
-    QVERIFY(window.decompressRuns().waitForFinished(30000));
+    QVERIFY(TestSupport::openAndWait(window));
     QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Failed);
     QVERIFY(!window.load());
     Form1Controls& c = window.controls();
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages.first().text.contains(m_database));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.messages.first().text.contains(m_game->database()));
     QCOMPARE(c.List1->count(), 0);
     QCOMPARE(c.timovi_lista->count(), 0);
     QVERIFY(!c.Frame1->isVisible());
@@ -333,10 +278,10 @@ void TestPlayerView::showsTheRecordsDetails_data() {
 // Every detail box against the record's own bytes, decoded here by offset.
 void TestPlayerView::showsTheRecordsDetails() {
     QFETCH(int, player);
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     Form1Controls& c = window.controls();
-    const QByteArray all = TestSupport::readFile(m_workingCopy);
+    const QByteArray all = TestSupport::readFile(m_game->databaseWorkingCopy());
     const qint64 n = PlayerLayout::nameOffset(player);
     const auto at = [&](qint64 fromName) { return static_cast<quint8>(all.at(n + fromName)); };
     const auto word = [&](qint64 fromName) {
@@ -387,12 +332,12 @@ void TestPlayerView::showsAbilityAndItsFlag() {
     QFETCH(bool, flagged);
 
     std::vector<Patch> crafted = plainRecord(craftedPlayer);
-    crafted.push_back(abilityOf(craftedPlayer, slot, stored));
+    crafted.push_back(PlayerPatch::ability(craftedPlayer, slot, stored));
     // The player shown before has every flag set, so a box left checked would show.
     for (int s = 0; s < PlayerLayout::abilitySlotCount; ++s)
-        crafted.push_back(abilityOf(previousPlayer, s, 0x80 | 60));
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, crafted));
+        crafted.push_back(PlayerPatch::ability(previousPlayer, s, 0x80 | 60));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(previousPlayer);
     c.List1->setCurrentRow(craftedPlayer);
@@ -421,8 +366,9 @@ void TestPlayerView::showsWeightWithoutItsFlag_data() {
 void TestPlayerView::showsWeightWithoutItsFlag() {
     QFETCH(int, stored);
     QFETCH(QString, shown);
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, {byteOf(craftedPlayer, PlayerLayout::weight, stored)}));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(
+        window, *m_game, {PlayerPatch::byte(craftedPlayer, PlayerLayout::weight, stored)}));
     window.controls().List1->setCurrentRow(craftedPlayer);
     QCOMPARE(window.controls().weight->text(), shown);
 }
@@ -452,11 +398,12 @@ void TestPlayerView::showsSpecialAbilities() {
     QFETCH(QString, sum);
 
     std::vector<Patch> crafted = plainRecord(craftedPlayer);
-    crafted.push_back(abilityOf(craftedPlayer, PlayerLayout::specialAbilitySlot, special));
-    crafted.push_back(abilityOf(craftedPlayer, 13, slot13Flag ? 0x80 | 50 : 50));
-    crafted.push_back(abilityOf(craftedPlayer, PlayerLayout::longThrowSlot, longThrow));
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, crafted));
+    crafted.push_back(
+        PlayerPatch::ability(craftedPlayer, PlayerLayout::specialAbilitySlot, special));
+    crafted.push_back(PlayerPatch::ability(craftedPlayer, 13, slot13Flag ? 0x80 | 50 : 50));
+    crafted.push_back(PlayerPatch::ability(craftedPlayer, PlayerLayout::longThrowSlot, longThrow));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(craftedPlayer);
 
@@ -481,12 +428,12 @@ void TestPlayerView::specialSumFollowsEverySelection() {
     for (const Crafted& p : players) {
         for (const Patch& patch : plainRecord(p.player))
             crafted.push_back(patch);
-        crafted.push_back(abilityOf(p.player, PlayerLayout::specialAbilitySlot, p.special));
-        crafted.push_back(abilityOf(p.player, 13, p.slot13Flag ? 0x80 | 50 : 50));
+        crafted.push_back(
+            PlayerPatch::ability(p.player, PlayerLayout::specialAbilitySlot, p.special));
+        crafted.push_back(PlayerPatch::ability(p.player, 13, p.slot13Flag ? 0x80 | 50 : 50));
     }
-    Form1 window(*m_platform);
-    window.show();
-    QVERIFY(openAndLoad(window, crafted));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
 
     const int order[] = {0, 0, 1, 0, 2, 2, 3, 4, 1, 4, 0};
@@ -537,12 +484,12 @@ void TestPlayerView::showsRegisteredPosition() {
     QFETCH(int, positionBox);
 
     std::vector<Patch> crafted = plainRecord(craftedPlayer);
-    crafted.push_back(byteOf(craftedPlayer, PlayerLayout::positionCode, code));
+    crafted.push_back(PlayerPatch::byte(craftedPlayer, PlayerLayout::positionCode, code));
     for (const Patch& patch : plainRecord(previousPlayer))
         crafted.push_back(patch);
-    crafted.push_back(byteOf(previousPlayer, PlayerLayout::positionCode, 97));
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, crafted));
+    crafted.push_back(PlayerPatch::byte(previousPlayer, PlayerLayout::positionCode, 97));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(previousPlayer);
     QCOMPARE(c.position->currentText(), QStringLiteral("WB"));
@@ -580,9 +527,11 @@ void TestPlayerView::showsFoot() {
     QFETCH(int, stored);
     QFETCH(QString, foot);
     QFETCH(QString, text1);
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, {byteOf(previousPlayer, PlayerLayout::foot, 1),
-                                 byteOf(craftedPlayer, PlayerLayout::foot, stored)}));
+    Form1 window(m_game->platform);
+    QVERIFY(
+        TestSupport::openAndLoad(window, *m_game,
+                                 {PlayerPatch::byte(previousPlayer, PlayerLayout::foot, 1),
+                                  PlayerPatch::byte(craftedPlayer, PlayerLayout::foot, stored)}));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(previousPlayer);
     QCOMPARE(c.foot->currentText(), QStringLiteral("Left"));
@@ -615,12 +564,13 @@ void TestPlayerView::showsFaceAndHair() {
     QFETCH(QString, face);
     QFETCH(QString, hair);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(
-        window, {wordOf(previousPlayer, PlayerLayout::faceBase, 1000),
-                 wordOf(previousPlayer, PlayerLayout::hairBase, 1000),
-                 wordOf(craftedPlayer, PlayerLayout::faceBase, static_cast<qint16>(faceBase)),
-                 wordOf(craftedPlayer, PlayerLayout::hairBase, static_cast<qint16>(hairBase))}));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(
+        window, *m_game,
+        {PlayerPatch::word(previousPlayer, PlayerLayout::faceBase, 1000),
+         PlayerPatch::word(previousPlayer, PlayerLayout::hairBase, 1000),
+         PlayerPatch::word(craftedPlayer, PlayerLayout::faceBase, static_cast<qint16>(faceBase)),
+         PlayerPatch::word(craftedPlayer, PlayerLayout::hairBase, static_cast<qint16>(hairBase))}));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(previousPlayer);
     QCOMPARE(c.face->text(), QStringLiteral("1258"));
@@ -655,11 +605,10 @@ void TestPlayerView::colourbandsOfShownAbilities() {
     };
     std::vector<Patch> crafted = plainRecord(craftedPlayer);
     for (const auto& s : shown)
-        crafted.push_back(abilityOf(craftedPlayer, s.slot, s.stored));
-    crafted.push_back(abilityOf(craftedPlayer, dribbleSpeedSlot, 99));
-    Form1 window(*m_platform);
-    window.show();
-    QVERIFY(openAndLoad(window, crafted));
+        crafted.push_back(PlayerPatch::ability(craftedPlayer, s.slot, s.stored));
+    crafted.push_back(PlayerPatch::ability(craftedPlayer, dribbleSpeedSlot, 99));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
     const QColor untouched = baseOf(c.abilityBoxes[dribbleSpeedSlot]);
     c.List1->setCurrentRow(craftedPlayer);
@@ -700,10 +649,9 @@ void TestPlayerView::typedValueRecolours() {
 
     const bool startsRed = colour != QColor(255, 0, 0);
     std::vector<Patch> crafted = plainRecord(craftedPlayer);
-    crafted.push_back(abilityOf(craftedPlayer, slot, startsRed ? 99 : 10));
-    Form1 window(*m_platform);
-    window.show();
-    QVERIFY(openAndLoad(window, crafted));
+    crafted.push_back(PlayerPatch::ability(craftedPlayer, slot, startsRed ? 99 : 10));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(craftedPlayer);
     QLineEdit* box = c.abilityBoxes[slot];

@@ -5,6 +5,7 @@
 #include "player/playerrecord.h"
 #include "teams/rosterlayout.h"
 #include "tests/testsupport.h"
+#include "tests/windowsupport.h"
 #include "tools/samplebuilder.h"
 
 #include <QComboBox>
@@ -14,28 +15,20 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QtEndian>
 #include <QtTest>
 
+#include <memory>
 #include <vector>
 
 namespace {
 
 namespace R = RosterLayout;
-
-const QString playerTitle = QStringLiteral("Select unnamed_25.bin:");
-const QString teamTitle = QStringLiteral("Select unnamed_32.bin:");
+using TestSupport::int32Patch;
 
 // Slot markers of the crafted rosters, besides player indexes.
 constexpr int emptySlot = -1;   // player ID 0
 constexpr int unknownSlot = -2; // an ID no record carries
 constexpr qint32 unknownId = 999999;
-
-Patch int32At(qint64 offset, qint32 value) {
-    QByteArray bytes(4, '\0');
-    qToLittleEndian<qint32>(value, bytes.data());
-    return {offset, bytes};
-}
 
 qint32 idForSlot(int entry) {
     if (entry == emptySlot)
@@ -56,9 +49,10 @@ std::vector<Patch> rosterRecord(int record, qint32 teamId, const QList<int>& pla
         if (patch.offset + patch.bytes.size() <= fileEnd)
             patches.push_back(patch);
     };
-    add(int32At(start + R::teamId, teamId));
+    add(int32Patch(start + R::teamId, teamId));
     for (int s = 0; s < R::slotCount; ++s) {
-        add(int32At(start + R::playerIds + 4 * s, s < players.size() ? idForSlot(players[s]) : 0));
+        add(int32Patch(start + R::playerIds + 4 * s,
+                       s < players.size() ? idForSlot(players[s]) : 0));
         add({start + R::shirtNumbers + s,
              QByteArray(1, static_cast<char>(s < shirts.size() ? shirts[s] : 0))});
     }
@@ -127,7 +121,7 @@ class TestTeamView : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { m_game.reset(); }
 
     void firstTeamShownAfterLoad();
     void showsTheChosenTeamsRoster_data();
@@ -147,55 +141,26 @@ private slots:
     void searchWithoutPlayersDoesNothing();
 
 private:
-    bool openAndLoad(Form1& window, const std::vector<Patch>& crafted = {});
-
-    QTemporaryDir* m_dir = nullptr;
-    FakePlatform* m_platform = nullptr;
-    QString m_database;
-    QString m_workingCopy;
+    std::unique_ptr<TestSupport::SampleGame> m_game;
 };
 
 void TestTeamView::init() {
-    m_dir = new QTemporaryDir;
-    QVERIFY(m_dir->isValid());
-    QString error;
-    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->path(), false, &error), qPrintable(error));
-    m_database = m_dir->filePath(QStringLiteral("unnamed_25.bin"));
-    m_workingCopy = WorkingCopy::pathForGameFile(m_database);
-    m_platform = new FakePlatform;
-    m_platform->answers[playerTitle] = m_database;
-    m_platform->answers[teamTitle] = m_dir->filePath(QStringLiteral("unnamed_32.bin"));
-}
-
-void TestTeamView::cleanup() {
-    delete m_platform;
-    m_platform = nullptr;
-    delete m_dir;
-    m_dir = nullptr;
-}
-
-bool TestTeamView::openAndLoad(Form1& window, const std::vector<Patch>& crafted) {
-    window.show();
-    window.openDatabase();
-    if (!window.decompressRuns().waitForFinished(30000) ||
-        window.decompressRuns().state() != CodecRuns::State::Succeeded)
-        return false;
-    WorkingCopy copy(m_workingCopy);
-    return (crafted.empty() || copy.write(crafted)) && window.load();
+    m_game = std::make_unique<TestSupport::SampleGame>();
+    QVERIFY2(m_game->isValid(), qPrintable(m_game->error()));
 }
 
 // ---- The team view ----
 
 void TestTeamView::firstTeamShownAfterLoad() {
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     Form1Controls& c = window.controls();
     const SampleBuilder::Team& first = SampleBuilder::teams().first();
     QCOMPARE(c.timovi_lista->currentIndex(), 0);
     QCOMPARE(c.transferto->currentIndex(), 0);
     QCOMPARE(c.Label13->text(), QStringLiteral("Team: ") + first.name);
     COMPARE_ROSTER(c, namesOf(first.players), shirtsOf(first));
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
 }
 
 void TestTeamView::showsTheChosenTeamsRoster_data() {
@@ -211,8 +176,8 @@ void TestTeamView::showsTheChosenTeamsRoster_data() {
 
 void TestTeamView::showsTheChosenTeamsRoster() {
     QFETCH(int, team);
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     Form1Controls& c = window.controls();
     const SampleBuilder::Team& shown = SampleBuilder::teams().at(team);
     c.timovi_lista->setCurrentIndex(team);
@@ -306,15 +271,15 @@ void TestTeamView::showsCraftedRoster() {
     const qint16 teamId = SampleBuilder::teams().first().id;
     std::vector<Patch> crafted = rosterRecord(0, teamId, entries, shirts);
     if (idPlayer >= 0) {
-        crafted.push_back(int32At(PlayerLayout::recordStart(idPlayer), id));
+        crafted.push_back(PlayerPatch::id(idPlayer, id));
         // Slots listing that record list it by its new ID.
         for (int s = 0; s < entries.size(); ++s)
             if (entries[s] == idPlayer)
-                crafted.push_back(int32At(R::recordStart(0) + R::playerIds + 4 * s, id));
+                crafted.push_back(int32Patch(R::recordStart(0) + R::playerIds + 4 * s, id));
     }
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, crafted));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
     QCOMPARE(c.Label13->text(), QStringLiteral("Team: ") + SampleBuilder::teams().first().name);
     COMPARE_ROSTER(c, namesOf(shownPlayers), shownShirts);
@@ -347,9 +312,9 @@ void TestTeamView::firstRecordWithTheTeamIdIsShown() {
     QFETCH(QStringList, shirts);
 
     const qint16 teamId = SampleBuilder::teams().first().id;
-    std::vector<Patch> crafted{int32At(R::recordStart(0) + R::teamId, 9999)};
+    std::vector<Patch> crafted{int32Patch(R::recordStart(0) + R::teamId, 9999)};
     for (const int record : records)
-        crafted.push_back(int32At(R::recordStart(record) + R::teamId, teamId));
+        crafted.push_back(int32Patch(R::recordStart(record) + R::teamId, teamId));
     if (craftSlots) {
         const std::vector<Patch> roster =
             rosterRecord(records.first(), teamId, {10, 11, 12}, {7, 8, 9});
@@ -359,12 +324,12 @@ void TestTeamView::firstRecordWithTheTeamIdIsShown() {
     QVERIFY(R::recordStart(300) < SampleBuilder::playerDatabaseSize);
     QVERIFY(R::recordStart(301) > SampleBuilder::playerDatabaseSize);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, crafted));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game, crafted));
     Form1Controls& c = window.controls();
     QCOMPARE(c.Label13->text(), QStringLiteral("Team: ") + SampleBuilder::teams().first().name);
     COMPARE_ROSTER(c, names, shirts);
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
 }
 
 void TestTeamView::rosterAreaStaysReadOnly_data() {
@@ -381,12 +346,11 @@ void TestTeamView::rosterAreaStaysReadOnly_data() {
 
 void TestTeamView::rosterAreaStaysReadOnly() {
     QFETCH(int, steps);
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
     Form1Controls& c = window.controls();
     if (steps >= 1) {
-        window.openDatabase();
-        QVERIFY(window.decompressRuns().waitForFinished(30000));
+        QVERIFY(TestSupport::openAndWait(window));
     }
     if (steps >= 2)
         QVERIFY(window.load());
@@ -402,8 +366,7 @@ void TestTeamView::rosterAreaStaysReadOnly() {
     if (steps >= 6)
         c.promjena_imena->click();
     if (steps >= 7) {
-        window.openDatabase();
-        QVERIFY(window.decompressRuns().waitForFinished(30000));
+        QVERIFY(TestSupport::openAndWait(window));
     }
 
     for (QWidget* w : {static_cast<QWidget*>(c.timovi_lista), static_cast<QWidget*>(c.List4),
@@ -453,8 +416,8 @@ void TestTeamView::searchSelectsTheFirstMatch() {
     QFETCH(QString, query);
     QFETCH(int, found);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     Form1Controls& c = window.controls();
     constexpr int before = 5;
     c.List1->setCurrentRow(before);
@@ -462,7 +425,7 @@ void TestTeamView::searchSelectsTheFirstMatch() {
 
     c.trazi_tim->setText(query);
     c.Command9->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     if (found < 0) {
         QCOMPARE(c.List1->currentRow(), before);
         QCOMPARE(c.nazivigraca->text(), shownBefore);
@@ -479,15 +442,15 @@ void TestTeamView::searchSelectsTheFirstMatch() {
 }
 
 void TestTeamView::searchFindsARenamedPlayer() {
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
     Form1Controls& c = window.controls();
     const int renamed = 4000;
     const QString oldName = SampleBuilder::playerName(renamed);
     c.List1->setCurrentRow(renamed);
     c.nazivigraca->setText(QStringLiteral("Renamed Player"));
     c.promjena_imena->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     c.List1->setCurrentRow(0);
 
     c.trazi_tim->setText(QStringLiteral("RENAMED player"));
@@ -500,7 +463,7 @@ void TestTeamView::searchFindsARenamedPlayer() {
 }
 
 void TestTeamView::searchBoxEmptiesOnEveryClick() {
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
     QLineEdit* box = window.controls().trazi_tim;
     QCOMPARE(box->text(), QStringLiteral("Search Player....."));
@@ -524,18 +487,17 @@ void TestTeamView::searchWithoutPlayersDoesNothing_data() {
 
 void TestTeamView::searchWithoutPlayersDoesNothing() {
     QFETCH(bool, opened);
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     window.show();
     Form1Controls& c = window.controls();
     if (opened) {
-        window.openDatabase();
-        QVERIFY(window.decompressRuns().waitForFinished(30000));
+        QVERIFY(TestSupport::openAndWait(window));
     }
     c.puni->setValue(3);
     const int maximum = c.puni->maximum();
     c.trazi_tim->setText(QStringLiteral("Mesut Özil"));
     c.Command9->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(c.List1->count(), 0);
     QCOMPARE(c.List1->currentRow(), -1);
     QCOMPARE(c.puni->value(), 3);

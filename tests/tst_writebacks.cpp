@@ -6,6 +6,7 @@
 #include "player/abilitytable.h"
 #include "player/playerrecord.h"
 #include "tests/testsupport.h"
+#include "tests/windowsupport.h"
 #include "tools/samplebuilder.h"
 
 #include <QCheckBox>
@@ -15,31 +16,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtEndian>
 #include <QtTest>
 
+#include <memory>
 #include <vector>
 
 namespace {
 
 namespace L = PlayerLayout;
 
-const QString playerTitle = QStringLiteral("Select unnamed_25.bin:");
-const QString teamTitle = QStringLiteral("Select unnamed_32.bin:");
-
 // The edited player, and another one to select in between.
 constexpr int edited = 500;
 constexpr int other = 501;
-
-Patch byteOf(int player, qint64 fromName, int value) {
-    return {L::nameOffset(player) + fromName, QByteArray(1, static_cast<char>(value))};
-}
-
-Patch wordOf(int player, qint64 fromName, int value) {
-    QByteArray bytes(2, '\0');
-    qToLittleEndian<quint16>(static_cast<quint16>(value), bytes.data());
-    return {L::nameOffset(player) + fromName, bytes};
-}
 
 // A record every button writes back unchanged when nothing was edited: a position that is its
 // entry's stored code with its flag set (SB, 65, slot 3), a recognised foot, flagged weight,
@@ -47,17 +35,21 @@ Patch wordOf(int player, qint64 fromName, int value) {
 // its flag, and raw word D81.
 std::vector<Patch> editablePlayer(int player) {
     std::vector<Patch> patches{
-        byteOf(player, L::positionCode, 65),  byteOf(player, L::foot, 4),
-        byteOf(player, L::weight, 0x80 | 72), byteOf(player, L::spacing, 3),
-        byteOf(player, L::age, 44),           byteOf(player, L::height, 30),
-        wordOf(player, L::rawWord, 0x0D81),   wordOf(player, L::faceBase, 742),
-        wordOf(player, L::hairBase, 168),
+        PlayerPatch::byte(player, L::positionCode, 65),
+        PlayerPatch::byte(player, L::foot, 4),
+        PlayerPatch::byte(player, L::weight, 0x80 | 72),
+        PlayerPatch::byte(player, L::spacing, 3),
+        PlayerPatch::byte(player, L::age, 44),
+        PlayerPatch::byte(player, L::height, 30),
+        PlayerPatch::word(player, L::rawWord, 0x0D81),
+        PlayerPatch::word(player, L::faceBase, 742),
+        PlayerPatch::word(player, L::hairBase, 168),
     };
     for (int slot = 0; slot < L::abilitySlotCount; ++slot)
-        patches.push_back(byteOf(player, L::abilityBlock + slot, slot == 3 ? 0x80 | 60 : 60));
-    patches.push_back(byteOf(player, L::abilityBlock + L::specialAbilitySlot, 0));
-    patches.push_back(byteOf(player, L::abilityBlock + L::penaltyStopperSlot, 5));
-    patches.push_back(byteOf(player, L::abilityBlock + L::longThrowSlot, 3));
+        patches.push_back(PlayerPatch::ability(player, slot, slot == 3 ? 0x80 | 60 : 60));
+    patches.push_back(PlayerPatch::ability(player, L::specialAbilitySlot, 0));
+    patches.push_back(PlayerPatch::ability(player, L::penaltyStopperSlot, 5));
+    patches.push_back(PlayerPatch::ability(player, L::longThrowSlot, 3));
     return patches;
 }
 
@@ -77,7 +69,7 @@ class TestWritebacks : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { m_game.reset(); }
 
     void applyChangesWritesTheField_data();
     void applyChangesWritesTheField();
@@ -107,54 +99,41 @@ private slots:
     void editsSurviveSaveAndReopen();
 
 private:
+    // Opens and loads the sample with the edited player made editable and the extra patches;
+    // the second also selects the edited player.
     bool openAndLoad(Form1& window, const std::vector<Patch>& extra = {});
+    bool openAndSelectEdited(Form1& window, const std::vector<Patch>& extra = {});
     QByteArray record(int player) const;
-    QByteArray everything() const { return TestSupport::readFile(m_workingCopy); }
+    QByteArray everything() const { return TestSupport::readFile(m_game->databaseWorkingCopy()); }
     QPushButton* button(Form1Controls& c, const QString& name) const;
 
     // The edits the round trips make, and the check that the window shows them.
     void makeEveryEdit(Form1Controls& c);
     void verifyEveryEdit(Form1Controls& c);
 
-    QTemporaryDir* m_dir = nullptr;
-    FakePlatform* m_platform = nullptr;
-    QString m_database;
-    QString m_workingCopy;
+    std::unique_ptr<TestSupport::SampleGame> m_game;
 };
 
 void TestWritebacks::init() {
-    m_dir = new QTemporaryDir;
-    QVERIFY(m_dir->isValid());
-    QString error;
-    QVERIFY2(SampleBuilder::writeGameFolder(m_dir->path(), false, &error), qPrintable(error));
-    m_database = m_dir->filePath(QStringLiteral("unnamed_25.bin"));
-    m_workingCopy = WorkingCopy::pathForGameFile(m_database);
-    m_platform = new FakePlatform;
-    m_platform->answers[playerTitle] = m_database;
-    m_platform->answers[teamTitle] = m_dir->filePath(QStringLiteral("unnamed_32.bin"));
-}
-
-void TestWritebacks::cleanup() {
-    delete m_platform;
-    m_platform = nullptr;
-    delete m_dir;
-    m_dir = nullptr;
+    m_game = std::make_unique<TestSupport::SampleGame>();
+    QVERIFY2(m_game->isValid(), qPrintable(m_game->error()));
 }
 
 bool TestWritebacks::openAndLoad(Form1& window, const std::vector<Patch>& extra) {
-    window.show();
-    window.openDatabase();
-    if (!window.decompressRuns().waitForFinished(30000) ||
-        window.decompressRuns().state() != CodecRuns::State::Succeeded)
-        return false;
     std::vector<Patch> patches = editablePlayer(edited);
     patches.insert(patches.end(), extra.begin(), extra.end());
-    WorkingCopy copy(m_workingCopy);
-    return copy.write(patches) && window.load();
+    return TestSupport::openAndLoad(window, *m_game, patches);
+}
+
+bool TestWritebacks::openAndSelectEdited(Form1& window, const std::vector<Patch>& extra) {
+    if (!openAndLoad(window, extra))
+        return false;
+    window.controls().List1->setCurrentRow(edited);
+    return true;
 }
 
 QByteArray TestWritebacks::record(int player) const {
-    return TestSupport::readFile(m_workingCopy).mid(L::recordStart(player), L::recordSize);
+    return everything().mid(L::recordStart(player), L::recordSize);
 }
 
 QPushButton* TestWritebacks::button(Form1Controls& c, const QString& name) const {
@@ -216,10 +195,9 @@ void TestWritebacks::applyChangesWritesTheField() {
     QFETCH(qint64, fromName);
     QFETCH(QByteArray, expected);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     const QByteArray before = everything();
     auto* line = window.findChild<QLineEdit*>(box);
     QVERIFY(line);
@@ -227,7 +205,7 @@ void TestWritebacks::applyChangesWritesTheField() {
     QCOMPARE(line->text(), typed);
     c.promjena_imena->click();
 
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(everything(), withBytes(before, L::nameOffset(edited) + fromName, expected));
     // The lists show the new names at once; the neighbours keep theirs.
     QCOMPARE(c.List1->item(edited)->text(), c.nazivigraca->text());
@@ -255,8 +233,8 @@ void TestWritebacks::applyChangesWritesTheFoot() {
     QFETCH(QString, chosen);
     QFETCH(int, written);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, {byteOf(edited, L::foot, stored)}));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, {PlayerPatch::byte(edited, L::foot, stored)}));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(edited - 1);
     c.foot->setCurrentIndex(1); // the player shown before is left-footed
@@ -264,7 +242,7 @@ void TestWritebacks::applyChangesWritesTheFoot() {
     const QByteArray before = everything();
     c.foot->setCurrentIndex(c.foot->findText(chosen));
     c.promjena_imena->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(everything(),
              withBytes(before, L::nameOffset(edited) + L::foot, QByteArray(1, char(written))));
 }
@@ -273,12 +251,11 @@ void TestWritebacks::applyChangesWritesTheFoot() {
 // Changes and marks its position playable, which Apply Abilities stores as the slot's flag.
 void TestWritebacks::positionPicksAreStored() {
     // An AMF (code 145, slot 7's flag) with SB's flag clear.
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, {byteOf(edited, L::positionCode, 145),
-                                 byteOf(edited, L::abilityBlock + 3, 60),
-                                 byteOf(edited, L::abilityBlock + 7, 0x80 | 60)}));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window, {PlayerPatch::byte(edited, L::positionCode, 145),
+                                         PlayerPatch::ability(edited, 3, 60),
+                                         PlayerPatch::ability(edited, 7, 0x80 | 60)}));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     QCOMPARE(c.position->currentText(), QStringLiteral("AMF"));
     QVERIFY(!c.check(4)->isChecked());
     const qint64 n = L::nameOffset(edited);
@@ -306,7 +283,7 @@ void TestWritebacks::positionPicksAreStored() {
     QCOMPARE(static_cast<quint8>(after.at(n + L::abilityBlock + 0)), quint8(0x80 | 60));
     QCOMPARE(static_cast<quint8>(after.at(n + L::abilityBlock + 3)), quint8(0x80 | 60));
     QCOMPARE(static_cast<quint8>(after.at(n + L::abilityBlock + 7)), quint8(0x80 | 60));
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
 
     c.List1->setCurrentRow(other);
     c.List1->setCurrentRow(edited);
@@ -324,14 +301,13 @@ void TestWritebacks::buttonsWithoutEditsChangeNoByte_data() {
 // The shirt number box is shown but never stored: the roster table keeps its bytes.
 void TestWritebacks::buttonsWithoutEditsChangeNoByte() {
     QFETCH(QString, pressed);
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     const QByteArray before = everything();
     c.plnumber->setText(QStringLiteral("10"));
     button(c, pressed)->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(everything(), before);
 }
 
@@ -392,10 +368,9 @@ void TestWritebacks::refusedValueWritesNothing() {
     QFETCH(QString, typed);
     QFETCH(QString, field);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     const QByteArray before = everything();
 
     if (pressed == QLatin1String("changes")) {
@@ -421,9 +396,9 @@ void TestWritebacks::refusedValueWritesNothing() {
     const QString wordBefore = c.Text2;
 
     button(c, pressed)->click();
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY2(m_platform->messages.first().text.contains(field),
-             qPrintable(m_platform->messages.first().text));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY2(m_game->platform.messages.first().text.contains(field),
+             qPrintable(m_game->platform.messages.first().text));
     QCOMPARE(record(edited), before.mid(L::recordStart(edited), L::recordSize));
     QCOMPARE(everything(), before);
     QCOMPARE(c.Text2, wordBefore);
@@ -447,13 +422,12 @@ void TestWritebacks::noSelectedPlayerWritesNothing() {
     QFETCH(QString, pressed);
     QFETCH(bool, reopened);
 
-    Form1 window(*m_platform);
+    Form1 window(m_game->platform);
     QVERIFY(openAndLoad(window));
     Form1Controls& c = window.controls();
     if (reopened) {
         c.List1->setCurrentRow(edited);
-        window.openDatabase();
-        QVERIFY(window.decompressRuns().waitForFinished(30000));
+        QVERIFY(TestSupport::openAndWait(window));
     }
     QCOMPARE(c.List1->currentRow(), -1);
     const QByteArray before = everything();
@@ -469,7 +443,7 @@ void TestWritebacks::noSelectedPlayerWritesNothing() {
     c.Text2 = QStringLiteral("D81");
 
     button(c, pressed)->click();
-    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_game->platform.messages.size(), 1);
     QCOMPARE(everything(), before);
     if (reopened)
         QCOMPARE(everything(), SampleBuilder::playerDatabase());
@@ -500,10 +474,9 @@ void TestWritebacks::applyAbilitiesWritesTheSlot() {
     QFETCH(bool, flag);
     QFETCH(int, written);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     QByteArray expected = everything();
     const qint64 n = L::nameOffset(edited);
     expected[n + L::abilityBlock + slot] = static_cast<char>(written);
@@ -513,7 +486,7 @@ void TestWritebacks::applyAbilitiesWritesTheSlot() {
     c.abilityBoxes[slot]->setText(typed);
     c.check(abilitySlots[slot].flagBox)->setChecked(flag);
     c.Command4->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(everything(), expected);
 }
 
@@ -545,10 +518,9 @@ void TestWritebacks::specialBoxesSetTheSum() {
     QFETCH(int, penalty);
     QFETCH(int, slot13);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     QCOMPARE(c.zbirocjene, QStringLiteral("0"));
     c.Command6->click(); // the Special Options panel
     QByteArray expected = everything();
@@ -557,7 +529,7 @@ void TestWritebacks::specialBoxesSetTheSum() {
         QCOMPARE(c.zbirocjene, sums[k]);
     }
     c.Command4->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     const qint64 block = L::nameOffset(edited) + L::abilityBlock;
     expected[block + L::specialAbilitySlot] = static_cast<char>(special);
     expected[block + L::penaltyStopperSlot] = static_cast<char>(penalty);
@@ -601,23 +573,22 @@ void TestWritebacks::penaltyStopperAndLongThrow() {
     QFETCH(int, longThrowWritten);
     QFETCH(bool, longThrowShown);
 
-    const qint64 block = L::abilityBlock;
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, {byteOf(edited, block + L::specialAbilitySlot, special),
-                                 byteOf(edited, block + L::penaltyStopperSlot, penaltyStored),
-                                 byteOf(edited, block + L::longThrowSlot, longThrowStored)}));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window,
+                                {PlayerPatch::ability(edited, L::specialAbilitySlot, special),
+                                 PlayerPatch::ability(edited, L::penaltyStopperSlot, penaltyStored),
+                                 PlayerPatch::ability(edited, L::longThrowSlot, longThrowStored)}));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     c.Command6->click();
     if (clickPenalty)
         c.check(penaltyStopperBox)->click();
     if (clickLongThrow)
         c.check(longThrowBox)->click();
     c.Command4->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
 
     const QByteArray after = record(edited);
-    const qint64 at = L::nameOffsetInRecord + block;
+    const qint64 at = L::nameOffsetInRecord + L::abilityBlock;
     QCOMPARE(static_cast<quint8>(after.at(at + L::penaltyStopperSlot)), quint8(penaltyWritten));
     QCOMPARE(static_cast<quint8>(after.at(at + L::longThrowSlot)), quint8(longThrowWritten));
     const int specialWritten = clickPenalty ? special ^ 64 : special;
@@ -653,14 +624,13 @@ void TestWritebacks::relinkWritesTheRawWord() {
     QFETCH(QByteArray, written);
     QFETCH(QString, text2);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window, {wordOf(edited, L::rawWord, stored)}));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window, {PlayerPatch::word(edited, L::rawWord, stored)}));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     const QByteArray before = everything();
     for (int press = 0; press < presses; ++press)
         c.Command5->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(c.Text2, text2);
     // Face and hair are written too, with the values the boxes show: their bytes stay.
     QCOMPARE(everything(), withBytes(before, L::nameOffset(edited) + L::rawWord, written));
@@ -699,10 +669,9 @@ void TestWritebacks::relinkWritesFaceAndHair() {
     QFETCH(QByteArray, faceBytes);
     QFETCH(QByteArray, hairBytes);
 
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     const QByteArray before = everything();
     c.face->setText(face);
     if (!hair.isEmpty())
@@ -712,7 +681,7 @@ void TestWritebacks::relinkWritesFaceAndHair() {
     QCOMPARE(c.lblhair->text(), QStringLiteral("Hair: unnamed_%1.bin").arg(hairShown));
 
     c.Command5->click();
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     const qint64 n = L::nameOffset(edited);
     QCOMPARE(everything(),
              withBytes(withBytes(before, n + L::faceBase, faceBytes), n + L::hairBase, hairBytes));
@@ -784,12 +753,11 @@ void TestWritebacks::verifyEveryEdit(Form1Controls& c) {
 }
 
 void TestWritebacks::editsSurviveAnotherSelection() {
-    Form1 window(*m_platform);
-    QVERIFY(openAndLoad(window));
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window));
     Form1Controls& c = window.controls();
-    c.List1->setCurrentRow(edited);
     makeEveryEdit(c);
-    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(m_game->platform.messages.isEmpty());
     c.List1->setCurrentRow(other);
     QCOMPARE(c.nazivigraca->text(), SampleBuilder::playerName(other));
     c.List1->setCurrentRow(edited);
@@ -799,33 +767,29 @@ void TestWritebacks::editsSurviveAnotherSelection() {
 void TestWritebacks::editsSurviveSaveAndReopen() {
     QByteArray edits;
     {
-        Form1 window(*m_platform);
-        QVERIFY(openAndLoad(window));
+        Form1 window(m_game->platform);
+        QVERIFY(openAndSelectEdited(window));
         Form1Controls& c = window.controls();
-        c.List1->setCurrentRow(edited);
         makeEveryEdit(c);
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_game->platform.messages.isEmpty());
         edits = everything();
         QVERIFY(edits != SampleBuilder::playerDatabase());
         c.Command1->click();
-        QTRY_COMPARE_WITH_TIMEOUT(m_platform->messages.size(), 1, 20000);
-        QCOMPARE(m_platform->messages.first().text, QStringLiteral("DONE!"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+        QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("DONE!"));
     }
-    m_platform->messages.clear();
+    m_game->platform.messages.clear();
 
     // The saved game file decompresses to exactly the edited working copy.
-    QVERIFY(QFile::remove(m_workingCopy));
-    QCOMPARE(TestSupport::runCodec({m_database, QStringLiteral("-d")}), 0);
+    QVERIFY(QFile::remove(m_game->databaseWorkingCopy()));
+    QCOMPARE(TestSupport::runCodec({m_game->database(), QStringLiteral("-d")}), 0);
     QCOMPARE(everything(), edits);
-    QVERIFY(QFile::remove(m_workingCopy));
+    QVERIFY(QFile::remove(m_game->databaseWorkingCopy()));
 
     FakePlatform fresh;
-    fresh.answers = m_platform->answers;
+    fresh.answers = m_game->platform.answers;
     Form1 window(fresh);
-    window.show();
-    window.openDatabase();
-    QVERIFY(window.decompressRuns().waitForFinished(30000));
-    QVERIFY(window.load());
+    QVERIFY(TestSupport::openAndLoad(window, *m_game)); // the saved edits, no patches
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(edited);
     verifyEveryEdit(c);

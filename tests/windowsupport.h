@@ -1,0 +1,43 @@
+#pragma once
+
+// What the window suites do with the main window before they look at it: File > Open with the
+// real codec, crafted bytes in the working copy, and Load.
+#include "app/form1.h"
+#include "common/workingcopy.h"
+#include "tests/testsupport.h"
+
+#include <vector>
+
+namespace TestSupport {
+
+constexpr int codecWaitMs = 30000;
+
+// File > Open and the wait for the codec's decompress; true once it has finished.
+inline bool openAndWait(Form1& window) {
+    window.openDatabase();
+    return window.decompressRuns().waitForFinished(codecWaitMs);
+}
+
+// File > Open; true when the decompress finished and succeeded.
+inline bool openDecompressed(Form1& window) {
+    return openAndWait(window) && window.decompressRuns().state() == CodecRuns::State::Succeeded;
+}
+
+// Shows the window, opens the sample, writes the crafted patches into its working copy and
+// presses Load; true when every step succeeded.
+inline bool openAndLoad(Form1& window, const QString& workingCopy,
+                        const std::vector<Patch>& crafted = {}) {
+    window.show();
+    if (!openDecompressed(window))
+        return false;
+    WorkingCopy copy(workingCopy);
+    return (crafted.empty() || copy.write(crafted)) && window.load();
+}
+
+// The same on the player database of a sample game.
+inline bool openAndLoad(Form1& window, const SampleGame& game,
+                        const std::vector<Patch>& crafted = {}) {
+    return openAndLoad(window, game.databaseWorkingCopy(), crafted);
+}
+
+} // namespace TestSupport
