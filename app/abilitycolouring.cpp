@@ -8,6 +8,7 @@
 
 AbilityColouring::AbilityColouring(const std::array<QLineEdit*, boxCount>& boxes, QTimer& timer)
     : QObject(&timer), m_boxes(boxes) {
+    m_shown.fill(ColourBands::Rgb{-1, -1, -1});
     connect(&timer, &QTimer::timeout, this, &AbilityColouring::tick);
 }
 
@@ -19,6 +20,7 @@ void AbilityColouring::tick() {
         m_shown[i] = colour;
         QPalette palette = m_boxes[i]->palette();
         palette.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));
+        palette.setColor(QPalette::Text, Qt::black); // the bands are light colours on any theme
         m_boxes[i]->setPalette(palette);
     }
 }

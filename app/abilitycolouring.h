@@ -22,5 +22,6 @@ public:
 
 private:
     std::array<QLineEdit*, boxCount> m_boxes;
-    std::array<ColourBands::Rgb, boxCount> m_shown; // what each box shows now
+    // What each box shows now; none at first, so that the first tick colours every box.
+    std::array<ColourBands::Rgb, boxCount> m_shown;
 };

@@ -59,8 +59,6 @@ void CodecRuns::startRun(const QString& program, const QStringList& arguments) {
                             ? QStringLiteral("The codec tool failed (exit code %1).").arg(exitCode)
                             : why;
                 }
-                if (state() != State::Running)
-                    emit finished();
             });
     connect(&raw->process, &QProcess::errorOccurred, this, [this, raw, program](auto error) {
         if (error != QProcess::FailedToStart)
@@ -69,8 +67,6 @@ void CodecRuns::startRun(const QString& program, const QStringList& arguments) {
         raw->error = QFileInfo::exists(program)
                          ? QStringLiteral("The codec tool %1 could not be started.").arg(program)
                          : QStringLiteral("The codec tool %1 is missing.").arg(program);
-        if (state() != State::Running)
-            emit finished();
     });
     m_runs.push_back(std::move(run));
     raw->process.start(program, arguments);
@@ -112,6 +108,16 @@ bool CodecRuns::waitForFinished(int msecs) {
             return false;
     }
     return true;
+}
+
+QString CodecRuns::problemAfterWaiting(int msecs) {
+    if (!waitForFinished(msecs))
+        return QStringLiteral("The codec tool is still working on %1. Try again when it has "
+                              "finished.")
+            .arg(m_gameFile);
+    if (state() == State::Failed)
+        return QStringLiteral("The codec tool failed on %1: %2").arg(m_gameFile, failure());
+    return {};
 }
 
 void CodecRuns::kill() {

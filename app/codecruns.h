@@ -30,13 +30,16 @@ public:
     QString failure() const;
     // Waits at most `msecs` for every run to finish; true when none is running any more.
     bool waitForFinished(int msecs);
+    // Waits at most `msecs`, then says what keeps the output from being used: runs still going or
+    // a failed run. Empty when every run succeeded (or none was started).
+    QString problemAfterWaiting(int msecs);
+
+    // How long Load waits for the decompress runs of its file.
+    static constexpr int loadWaitMs = 30000;
     // Stops runs that are still going (their output is never left half-written).
     void kill();
 
     const QString& gameFile() const { return m_gameFile; }
-
-signals:
-    void finished();
 
 private:
     struct Run;

@@ -9,6 +9,7 @@
 #include "appearance/facerelink.h"
 #include "player/abilitytable.h"
 #include "player/playereditor.h"
+#include "player/playerrecord.h"
 #include "player/playerview.h"
 #include "teamnames/form2.h"
 #include "teams/playersearch.h"
@@ -32,8 +33,7 @@ constexpr int clientWidth = 1027; // 15405 x 9420 twips at 96 dots per inch
 constexpr int clientHeight = 628;
 } // namespace
 
-Form1::Form1(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_decompress(this) {
+Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(
         QStringLiteral("PES 2011 Rosterly v0.1  by Tavor  https://rosterly.example.org"));
@@ -80,14 +80,18 @@ Form1::Form1(Platform& platform, QWidget* parent)
     }
 }
 
-Form1::~Form1() {
-    delete m_form2; // a top-level window of its own, so not deleted with this one
-}
+Form1::~Form1() = default;
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Closing the main window ends the program: the team name editor goes with it.
-    if (m_form2)
-        m_form2->close();
+    // Closing the main window ends the program: the team name editor goes with it. A save still
+    // going in either window would be lost, so the window stays until it has finished.
+    if (m_saveJob->isSaving() || (m_form2 && !m_form2->close())) {
+        if (m_saveJob->isSaving())
+            context().message(QStringLiteral("A save is in progress. Close the window again "
+                                             "when it has finished."));
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
 }
 
@@ -112,10 +116,12 @@ bool Form1::load() {
 }
 
 Form2& Form1::ensureTeamEditor() {
-    if (!m_form2) {
-        m_form2 = new Form2(m_platform);
+    if (!m_form2)
+        m_form2 = new Form2(m_platform, this); // a window of its own, deleted with this one
+    // Asked again while no team file was chosen (the first question was cancelled), since the
+    // editor's own File > Open offers another file name.
+    if (m_form2->teamFile().isEmpty())
         m_form2->windowLoad();
-    }
     return *m_form2;
 }
 
@@ -147,6 +153,12 @@ void Form1::pressSlova() {
 }
 
 void Form1::openDatabase() {
+    if (m_saveJob->isSaving()) {
+        // A new decompress could replace the working copy the save is packing.
+        context().message(QStringLiteral("A save is in progress. Open a file when it has "
+                                         "finished."));
+        return;
+    }
     const QString chosen =
         m_platform.chooseFile(this, QStringLiteral("Select unnamed_25.bin:"),
                               QStringLiteral("unnamed_25.bin"), QStringLiteral("unnamed_25.bin"));
@@ -165,6 +177,9 @@ void Form1::openDatabase() {
     c.transferto->clear();
     c.List2->clear();
     c.List4->clear();
+    c.Label13->clear();
+    c.lblID->clear();
+    c.lblprebaciigrac->clear();
 
     c.cmdOpen = chosen;
     m_decompress.startDecompress(m_platform.codecProgram(), chosen);
@@ -180,5 +195,5 @@ void Form1::openDatabase() {
 }
 
 void Form1::save() {
-    m_saveJob->start(c.cmdOpen);
+    m_saveJob->start(c.cmdOpen, m_decompress, PlayerLayout::tableEnd);
 }

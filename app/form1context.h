@@ -2,6 +2,7 @@
 
 #include "app/form1controls.h"
 #include "app/platform.h"
+#include "app/programtitle.h"
 #include "common/workingcopy.h"
 
 #include <QListWidget>
@@ -27,9 +28,7 @@ struct Form1Context {
         return ok ? std::optional<qint64>(n) : std::nullopt;
     }
 
-    void message(const QString& text) const {
-        platform.showMessage(window, QStringLiteral("Rosterly"), text);
-    }
+    void message(const QString& text) const { platform.showMessage(window, programTitle(), text); }
 
     // Ends a write-back: writes its patches into the working copy, or, when the values were
     // refused (`refusal` not empty) or the file cannot take them, says so. True when written.

@@ -1,4 +1,5 @@
 #include "app/form1controls.h"
+#include "app/widgetplacement.h"
 
 #include "player/abilitytable.h"
 #include "player/positiontable.h"
@@ -20,13 +21,6 @@
 #include <cstring>
 
 namespace {
-
-template <typename W> W* place(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, int x, int y, int w,
               int h = 20, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {

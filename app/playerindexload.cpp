@@ -9,21 +9,11 @@
 #include <QGroupBox>
 #include <QProgressBar>
 
-namespace {
-constexpr int decompressWaitMs = 30000;
-}
-
 bool loadPlayerIndex(const Form1Context& m, CodecRuns& decompressRuns, TeamSource& teams) {
     Form1Controls& c = m.c;
-    if (!decompressRuns.waitForFinished(decompressWaitMs)) {
-        m.message(QStringLiteral("The codec tool is still decompressing %1. Press Load again "
-                                 "when it has finished.")
-                      .arg(c.cmdOpen));
-        return false;
-    }
-    if (decompressRuns.state() == CodecRuns::State::Failed) {
-        m.message(
-            QStringLiteral("Decompressing %1 failed: %2").arg(c.cmdOpen, decompressRuns.failure()));
+    if (const QString problem = decompressRuns.problemAfterWaiting(CodecRuns::loadWaitMs);
+        !problem.isEmpty()) {
+        m.message(problem);
         return false;
     }
     QString error;

@@ -1,6 +1,7 @@
 #include "app/savejob.h"
 
 #include "app/platform.h"
+#include "app/programtitle.h"
 #include "codec/container.h"
 #include "common/workingcopy.h"
 
@@ -9,10 +10,6 @@
 #include <QSaveFile>
 #include <QTimer>
 #include <QWidget>
-
-namespace {
-const QString programTitle = QStringLiteral("Rosterly");
-}
 
 SaveJob::SaveJob(Platform& platform, QWidget* window, QTimer& sat)
     : QObject(window), m_platform(platform), m_window(window), m_sat(sat) {
@@ -24,23 +21,31 @@ bool SaveJob::isSaving() const {
     return m_sat.isActive();
 }
 
-void SaveJob::start(const QString& gameFile) {
+void SaveJob::start(const QString& gameFile, CodecRuns& decompress, qint64 minimumSize) {
     if (gameFile.isEmpty()) {
-        m_platform.showMessage(m_window, programTitle,
+        m_platform.showMessage(m_window, programTitle(),
                                QStringLiteral("No game file is open, so there is nothing to save. "
                                               "Use File > Open first."));
         return;
     }
     if (isSaving()) {
-        m_platform.showMessage(m_window, programTitle,
+        m_platform.showMessage(m_window, programTitle(),
                                QStringLiteral("A save is already in progress."));
         return;
     }
-    if (!QFileInfo::exists(WorkingCopy::pathForGameFile(gameFile))) {
-        m_platform.showMessage(m_window, programTitle,
-                               QStringLiteral("The working copy %1 does not exist, so there is "
-                                              "nothing to save. The game file was not changed.")
-                                   .arg(WorkingCopy::pathForGameFile(gameFile)));
+    if (const QString problem = decompress.problemAfterWaiting(0); !problem.isEmpty()) {
+        m_platform.showMessage(m_window, programTitle(),
+                               problem + QStringLiteral("\nThe game file was not changed."));
+        return;
+    }
+    const WorkingCopy workingCopy(WorkingCopy::pathForGameFile(gameFile));
+    if (workingCopy.size() < minimumSize) {
+        m_platform.showMessage(
+            m_window, programTitle(),
+            QStringLiteral("The working copy %1 is missing or shorter than a complete one (%2 "
+                           "bytes), so it is not saved. The game file was not changed.")
+                .arg(workingCopy.path())
+                .arg(minimumSize));
         return;
     }
     m_gameFile = gameFile;
@@ -82,7 +87,7 @@ void SaveJob::finish(const QString& message) {
     m_sat.stop();
     // A result that was not put in place (a failed or killed run's leftovers) is of no use.
     QFile::remove(WorkingCopy::compressedPathForGameFile(m_gameFile));
-    m_platform.showMessage(m_window, programTitle, message);
+    m_platform.showMessage(m_window, programTitle(), message);
 }
 
 bool SaveJob::replaceGameFile(QString* error) const {

@@ -23,8 +23,10 @@ public:
     SaveJob(Platform& platform, QWidget* window, QTimer& sat);
 
     // Starts the compress of `gameFile`'s working copy and the timer. Says so and starts nothing
-    // when no game file was chosen or a save is already going.
-    void start(const QString& gameFile);
+    // when no game file was chosen, a save is already going, the decompress of the file has not
+    // finished well (`decompress`), or the working copy is shorter than `minimumSize`: packing
+    // anything else would put data the user never loaded in place of the game file.
+    void start(const QString& gameFile, CodecRuns& decompress, qint64 minimumSize);
 
     bool isSaving() const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/workingcopy.h"
+#include "player/playerrecord.h"
 
 #include <QString>
 
@@ -11,8 +12,8 @@
 // player's face and hair, and the raw word that goes with them.
 namespace Relink {
 
-constexpr int faceShift = 258;
-constexpr int hairShift = 3832;
+constexpr int faceShift = PlayerLayout::faceShift;
+constexpr int hairShift = PlayerLayout::hairShift;
 constexpr int hairProposal = 3574; // a new face proposes face + 3574 as the hair file
 // Numbers a record can hold: the stored 16-bit signed base plus the shift.
 constexpr int minFace = -32768 + faceShift;

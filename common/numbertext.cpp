@@ -87,10 +87,14 @@ std::optional<double> leadingNumber(const QString& text) {
     }
     bool ok = false;
     const double value = number.toDouble(&ok);
-    // A number too large for a double is still a number: out of every range, not worth 0.
-    if (!ok)
+    // Out of a double's range: too small is worth 0; too large is still a number, out of every
+    // range rather than worth 0.
+    if (!ok) {
+        if (number.contains(QLatin1String("e-")))
+            return 0.0;
         return number.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
                                        : std::numeric_limits<double>::infinity();
+    }
     return value;
 }
 

@@ -42,6 +42,9 @@ inline constexpr std::array<AbilitySlot, 26> abilitySlots{{
     {25, "gkskill", "Goalkeeper Skills", 14, "Middle Shooting"},
 }};
 
+// The progress bar's maximum while the ability block is shown or written.
+inline constexpr int abilityProgressMaximum = 27;
+
 // Dribble Speed is the one ability box the colouring leaves alone.
 inline constexpr int dribbleSpeedSlot = 9;
 

@@ -10,10 +10,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-namespace {
-constexpr int abilityProgressMaximum = 27;
-}
-
 PlayerEditor::PlayerEditor(Form1Context context) : QObject(context.window), m(context) {
     connect(m.c.promjena_imena, &QPushButton::clicked, this, &PlayerEditor::applyChanges);
     connect(m.c.Command4, &QPushButton::clicked, this, &PlayerEditor::applyAbilities);

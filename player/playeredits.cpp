@@ -82,8 +82,9 @@ quint8 penaltyStopperByte(quint8 stored, bool checked) {
     // Only a byte without the flag gains it, so applying twice does not add it twice.
     if (checked && stored < 99 && !(stored & L::penaltyStopperFlag))
         return stored + L::penaltyStopperFlag;
-    // Only a byte that holds the flag loses it; 61-63 would otherwise turn negative.
-    if (!checked && stored > 60 && stored >= L::penaltyStopperFlag)
+    // Only a byte that holds the flag loses it: 61-63 would otherwise turn negative, and a byte
+    // such as 130 would gain the flag instead.
+    if (!checked && stored > 60 && (stored & L::penaltyStopperFlag))
         return stored - L::penaltyStopperFlag;
     return stored;
 }

@@ -14,7 +14,6 @@ namespace {
 // Slots in the order the view fills them: Team Work, slot 23, comes last.
 constexpr std::array<int, 26> showOrder{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
                                         13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 23};
-constexpr int abilityProgressMaximum = 27;
 } // namespace
 
 PlayerView::PlayerView(Form1Context context) : QObject(context.window), m(context) {
@@ -44,6 +43,26 @@ void PlayerView::show(int row) {
     if (row < 0 || row >= c.List1->count())
         return;
 
+    // The record is read first: when it cannot be, no player is selected, so that no write-back
+    // can store the controls of the player shown before into this one's record.
+    const WorkingCopy workingCopy = m.workingCopy();
+    const qint64 nameOffset =
+        row < c.adrese_naziv.count() ? c.adrese_naziv.items.at(row).toLongLong() : -1;
+    // One read of the whole record instead of an open per field: the same bytes, far fewer calls.
+    const auto bytes = nameOffset < PlayerLayout::nameOffsetInRecord
+                           ? std::nullopt
+                           : workingCopy.read(nameOffset - PlayerLayout::nameOffsetInRecord,
+                                              PlayerLayout::recordSize);
+    if (!bytes) {
+        for (ParallelList* list :
+             {&c.adrese_naziv, &c.odabir_timova, &c.igraci_skraceno, &c.listaid})
+            list->select(-1);
+        m.message(workingCopy.errorString().isEmpty()
+                      ? QStringLiteral("The player's record cannot be found. Press Load again.")
+                      : workingCopy.errorString());
+        return;
+    }
+
     for (int n = 1; n <= 35; ++n)
         c.check(n)->setChecked(false);
     c.plnumber->clear();
@@ -55,17 +74,6 @@ void PlayerView::show(int row) {
     c.nazivigraca_dres->setText(c.igraci_skraceno.text());
     c.listaid.select(row);
 
-    const auto nameOffset = m.selectedNameOffset();
-    if (!nameOffset)
-        return;
-    const WorkingCopy workingCopy = m.workingCopy();
-    // One read of the whole record instead of an open per field: the same bytes, far fewer calls.
-    const auto bytes =
-        workingCopy.read(*nameOffset - PlayerLayout::nameOffsetInRecord, PlayerLayout::recordSize);
-    if (!bytes) {
-        m.message(workingCopy.errorString());
-        return;
-    }
     const PlayerRecord record = PlayerRecord::decode(*bytes);
 
     c.age->setText(QString::number(PlayerValues::shownAge(record.age)));

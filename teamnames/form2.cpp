@@ -2,10 +2,13 @@
 
 #include "app/clicknotifier.h"
 #include "app/platform.h"
+#include "app/programtitle.h"
 #include "app/savejob.h"
+#include "app/widgetplacement.h"
 #include "common/workingcopy.h"
 #include "teamnames/teamnametable.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,20 +21,10 @@ namespace {
 
 // The search looks at no more than this many teams, however long the list is.
 constexpr int searchLimit = 157;
-// How long Load waits for the codec tool to finish decompressing.
-constexpr int decompressWaitMs = 30000;
-
-template <typename W> W* place(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 } // namespace
 
-Form2::Form2(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_decompress(this) {
+Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Team Edit PES 2010 DEMO by Tavor"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -83,8 +76,19 @@ Form2::Form2(Platform& platform, QWidget* parent)
 
 Form2::~Form2() = default;
 
+void Form2::closeEvent(QCloseEvent* event) {
+    // Closing destroys the window, and with it a save that is still going.
+    if (m_saveJob->isSaving()) {
+        message(QStringLiteral("A save is in progress. Close the window again when it has "
+                               "finished."));
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void Form2::message(const QString& text) {
-    m_platform.showMessage(this, QStringLiteral("Rosterly"), text);
+    m_platform.showMessage(this, programTitle(), text);
 }
 
 void Form2::windowLoad() {
@@ -96,6 +100,10 @@ void Form2::openTeamFile() {
 }
 
 void Form2::open(const QString& title, const QString& fileName) {
+    if (m_saveJob->isSaving()) {
+        message(QStringLiteral("A save is in progress. Open a file when it has finished."));
+        return;
+    }
     const QString chosen = m_platform.chooseFile(this, title, fileName, fileName);
     activateWindow();
     if (chosen.isEmpty())
@@ -111,15 +119,9 @@ bool Form2::pressLoad() {
         message(QStringLiteral("No team file is open. Use File > Open in the team editor first."));
         return false;
     }
-    if (!m_decompress.waitForFinished(decompressWaitMs)) {
-        message(QStringLiteral("The codec tool is still decompressing %1. Press Load again when "
-                               "it has finished.")
-                    .arg(cmdOpen));
-        return false;
-    }
-    if (m_decompress.state() == CodecRuns::State::Failed) {
-        message(QStringLiteral("Decompressing the team file %1 failed: %2")
-                    .arg(cmdOpen, m_decompress.failure()));
+    if (const QString problem = m_decompress.problemAfterWaiting(CodecRuns::loadWaitMs);
+        !problem.isEmpty()) {
+        message(problem);
         return false;
     }
     QString error;
@@ -208,5 +210,5 @@ void Form2::search() {
 }
 
 void Form2::save() {
-    m_saveJob->start(cmdOpen);
+    m_saveJob->start(cmdOpen, m_decompress, TeamNameLayout::longNamePassEnd);
 }

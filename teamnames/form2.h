@@ -41,6 +41,9 @@ public:
     const ParallelList& shortNames() const { return igraci_skraceno; }
     const ParallelList& teamIdList() const { return listaid; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void open(const QString& title, const QString& fileName);
     void selectTeam(int row);

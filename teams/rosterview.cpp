@@ -15,8 +15,10 @@ void RosterView::showTeam(int t) {
     Form1Controls& c = m.c;
     c.List2->clear();
     c.List4->clear();
-    if (t < 0)
+    if (t < 0) {
+        c.Label13->clear(); // the chooser was emptied: no team is shown
         return;
+    }
 
     const QStringList teamIds = m_teamIds();
     bool idOk = false;

@@ -180,6 +180,7 @@ void TestCommon::leadingValue_data() {
     QTest::newRow("sign alone") << QStringLiteral("-") << 0.0;
     QTest::newRow("two signs") << QStringLiteral("--1") << 0.0;
     QTest::newRow("ampersand without digits") << QStringLiteral("&H") << 0.0;
+    QTest::newRow("too small for a double") << QStringLiteral("1e-400") << 0.0;
 }
 
 void TestCommon::leadingValue() {

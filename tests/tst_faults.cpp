@@ -7,6 +7,7 @@
 #include "player/playerrecord.h"
 #include "tests/testsupport.h"
 #include "tests/windowsupport.h"
+#include "tools/samplebuilder.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -35,6 +36,9 @@ private slots:
     void workingCopyGoneOrShrunkWhileEditing_data();
     void workingCopyGoneOrShrunkWhileEditing();
     void emptyWorkingCopyIsRefusedByLoad();
+    void saveRefusesAnOldOrShortWorkingCopy_data();
+    void saveRefusesAnOldOrShortWorkingCopy();
+    void unreadableRecordSelectsNobody();
 
 private:
     QString script(const QString& name, const QByteArray& body);
@@ -212,6 +216,54 @@ void TestFaults::emptyWorkingCopyIsRefusedByLoad() {
     QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("too short")));
     QCOMPARE(window.controls().List1->count(), PlayerLayout::recordCount); // as it was
     QCOMPARE(QFileInfo(workingCopy).size(), 0);
+}
+
+void TestFaults::saveRefusesAnOldOrShortWorkingCopy_data() {
+    QTest::addColumn<bool>("decompressFails");
+    QTest::addColumn<QString>("said");
+    // A working copy left from an earlier session, and a game file the codec cannot read now.
+    QTest::newRow("decompress failed, old working copy") << true << "failed";
+    QTest::newRow("working copy cut short") << false << "shorter than a complete one";
+}
+
+void TestFaults::saveRefusesAnOldOrShortWorkingCopy() {
+    QFETCH(bool, decompressFails);
+    QFETCH(QString, said);
+    const QString workingCopy = m_game->databaseWorkingCopy();
+    if (decompressFails) {
+        QVERIFY(TestSupport::writeFile(workingCopy, SampleBuilder::playerDatabase()));
+        QVERIFY(TestSupport::writeFile(m_game->database(), "not a game file"));
+    }
+    const QByteArray original = TestSupport::readFile(m_game->database());
+    Form1 window(m_game->platform);
+    window.openDatabase();
+    window.decompressRuns().waitForFinished(30000);
+    if (!decompressFails)
+        QVERIFY(QFile::resize(workingCopy, PlayerLayout::tableEnd - 1));
+    window.controls().Command1->click();
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY2(m_game->platform.messages.first().text.contains(said),
+             qPrintable(m_game->platform.messages.first().text));
+    QVERIFY(!window.controls().sat->isActive());
+    QCOMPARE(TestSupport::readFile(m_game->database()), original);
+}
+
+void TestFaults::unreadableRecordSelectsNobody() {
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
+    Form1Controls& c = window.controls();
+    c.List1->setCurrentRow(2);
+    const QString workingCopy = m_game->databaseWorkingCopy();
+    QVERIFY(QFile::resize(workingCopy, 1000)); // record 2 is readable, record 5 no longer
+    c.List1->setCurrentRow(5);
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    // No player is selected now: the boxes still show player 2, and nothing may store them
+    // into player 5's record or rename player 5 in the list.
+    c.promjena_imena->click();
+    QCOMPARE(m_game->platform.messages.size(), 2);
+    QVERIFY(m_game->platform.messages.last().text.contains(QStringLiteral("Select a player")));
+    QCOMPARE(c.List1->item(5)->text(), SampleBuilder::playerName(5));
+    QCOMPARE(QFileInfo(workingCopy).size(), 1000);
 }
 
 QTEST_MAIN(TestFaults)

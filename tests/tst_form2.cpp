@@ -42,6 +42,8 @@ private slots:
     void mainWindowOpenAsksOnlyOnce();
     void closeBoxDestroysAndNextUseAsksAgain();
     void closingTheMainWindowClosesBoth();
+    void cancelledTeamFileIsAskedForAgain();
+    void closingDuringASaveIsRefused();
 
 private:
     Form2* loadedEditor();
@@ -306,6 +308,32 @@ void TestForm2::closingTheMainWindowClosesBoth() {
     QPointer<Form2> editor = window.teamEditor();
     window.close();
     QTRY_VERIFY(editor.isNull());
+}
+
+void TestForm2::cancelledTeamFileIsAskedForAgain() {
+    const QString teamFile = m_game->platform.answers.value(TestSupport::teamTitle);
+    m_game->platform.answers[TestSupport::teamTitle] = QString();
+    Form1 window(m_game->platform);
+    window.openDatabase();
+    QVERIFY(window.teamEditor()->teamFile().isEmpty());
+    // The editor's own File > Open offers another file name, so the main window asks again.
+    m_game->platform.answers[TestSupport::teamTitle] = teamFile;
+    window.openDatabase();
+    QCOMPARE(m_game->platform.askedTitles.count(TestSupport::teamTitle), 2);
+    QCOMPARE(window.teamEditor()->teamFile(), teamFile);
+}
+
+void TestForm2::closingDuringASaveIsRefused() {
+    Form2* editor = loadedEditor();
+    QVERIFY(editor);
+    editor->show();
+    button(editor, "Command1")->click(); // SAVE: the timer completes it a second later
+    QVERIFY(!editor->close());
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("save is in progress")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 2, 20000);
+    QCOMPARE(m_game->platform.messages.last().text, QStringLiteral("DONE!"));
+    QVERIFY(editor->close());
 }
 
 QTEST_MAIN(TestForm2)

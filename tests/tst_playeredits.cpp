@@ -435,6 +435,8 @@ void TestPlayerEdits::penaltyStopperByte_data() {
     QTest::newRow("62 cleared stays, never negative") << 62 << false << 62;
     QTest::newRow("10 cleared stays") << 10 << false << 10;
     QTest::newRow("200 set stays") << 200 << true << 200;
+    QTest::newRow("130 cleared stays (no flag to remove)") << 130 << false << 130;
+    QTest::newRow("200 cleared loses the flag") << 200 << false << 136;
 }
 
 void TestPlayerEdits::penaltyStopperByte() {
