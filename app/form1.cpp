@@ -85,10 +85,8 @@ Form1::~Form1() = default;
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program: the team name editor goes with it. A save still
     // going in either window would be lost, so the window stays until it has finished.
-    if (m_saveJob->isSaving() || (m_form2 && !m_form2->close())) {
-        if (m_saveJob->isSaving())
-            context().message(QStringLiteral("A save is in progress. Close the window again "
-                                             "when it has finished."));
+    if (m_saveJob->refuseWhileSaving(QStringLiteral("Close the window again")) ||
+        (m_form2 && !m_form2->close())) {
         event->ignore();
         return;
     }
@@ -153,12 +151,8 @@ void Form1::pressSlova() {
 }
 
 void Form1::openDatabase() {
-    if (m_saveJob->isSaving()) {
-        // A new decompress could replace the working copy the save is packing.
-        context().message(QStringLiteral("A save is in progress. Open a file when it has "
-                                         "finished."));
+    if (m_saveJob->refuseWhileSaving(QStringLiteral("Open a file")))
         return;
-    }
     const QString chosen =
         m_platform.chooseFile(this, QStringLiteral("Select unnamed_25.bin:"),
                               QStringLiteral("unnamed_25.bin"), QStringLiteral("unnamed_25.bin"));

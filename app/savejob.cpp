@@ -6,7 +6,6 @@
 #include "common/workingcopy.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QTimer>
 #include <QWidget>
@@ -21,6 +20,15 @@ bool SaveJob::isSaving() const {
     return m_sat.isActive();
 }
 
+bool SaveJob::refuseWhileSaving(const QString& action) {
+    if (!isSaving())
+        return false;
+    m_platform.showMessage(
+        m_window, programTitle(),
+        QStringLiteral("A save is in progress. %1 when it has finished.").arg(action));
+    return true;
+}
+
 void SaveJob::start(const QString& gameFile, CodecRuns& decompress, qint64 minimumSize) {
     if (gameFile.isEmpty()) {
         m_platform.showMessage(m_window, programTitle(),
@@ -28,11 +36,8 @@ void SaveJob::start(const QString& gameFile, CodecRuns& decompress, qint64 minim
                                               "Use File > Open first."));
         return;
     }
-    if (isSaving()) {
-        m_platform.showMessage(m_window, programTitle(),
-                               QStringLiteral("A save is already in progress."));
+    if (refuseWhileSaving(QStringLiteral("Save again")))
         return;
-    }
     if (const QString problem = decompress.problemAfterWaiting(0); !problem.isEmpty()) {
         m_platform.showMessage(m_window, programTitle(),
                                problem + QStringLiteral("\nThe game file was not changed."));

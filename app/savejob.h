@@ -29,6 +29,10 @@ public:
     void start(const QString& gameFile, CodecRuns& decompress, qint64 minimumSize);
 
     bool isSaving() const;
+    // While a save is going, says that `action` ("Close the window again", ...) has to wait until
+    // it has finished, and returns true: closing would kill the save, and opening could replace
+    // the working copy it packs.
+    bool refuseWhileSaving(const QString& action);
 
 private:
     void tick();

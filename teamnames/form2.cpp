@@ -78,9 +78,7 @@ Form2::~Form2() = default;
 
 void Form2::closeEvent(QCloseEvent* event) {
     // Closing destroys the window, and with it a save that is still going.
-    if (m_saveJob->isSaving()) {
-        message(QStringLiteral("A save is in progress. Close the window again when it has "
-                               "finished."));
+    if (m_saveJob->refuseWhileSaving(QStringLiteral("Close the window again"))) {
         event->ignore();
         return;
     }
@@ -100,10 +98,8 @@ void Form2::openTeamFile() {
 }
 
 void Form2::open(const QString& title, const QString& fileName) {
-    if (m_saveJob->isSaving()) {
-        message(QStringLiteral("A save is in progress. Open a file when it has finished."));
+    if (m_saveJob->refuseWhileSaving(QStringLiteral("Open a file")))
         return;
-    }
     const QString chosen = m_platform.chooseFile(this, title, fileName, fileName);
     activateWindow();
     if (chosen.isEmpty())
