@@ -2,6 +2,7 @@
 
 #include "appearance/hextodec.h"
 #include "common/numbertext.h"
+#include "player/playeredits.h"
 #include "player/playerrecord.h"
 
 #include <QtEndian>
@@ -65,6 +66,11 @@ Result relink(qint64 nameOffset, const QString& oldWordText, const QString& face
         {nameOffset + PlayerLayout::faceBase, word(*face - faceShift)},
         {nameOffset + PlayerLayout::hairBase, word(*hair - hairShift)},
     };
+    result.error = PlayerEdits::rosterTableRefusal(result.patches);
+    if (!result.error.isEmpty()) {
+        result.patches.clear();
+        result.wordText.clear();
+    }
     return result;
 }
 

@@ -38,6 +38,8 @@ public:
     }
 
     PlayerEdits::Result finish() {
+        if (m_result.ok())
+            m_result.error = PlayerEdits::rosterTableRefusal(m_result.patches);
         if (!m_result.ok())
             m_result.patches.clear();
         return std::move(m_result);
@@ -76,6 +78,17 @@ Result applyDetails(qint64 nameOffset, const Details& d, const PlayerRecord& sto
             w.number(QStringLiteral("Height"), d.height, L::heightShift, 255 + L::heightShift))
         w.byte(L::height, *height - L::heightShift);
     return w.finish();
+}
+
+QString rosterTableRefusal(const std::vector<Patch>& patches) {
+    for (const Patch& patch : patches)
+        if (patch.offset + patch.bytes.size() > L::rosterTableStart)
+            return QStringLiteral("This entry lies inside the team roster table, which the game "
+                                  "keeps over the last player records (from byte %1 of the "
+                                  "player database on): writing it would damage the teams' "
+                                  "rosters. The entry can be viewed, not edited.")
+                .arg(L::rosterTableStart);
+    return {};
 }
 
 quint8 penaltyStopperByte(quint8 stored, bool checked) {

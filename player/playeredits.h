@@ -43,6 +43,10 @@ struct Abilities {
 };
 Result applyAbilities(qint64 nameOffset, const Abilities& abilities, const PlayerRecord& stored);
 
+// Why the patches may not be written: empty when none reaches the team roster table, which lies
+// over the last player records.
+QString rosterTableRefusal(const std::vector<Patch>& patches);
+
 // The Penalty Stopper byte (slot 29) after the box was set or cleared.
 quint8 penaltyStopperByte(quint8 stored, bool checked);
 // The Long Throw byte (slot 30) after the box was set or cleared.

@@ -15,6 +15,9 @@ constexpr qint64 recordSize = 228;
 constexpr int recordCount = 6665;
 constexpr qint64 nameOffsetInRecord = 50;
 constexpr qint64 tableEnd = tableStart + recordSize * recordCount; // 1519652, one past the last
+// The game keeps the team roster table over the last records, from this byte on (inside record
+// 6450). The player list still shows those entries, but no write-back may reach a byte there.
+constexpr qint64 rosterTableStart = 1470676; // 0x1670D4
 
 constexpr qint64 recordStart(int index) {
     return tableStart + recordSize * index;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "player/playerrecord.h"
+
 #include <QtGlobal>
 
 // The roster table of the player database working copy: one 164-byte record per team, from a
 // fixed offset on, with no record count. It overlaps the tail of the player table.
 namespace RosterLayout {
 
-constexpr qint64 tableStart = 1470676; // 0x1670D4
+constexpr qint64 tableStart = PlayerLayout::rosterTableStart;
 constexpr qint64 recordSize = 164;
 constexpr int slotCount = 32;
 constexpr qint64 teamId = 0;         // 32-bit signed

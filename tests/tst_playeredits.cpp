@@ -1,5 +1,6 @@
 // The write-backs of one player record: the bytes "Apply Changes" and "Apply Abilities" write,
 // and the values they refuse without writing anything.
+#include "appearance/relink.h"
 #include "player/playeredits.h"
 #include "player/playerrecord.h"
 
@@ -115,6 +116,8 @@ private slots:
     void penaltyStopperByte();
     void longThrowByte_data();
     void longThrowByte();
+    void rosterTableGuard_data();
+    void rosterTableGuard();
 };
 
 // ---- Apply Changes ----
@@ -465,6 +468,46 @@ void TestPlayerEdits::longThrowByte() {
     QFETCH(bool, checked);
     QFETCH(int, result);
     QCOMPARE(int(PlayerEdits::longThrowByte(quint8(stored), checked)), result);
+}
+
+// ---- The roster table over the last records ----
+
+void TestPlayerEdits::rosterTableGuard_data() {
+    QTest::addColumn<int>("record");
+    QTest::addColumn<bool>("writable");
+    // The roster table starts at byte 1470676, inside record 6450 (1470632-1470859).
+    QTest::newRow("last record before the table") << 6449 << true;
+    QTest::newRow("record the table starts in") << 6450 << false;
+    QTest::newRow("record wholly inside") << 6500 << false;
+    QTest::newRow("last record") << 6664 << false;
+}
+
+void TestPlayerEdits::rosterTableGuard() {
+    QFETCH(int, record);
+    QFETCH(bool, writable);
+    const qint64 nameOffset = 32 + 228 * qint64(record) + 50;
+    const PlayerRecord stored;
+    PlayerEdits::Details details;
+    details.name = details.shirtName = QStringLiteral("A");
+    details.positionCode = details.age = details.weight = QStringLiteral("20");
+    details.spacing = QStringLiteral("1");
+    details.height = QStringLiteral("180");
+    PlayerEdits::Abilities abilities;
+    abilities.values.fill(QStringLiteral("50"));
+    abilities.specialAbilitySum = QStringLiteral("0");
+    const PlayerEdits::Result changes = PlayerEdits::applyDetails(nameOffset, details, stored);
+    const PlayerEdits::Result abilityBytes =
+        PlayerEdits::applyAbilities(nameOffset, abilities, stored);
+    const Relink::Result links = Relink::relink(nameOffset, QStringLiteral("0D81"),
+                                                QStringLiteral("500"), QStringLiteral("4000"));
+    for (const auto& [error, patches] : {std::pair(changes.error, changes.patches),
+                                         std::pair(abilityBytes.error, abilityBytes.patches),
+                                         std::pair(links.error, links.patches)}) {
+        QCOMPARE(error.isEmpty(), writable);
+        QCOMPARE(patches.empty(), !writable);
+        if (!writable)
+            QVERIFY2(error.contains(QStringLiteral("roster table")), qPrintable(error));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPlayerEdits)
