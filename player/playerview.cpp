@@ -3,6 +3,7 @@
 #include "player/abilitytable.h"
 #include "player/playerrecord.h"
 #include "player/positiontable.h"
+#include "player/shownplayer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,45 +75,41 @@ void PlayerView::show(int row) {
     c.nazivigraca_dres->setText(c.igraci_skraceno.text());
     c.listaid.select(row);
 
-    const PlayerRecord record = PlayerRecord::decode(*bytes);
+    const ShownPlayer shown = ShownPlayer::of(PlayerRecord::decode(*bytes),
+                                              c.List1->item(row)->text(), c.igraci_skraceno.text());
 
-    c.age->setText(QString::number(PlayerValues::shownAge(record.age)));
-    c.Text1 = PlayerValues::hexText(record.foot);
-    c.visina->setText(QString::number(PlayerValues::shownHeight(record.height)));
-    c.weight->setText(QString::number(PlayerValues::flaggedValue(record.weight)));
-    c.id = QString::number(record.id);
+    c.age->setText(QString::number(shown.age));
+    c.Text1 = shown.footText;
+    c.visina->setText(QString::number(shown.height));
+    c.weight->setText(QString::number(shown.weight));
+    c.id = QString::number(shown.id);
     c.lblID->setText(c.id);
-    c.Text2 = PlayerValues::hexText(static_cast<quint16>(record.rawWord));
+    c.Text2 = shown.rawWordText;
     // The face box's own rule proposes a hair number; the record's hair replaces it next.
-    c.face->setText(QString::number(PlayerValues::shownFace(record.faceBase)));
-    c.hair->setText(QString::number(PlayerValues::shownHair(record.hairBase)));
-    c.spacing->setText(QString::number(PlayerValues::shownSpacing(record.spacing)));
-    c.pozicija = QString::number(record.positionCode);
+    c.face->setText(QString::number(shown.face));
+    c.hair->setText(QString::number(shown.hair));
+    c.spacing->setText(QString::number(shown.spacing));
+    c.pozicija = QString::number(shown.positionCode);
     // A byte the foot table does not know shows no entry, so that Apply Changes leaves it alone
     // instead of writing the previous player's foot into it.
-    c.foot->setCurrentIndex(PlayerValues::footEntry(record.foot));
-    if (const int entry = PositionTable::entryForCode(record.positionCode); entry >= 0) {
-        c.position->setCurrentIndex(entry);
-        positionChosen(entry); // also when the entry was already the one shown
+    c.foot->setCurrentIndex(shown.footEntry);
+    if (shown.positionEntry >= 0) {
+        c.position->setCurrentIndex(shown.positionEntry);
+        positionChosen(shown.positionEntry); // also when the entry was already the one shown
     }
-    showAbilities(record);
+    showAbilities(shown);
     c.lblprebaciigrac->setText(c.List1->item(row)->text());
 }
 
-void PlayerView::showAbilities(const PlayerRecord& record) {
+void PlayerView::showAbilities(const ShownPlayer& shown) {
     Form1Controls& c = m.c;
     c.puni->setMaximum(abilityProgressMaximum);
     c.puni->setValue(0);
-    for (const int slot : showOrder) {
-        const quint8 stored = record.abilityBlock[slot];
-        if (PlayerValues::hasFlag(stored))
-            c.check(abilitySlots[slot].flagBox)->setChecked(true);
-        c.abilityBoxes[slot]->setText(QString::number(PlayerValues::flaggedValue(stored)));
-    }
-    if (record.abilityBlock[PlayerLayout::longThrowSlot] > PlayerLayout::maxAbility)
-        c.check(longThrowBox)->setChecked(true);
-    const quint8 special = record.abilityBlock[PlayerLayout::specialAbilitySlot];
-    for (const SpecialAbilityBit& bit : specialAbilityBits)
-        if (special & bit.value)
-            c.check(bit.checkBox)->setChecked(true);
+    for (const int slot : showOrder)
+        c.abilityBoxes[slot]->setText(QString::number(shown.abilities[slot]));
+    // Boxes are only checked here: the selection cleared them all. Checking a special-ability
+    // box adds its bit to the sum.
+    for (int n = 1; n <= ShownPlayer::checkBoxCount; ++n)
+        if (shown.checks[n])
+            c.check(n)->setChecked(true);
 }

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-struct PlayerRecord;
+struct ShownPlayer;
 
 // Shows the player selected in the player list: details, position and foot, face and hair,
 // abilities with their flags, and the special abilities. It also keeps the two rules the view
@@ -22,7 +22,7 @@ public:
     void positionChosen(int entry);
 
 private:
-    void showAbilities(const PlayerRecord& record);
+    void showAbilities(const ShownPlayer& shown);
     void specialAbilityToggled(int bitValue, bool checked);
 
     Form1Context m;
