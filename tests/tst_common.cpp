@@ -181,6 +181,13 @@ void TestCommon::leadingValue_data() {
     QTest::newRow("two signs") << QStringLiteral("--1") << 0.0;
     QTest::newRow("ampersand without digits") << QStringLiteral("&H") << 0.0;
     QTest::newRow("too small for a double") << QStringLiteral("1e-400") << 0.0;
+    QTest::newRow("too small, long fraction")
+        << QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1") << 0.0;
+    QTest::newRow("too large although the exponent is negative")
+        << QStringLiteral("1") + QString(399, u'0') + QStringLiteral("e-10") << qInf();
+    QTest::newRow("too large, negative") << QStringLiteral("-1e400") << -qInf();
+    QTest::newRow("huge exponent") << QStringLiteral("1e99999999999999999999") << qInf();
+    QTest::newRow("carriage return ends it") << QStringLiteral("4\r2") << 4.0;
 }
 
 void TestCommon::leadingValue() {
