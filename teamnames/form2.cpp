@@ -179,8 +179,11 @@ void Form2::changeName() {
     }
     QString error;
     const qint64 nameOffset = adrese_naziv.text().toLongLong();
-    const auto patches = TeamNameTable::renamePatches(nameOffset, nazivigraca->text(),
-                                                      nazivigraca_dres->text(), &error);
+    // A team past the end of the short names shows none; its stored bytes stay as they are.
+    const std::optional<QString> shortName =
+        igraci_skraceno.hasCurrent() ? std::optional(nazivigraca_dres->text()) : std::nullopt;
+    const auto patches =
+        TeamNameTable::renamePatches(nameOffset, nazivigraca->text(), shortName, &error);
     if (!patches) {
         message(error + QStringLiteral("\nNothing was written."));
         return;

@@ -51,7 +51,8 @@ std::optional<TeamNameLists> load(const WorkingCopy& workingCopy, QString* error
 }
 
 std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString& name,
-                                                const QString& shortName, QString* error) {
+                                                const std::optional<QString>& shortName,
+                                                QString* error) {
     const auto nameBytes = GameText::encodeField(name, nameSlotWidth);
     if (!nameBytes) {
         *error =
@@ -61,18 +62,20 @@ std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString
                       .arg(GameText::unrepresentable(name));
         return std::nullopt;
     }
-    const auto shortBytes = GameText::encodeField(shortName, shortNameWidth);
-    if (!shortBytes) {
-        *error = shortName.size() > shortNameWidth
-                     ? QStringLiteral("The short name may have at most %1 characters.")
-                           .arg(shortNameWidth)
-                     : QStringLiteral("The short name holds characters the game cannot store: %1")
-                           .arg(GameText::unrepresentable(shortName));
-        return std::nullopt;
-    }
     std::vector<Patch> patches;
     for (const int slot : renamedSlots)
         patches.push_back({nameOffset + qint64(slot) * nameSlotWidth, *nameBytes});
+    if (!shortName)
+        return patches;
+    const auto shortBytes = GameText::encodeField(*shortName, shortNameWidth);
+    if (!shortBytes) {
+        *error = shortName->size() > shortNameWidth
+                     ? QStringLiteral("The short name may have at most %1 characters.")
+                           .arg(shortNameWidth)
+                     : QStringLiteral("The short name holds characters the game cannot store: %1")
+                           .arg(GameText::unrepresentable(*shortName));
+        return std::nullopt;
+    }
     patches.push_back({nameOffset + renamedShortName, *shortBytes});
     return patches;
 }

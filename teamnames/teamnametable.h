@@ -34,9 +34,12 @@ TeamNameLists decode(QByteArrayView file);
 std::optional<TeamNameLists> load(const WorkingCopy& workingCopy, QString* error);
 
 // The bytes renaming writes for the entry at `nameOffset`: the name into twelve of the sixteen
-// slots, each zero-filled, and the short name (zero-filled to three bytes). Empty, with the
-// reason in `error`, when the name or short name does not fit or is not representable.
+// slots, each zero-filled, and the short name (zero-filled to three bytes). A team listed past the
+// end of the short names shows none, so it has none to write (`shortName` empty): the bytes there
+// stay as stored. Empty, with the reason in `error`, when the name or short name does not fit or
+// is not representable.
 std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString& name,
-                                                const QString& shortName, QString* error);
+                                                const std::optional<QString>& shortName,
+                                                QString* error);
 
 } // namespace TeamNameTable

@@ -184,6 +184,13 @@ void TestTeamNameTable::renameWritesTwelveSlots() {
     QCOMPARE(file.mid(n + renamedShortName, 3), expectedShort);
     QCOMPARE(file.size(), renameEnd); // nothing past the short name
     QCOMPARE(file.at(n - 1), '\x55');
+
+    // Without a short name to write, its three bytes stay as stored.
+    const auto withoutShortName = TeamNameTable::renamePatches(n, name, std::nullopt, &error);
+    QVERIFY2(withoutShortName, qPrintable(error));
+    QCOMPARE(qsizetype(withoutShortName->size()), qsizetype(12));
+    for (const Patch& p : *withoutShortName)
+        QVERIFY(p.offset + p.bytes.size() <= n + 1120);
 }
 
 void TestTeamNameTable::renameRefusesWhatCannotBeStored_data() {
