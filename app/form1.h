@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/codecruns.h"
+#include "shell/codecruns.h"
 #include "app/form1controls.h"
 
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/form1controls.h"
-#include "app/platform.h"
-#include "app/programtitle.h"
+#include "shell/platform.h"
+#include "shell/programtitle.h"
 #include "common/workingcopy.h"
 
 #include <QListWidget>

@@ -1,5 +1,5 @@
 #include "app/form1controls.h"
-#include "app/widgetplacement.h"
+#include "shell/widgetplacement.h"
 
 #include "player/abilitytable.h"
 #include "player/positiontable.h"

@@ -1,6 +1,6 @@
 #include "app/form1.h"
-#include "app/programtitle.h"
-#include "app/qtplatform.h"
+#include "shell/programtitle.h"
+#include "shell/qtplatform.h"
 
 #include <QApplication>
 

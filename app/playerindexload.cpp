@@ -1,6 +1,6 @@
 #include "app/playerindexload.h"
 
-#include "app/codecruns.h"
+#include "shell/codecruns.h"
 #include "player/playerindex.h"
 #include "player/playerrecord.h"
 #include "teamnames/teamsource.h"

@@ -1,6 +1,6 @@
 // rosterly-bench: the editor's operations timed on the full synthetic database, through the real
 // windows (offscreen) and the real codec where the editor uses it.
-#include "app/abilitycolouring.h"
+#include "player/abilitycolouring.h"
 #include "app/form1.h"
 #include "codec/container.h"
 #include "teamnames/form2.h"

@@ -1,10 +1,10 @@
 #include "teamnames/form2.h"
 
-#include "app/clicknotifier.h"
-#include "app/platform.h"
-#include "app/programtitle.h"
-#include "app/savejob.h"
-#include "app/widgetplacement.h"
+#include "shell/clicknotifier.h"
+#include "shell/platform.h"
+#include "shell/programtitle.h"
+#include "shell/savejob.h"
+#include "shell/widgetplacement.h"
 #include "common/workingcopy.h"
 #include "teamnames/teamnametable.h"
 

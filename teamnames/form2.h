@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/codecruns.h"
+#include "shell/codecruns.h"
 #include "common/parallellist.h"
 #include "teamnames/teamsource.h"
 

@@ -1,6 +1,6 @@
 #include "teams/playersearch.h"
 
-#include "app/clicknotifier.h"
+#include "shell/clicknotifier.h"
 #include "player/playerrecord.h"
 #include "teams/namefolding.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform.h"
+#include "shell/platform.h"
 #include "common/workingcopy.h"
 
 #include <QByteArray>

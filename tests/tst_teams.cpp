@@ -1,6 +1,6 @@
 // The team rosters: finding a team's record in the roster table and reading its slots, the name
 // folding of the player search, and the colour bands of the ability boxes.
-#include "app/colourbands.h"
+#include "player/colourbands.h"
 #include "teams/namefolding.h"
 #include "teams/rostertable.h"
 #include "tools/samplebuilder.h"

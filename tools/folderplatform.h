@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
-#include "app/platform.h"
+#include "shell/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

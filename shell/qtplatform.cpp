@@ -1,4 +1,4 @@
-#include "app/qtplatform.h"
+#include "shell/qtplatform.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

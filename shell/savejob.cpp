@@ -1,7 +1,7 @@
-#include "app/savejob.h"
+#include "shell/savejob.h"
 
-#include "app/platform.h"
-#include "app/programtitle.h"
+#include "shell/platform.h"
+#include "shell/programtitle.h"
 #include "codec/container.h"
 #include "common/workingcopy.h"
 

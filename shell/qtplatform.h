@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform.h"
+#include "shell/platform.h"
 
 // The platform of the running editor: Qt's own dialogs and the codec tool beside the program.
 class QtPlatform : public Platform {

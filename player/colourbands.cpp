@@ -1,4 +1,4 @@
-#include "app/colourbands.h"
+#include "player/colourbands.h"
 
 #include "common/numbertext.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/colourbands.h"
+#include "player/colourbands.h"
 
 #include <QObject>
 

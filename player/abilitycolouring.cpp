@@ -1,6 +1,6 @@
-#include "app/abilitycolouring.h"
+#include "player/abilitycolouring.h"
 
-#include "app/colourbands.h"
+#include "player/colourbands.h"
 
 #include <QLineEdit>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "app/codecruns.h"
+#include "shell/codecruns.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
