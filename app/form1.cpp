@@ -1,16 +1,15 @@
 #include "app/form1.h"
 
-#include "player/abilitycolouring.h"
-#include "shell/clicknotifier.h"
-#include "app/form1context.h"
-#include "shell/platform.h"
 #include "app/playerindexload.h"
-#include "shell/savejob.h"
 #include "appearance/facerelink.h"
+#include "player/abilitycolouring.h"
 #include "player/abilitytable.h"
 #include "player/playereditor.h"
 #include "player/playerrecord.h"
 #include "player/playerview.h"
+#include "shell/clicknotifier.h"
+#include "shell/gamefilesession.h"
+#include "shell/platform.h"
 #include "teamnames/form2.h"
 #include "teams/playersearch.h"
 #include "teams/rosterview.h"
@@ -24,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -57,12 +57,14 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
                    Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_saveJob = new SaveJob(m_platform, this, *c.sat);
-    m_playerView = new PlayerView(context());
-    new PlayerEditor(context());
-    new FaceRelink(context());
-    new RosterView(context(), [this] { return m_form2 ? m_form2->teamIds() : QStringList(); });
-    new PlayerSearch(context());
+    m_session = new GameFileSession(m_platform, this, *c.sat, QStringLiteral("the player editor"),
+                                    PlayerLayout::tableEnd);
+    new PlayerView(c.playerView(), c.lists, c.hidden, *m_session);
+    new PlayerEditor(c.playerEditor(), c.lists, c.hidden, *m_session);
+    new FaceRelink(c.faceRelink(), c.lists, c.hidden, *m_session);
+    new RosterView(c.rosterView(), c.lists, *m_session,
+                   [this] { return m_form2 ? m_form2->teamIds() : QStringList(); });
+    new PlayerSearch(c.playerSearch(), c.search);
     std::array<QLineEdit*, AbilityColouring::boxCount> coloured{};
     int next = 0;
     for (const AbilitySlot& slot : abilitySlots)
@@ -71,7 +73,8 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     new AbilityColouring(coloured, *c.sat_provjera_broja);
     connectControls();
 
-    pressSlova();
+    // The window's load step: the letter tables of the search.
+    PlayerSearch::fillLetterTables(c.search);
     c.sat_provjera_broja->start();
 
     if (const QScreen* screen = this->screen()) {
@@ -85,7 +88,7 @@ Form1::~Form1() = default;
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program: the team name editor goes with it. A save still
     // going in either window would be lost, so the window stays until it has finished.
-    if (m_saveJob->refuseWhileSaving(QStringLiteral("Close the window again")) ||
+    if (m_session->refuseWhileSaving(QStringLiteral("Close the window again")) ||
         (m_form2 && !m_form2->close())) {
         event->ignore();
         return;
@@ -97,25 +100,54 @@ Form2* Form1::teamEditor() const {
     return m_form2;
 }
 
-Form1Context Form1::context() {
-    return Form1Context{c, m_platform, this};
+void Form1::message(const QString& text) {
+    m_session->message(text);
 }
 
 bool Form1::load() {
-    if (c.cmdOpen.isEmpty()) {
+    if (!m_session->isOpen()) {
         // Before any File > Open there is nothing to read, and no team file to ask for either.
-        context().message(QStringLiteral("No player database is open. Use File > Open first."));
+        message(QStringLiteral("No player database is open. Use File > Open first."));
+        return false;
+    }
+    if (m_loading) {
+        message(QStringLiteral("Load is waiting for the codec tool already. The lists fill as soon "
+                               "as it has finished."));
         return false;
     }
     Form2& editor = ensureTeamEditor();
-    const bool loaded = loadPlayerIndex(context(), m_decompress, editor);
-    editor.hide();
-    return loaded;
+    m_loading = true;
+    m_loaded = false;
+    // Shown only while there is something to wait for; a Load that completes at once never
+    // paints it.
+    showWaiting(true);
+    m_session->whenDecompressed([this] { completeLoad(); }, &editor.session());
+    return !m_loading && m_loaded;
+}
+
+void Form1::completeLoad() {
+    showWaiting(false);
+    Form2* editor = m_form2; // closed meanwhile: there is no team file to list
+    m_loaded = loadPlayerIndex(
+        PlayerIndexLoadControls{c.List1, c.timovi_lista, c.transferto, c.puni, c.Frame1}, c.lists,
+        *m_session, editor);
+    if (editor)
+        editor->hide();
+    m_loading = false;
+    emit loadFinished(m_loaded);
+}
+
+void Form1::showWaiting(bool waiting) {
+    c.puni->setFormat(waiting ? QStringLiteral("Waiting for the codec tool…")
+                              : QStringLiteral("%p%"));
 }
 
 Form2& Form1::ensureTeamEditor() {
-    if (!m_form2)
+    if (!m_form2) {
         m_form2 = new Form2(m_platform, this); // a window of its own, deleted with this one
+        m_form2->session().setNeighbour(m_session);
+        m_session->setNeighbour(&m_form2->session());
+    }
     // Asked again while no team file was chosen (the first question was cancelled), since the
     // editor's own File > Open offers another file name.
     if (m_form2->teamFile().isEmpty())
@@ -140,18 +172,8 @@ void Form1::connectControls() {
             &QWidget::hide);
 }
 
-// The letter tables the player search folds names with: capitals and their small letters.
-void Form1::pressSlova() {
-    c.List6.clear();
-    c.List7.clear();
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        c.List6 << QString(QLatin1Char(letter));
-        c.List7 << QString(QLatin1Char(letter - 'A' + 'a'));
-    }
-}
-
 void Form1::openDatabase() {
-    if (m_saveJob->refuseWhileSaving(QStringLiteral("Open a file")))
+    if (m_session->refuseWhileSaving(QStringLiteral("Open a file")))
         return;
     const QString chosen =
         m_platform.chooseFile(this, QStringLiteral("Select unnamed_25.bin:"),
@@ -159,14 +181,20 @@ void Form1::openDatabase() {
     activateWindow();
     if (chosen.isEmpty())
         return; // cancelled: the open file and its lists stay as they were
+    if (!m_session->open(chosen))
+        return; // the team name editor has that file open: nothing changes
+    if (m_loading) {
+        // A Load still waiting was for the file open before.
+        m_session->cancelWait();
+        showWaiting(false);
+        m_loading = false;
+        emit loadFinished(false);
+    }
 
     c.List1->clear();
-    c.listaid.clear();
-    c.igraci_skraceno.clear();
     // The player's offset lists go too: a write-back after this open must not reach the new
     // working copy with a player of the old one.
-    c.odabir_timova.clear();
-    c.adrese_naziv.clear();
+    c.lists.clear();
     c.timovi_lista->clear();
     c.transferto->clear();
     c.List2->clear();
@@ -174,9 +202,6 @@ void Form1::openDatabase() {
     c.Label13->clear();
     c.lblID->clear();
     c.lblprebaciigrac->clear();
-
-    c.cmdOpen = chosen;
-    m_decompress.startDecompress(m_platform.codecProgram(), chosen);
 
     // The first time, this creates the team name editor, which asks for the team file.
     Form2& editor = ensureTeamEditor();
@@ -189,5 +214,5 @@ void Form1::openDatabase() {
 }
 
 void Form1::save() {
-    m_saveJob->start(c.cmdOpen, m_decompress, PlayerLayout::tableEnd);
+    m_session->save();
 }

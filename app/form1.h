@@ -1,16 +1,13 @@
 #pragma once
 
-#include "shell/codecruns.h"
 #include "app/form1controls.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 class Form2;
+class GameFileSession;
 class Platform;
-class PlayerView;
-class SaveJob;
-struct Form1Context;
 
 // The main window: the player editor and the program's start-up window. It builds its controls
 // and connects them to the subsystems; the subsystems hold the rules.
@@ -21,15 +18,18 @@ public:
     ~Form1() override;
 
     Form1Controls& controls() { return c; }
-    // The decompress runs started for the player database now open.
-    CodecRuns& decompressRuns() { return m_decompress; }
+    // The player database now open: its path, codec runs and save.
+    GameFileSession& session() { return *m_session; }
 
     // File > Open: asks for the player database and has the codec tool decompress it.
     void openDatabase();
     // "SAVE": compresses the working copy; the timer `sat` then replaces the game file.
     void save();
-    // "Load": lists every player and team of the open files.
+    // "Load": lists every player and team of the open files. When the codec tool is still
+    // decompressing them, the window says so and goes on answering; the lists fill when it has
+    // finished. True when the lists were filled before returning.
     bool load();
+    bool isLoading() const { return m_loading; }
     // "Team Editor": shows the team name editor, creating it (which asks for the team file) when
     // it does not exist.
     void showTeamEditor();
@@ -37,19 +37,24 @@ public:
     // The team name editor while it exists; null after its close box closed it.
     Form2* teamEditor() const;
 
+signals:
+    // A Load has ended, at once or after waiting for the codec tool; `loaded` as load() returns.
+    void loadFinished(bool loaded);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void pressSlova();
     void connectControls();
-    Form1Context context();
     Form2& ensureTeamEditor();
+    void completeLoad();
+    void showWaiting(bool waiting);
+    void message(const QString& text);
 
     Platform& m_platform;
     Form1Controls c;
-    CodecRuns m_decompress;
-    SaveJob* m_saveJob = nullptr;
-    PlayerView* m_playerView = nullptr;
+    GameFileSession* m_session = nullptr;
     QPointer<Form2> m_form2;
+    bool m_loading = false;
+    bool m_loaded = false;
 };

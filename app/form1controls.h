@@ -1,6 +1,12 @@
 #pragma once
 
-#include "common/parallellist.h"
+#include "appearance/facerelink.h"
+#include "player/hiddenplayerfields.h"
+#include "player/playereditor.h"
+#include "player/playerlists.h"
+#include "player/playerview.h"
+#include "teams/playersearch.h"
+#include "teams/rosterview.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,7 +29,8 @@ class QWidget;
 
 // Every control of the main window, by the name the rest of the editor knows it by. The visible
 // ones are widgets (their objectName is the same name); the hidden ones are plain working storage
-// that holds exactly the values the windows put there.
+// that holds exactly the values the windows put there. The window builds them all; each subsystem
+// is handed only the few it reads and sets.
 struct Form1Controls {
     // Menu.
     QMenu* mnuFile = nullptr;
@@ -94,24 +101,20 @@ struct Form1Controls {
     QTimer* sat_provjera_broja = nullptr;
     QTimer* sat = nullptr;
 
-    // Hidden working storage.
-    ParallelList listaid;         // player IDs, parallel to List1
-    ParallelList igraci_skraceno; // names on shirt, parallel to List1
-    ParallelList odabir_timova;   // player names, parallel to List1
-    ParallelList adrese_naziv;    // name offsets N, parallel to List1
-    QString id;
-    QString pozicija;
-    QString Text1;
-    QString Text2;
-    QString zbirocjene = QStringLiteral("0");
-    QString trazipom;
-    QString provjera_text;
-    QStringList List6; // "A"-"Z"
-    QStringList List7; // "a"-"z"
-    QString cmdOpen;   // the chosen player database
+    // Hidden working storage, by the subsystem that keeps it.
+    PlayerLists lists;         // the player index beside List1
+    HiddenPlayerFields hidden; // the shown player's raw values
+    PlayerSearchFields search; // the search's scratch fields and letter tables
 
     QLineEdit* abilityBox(const char* name) const;
     QCheckBox* check(int number) const { return checks.at(number); }
+
+    // What each subsystem reads and sets.
+    PlayerViewControls playerView() const;
+    PlayerEditorControls playerEditor() const;
+    FaceRelinkControls faceRelink() const;
+    RosterViewControls rosterView() const;
+    PlayerSearchControls playerSearch() const;
 };
 
 // Creates the widgets of the main window inside `window` at their places.

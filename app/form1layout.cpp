@@ -120,13 +120,6 @@ void buildAbilities(Form1Controls& c) {
 
 } // namespace
 
-QLineEdit* Form1Controls::abilityBox(const char* name) const {
-    for (const AbilitySlot& s : abilitySlots)
-        if (std::strcmp(s.box, name) == 0)
-            return abilityBoxes[s.slot];
-    return nullptr;
-}
-
 void buildForm1Controls(QWidget* w, Form1Controls& c) {
     // Left column: the player list with Load at its top right and the search below it.
     c.List1 = place<QListWidget>(w, "List1", 8, 8, 190, 530);
@@ -228,8 +221,8 @@ void buildForm1Controls(QWidget* w, Form1Controls& c) {
 
     // Bottom edge.
     c.Label3 = label(w, "Label3",
-                     QStringLiteral("Rosterly: a player and team editor for the PES 2011 database. "
-                                    "Thanks to Tavor for the original editor."),
+                     QStringLiteral("Rosterly: a player and team editor for the PES 2011 "
+                                    "database."),
                      8, 574, 1011, 18);
     c.puni = place<QProgressBar>(w, "puni", 8, 596, 1011, 24);
     c.puni->setValue(0);

@@ -1,25 +1,26 @@
 #include "app/playerindexload.h"
 
-#include "shell/codecruns.h"
 #include "player/playerindex.h"
+#include "player/playerlists.h"
 #include "player/playerrecord.h"
+#include "shell/gamefilesession.h"
 #include "teamnames/teamsource.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QProgressBar>
 
-bool loadPlayerIndex(const Form1Context& m, CodecRuns& decompressRuns, TeamSource& teams) {
-    Form1Controls& c = m.c;
-    if (const QString problem = decompressRuns.problemAfterWaiting(CodecRuns::loadWaitMs);
-        !problem.isEmpty()) {
-        m.message(problem);
+bool loadPlayerIndex(const PlayerIndexLoadControls& c, PlayerLists& lists, GameFileSession& session,
+                     TeamSource* teams) {
+    if (const QString problem = session.decompressProblem(); !problem.isEmpty()) {
+        session.message(problem);
         return false;
     }
     QString error;
-    auto index = PlayerIndex::load(m.workingCopy(), &error);
+    auto index = PlayerIndex::load(session.workingCopy(), &error);
     if (!index) {
-        m.message(error);
+        session.message(error);
         return false;
     }
 
@@ -28,22 +29,16 @@ bool loadPlayerIndex(const Form1Context& m, CodecRuns& decompressRuns, TeamSourc
     c.transferto->clear();
     c.puni->setMaximum(PlayerLayout::recordCount);
     c.puni->setValue(0);
-    c.odabir_timova.items = index->names;
-    c.odabir_timova.current = -1;
     c.List1->addItems(index->names);
-    c.adrese_naziv.items = std::move(index->nameOffsets);
-    c.adrese_naziv.current = -1;
-    c.listaid.items = std::move(index->ids);
-    c.listaid.current = -1;
-    c.igraci_skraceno.items = std::move(index->shirtTexts);
-    c.igraci_skraceno.current = -1;
+    lists.fill(std::move(*index));
+    session.markListsCurrent();
     // The whole table is read in one pass, so the bar moves once, to its end.
     c.puni->setValue(PlayerLayout::recordCount);
 
     c.Frame1->show();
 
-    if (teams.pressLoad()) {
-        const QStringList names = teams.teamNames();
+    if (teams && teams->loadNow()) {
+        const QStringList names = teams->teamNames();
         c.timovi_lista->addItems(names);
         c.transferto->addItems(names);
         c.timovi_lista->setCurrentIndex(0); // shows the first team's roster

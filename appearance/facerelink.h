@@ -1,15 +1,30 @@
 #pragma once
 
-#include "app/form1context.h"
-
 #include <QObject>
+
+class GameFileSession;
+class PlayerLists;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+struct HiddenPlayerFields;
+
+// The controls of the "Face Relink" frame.
+struct FaceRelinkControls {
+    QLabel* lblface = nullptr;
+    QLineEdit* face = nullptr;
+    QLabel* lblhair = nullptr;
+    QLineEdit* hair = nullptr;
+    QPushButton* Command5 = nullptr; // "Relink"
+};
 
 // The "Face Relink" frame: the face and hair boxes follow each other and their labels, and
 // "Relink" writes the selected player's face and hair links into the working copy.
 class FaceRelink : public QObject {
     Q_OBJECT
 public:
-    explicit FaceRelink(Form1Context context);
+    FaceRelink(const FaceRelinkControls& controls, const PlayerLists& lists,
+               HiddenPlayerFields& hidden, GameFileSession& session);
 
     void relink();
 
@@ -17,5 +32,8 @@ private:
     void faceChanged(const QString& text);
     void hairChanged(const QString& text);
 
-    Form1Context m;
+    FaceRelinkControls c;
+    const PlayerLists& m_lists;
+    HiddenPlayerFields& m_hidden;
+    GameFileSession& m_session;
 };

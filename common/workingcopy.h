@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -35,6 +36,11 @@ public:
     // when one does not, nothing at all is written.
     bool write(const std::vector<Patch>& patches);
     bool write(qint64 offset, const QByteArray& bytes) { return write({Patch{offset, bytes}}); }
+
+    // Writes the patches into an open device that holds the whole file. When a write fails
+    // halfway, the bytes written so far are put back as they were; only when that fails too does
+    // the message say exactly which bytes hold new data. True when every patch was written.
+    static bool writePatches(QIODevice& device, const std::vector<Patch>& patches, QString* error);
 
     // Why the last read or write failed, in words for a message box.
     QString errorString() const { return m_error; }

@@ -1,31 +1,39 @@
 #include "player/playereditor.h"
 
 #include "player/abilitytable.h"
+#include "player/hiddenplayerfields.h"
 #include "player/playeredits.h"
+#include "player/playerlists.h"
 #include "player/playerrecord.h"
+#include "shell/gamefilesession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 
-PlayerEditor::PlayerEditor(Form1Context context) : QObject(context.window), m(context) {
-    connect(m.c.promjena_imena, &QPushButton::clicked, this, &PlayerEditor::applyChanges);
-    connect(m.c.Command4, &QPushButton::clicked, this, &PlayerEditor::applyAbilities);
+PlayerEditor::PlayerEditor(const PlayerEditorControls& controls, PlayerLists& lists,
+                           const HiddenPlayerFields& hidden, GameFileSession& session)
+    : QObject(controls.List1), c(controls), m_lists(lists), m_hidden(hidden), m_session(session) {
+    connect(c.promjena_imena, &QPushButton::clicked, this, &PlayerEditor::applyChanges);
+    connect(c.Command4, &QPushButton::clicked, this, &PlayerEditor::applyAbilities);
 }
 
 std::optional<std::pair<qint64, PlayerRecord>> PlayerEditor::selectedRecord() const {
-    const auto nameOffset = m.selectedNameOffset();
+    const auto nameOffset = c.List1->currentRow() >= 0 && m_session.isOpen()
+                                ? m_lists.selectedNameOffset()
+                                : std::nullopt;
     if (!nameOffset) {
-        m.message(QStringLiteral("Select a player first."));
+        m_session.message(QStringLiteral("Select a player first."));
         return std::nullopt;
     }
-    const WorkingCopy workingCopy = m.workingCopy();
+    const WorkingCopy workingCopy = m_session.workingCopy();
     const auto bytes =
         workingCopy.read(*nameOffset - PlayerLayout::nameOffsetInRecord, PlayerLayout::recordSize);
     if (!bytes) {
-        m.message(workingCopy.errorString() + QStringLiteral("\nNothing was written."));
+        m_session.message(workingCopy.errorString() + QStringLiteral("\nNothing was written."));
         return std::nullopt;
     }
     return std::make_pair(*nameOffset, PlayerRecord::decode(*bytes));
@@ -35,11 +43,10 @@ void PlayerEditor::applyChanges() {
     const auto selected = selectedRecord();
     if (!selected)
         return;
-    Form1Controls& c = m.c;
     PlayerEdits::Details details;
     details.name = c.nazivigraca->text();
     details.shirtName = c.nazivigraca_dres->text();
-    details.positionCode = c.pozicija;
+    details.positionCode = m_hidden.pozicija;
     details.spacing = c.spacing->text();
     details.age = c.age->text();
     details.footEntry = c.foot->currentIndex();
@@ -47,16 +54,14 @@ void PlayerEditor::applyChanges() {
     details.height = c.visina->text();
     const PlayerEdits::Result result =
         PlayerEdits::applyDetails(selected->first, details, selected->second);
-    if (!m.writeBack(result.patches, result.error))
+    if (!m_session.writeBack(result.patches, result.error))
         return;
     // The lists show the new names without a reload; the player keeps his record.
     c.List1->item(c.List1->currentRow())->setText(details.name);
-    c.igraci_skraceno.setText(details.shirtName);
-    c.odabir_timova.setText(details.name);
+    m_lists.renameSelected(details.name, details.shirtName);
 }
 
 void PlayerEditor::applyAbilities() {
-    Form1Controls& c = m.c;
     c.puni->setMaximum(abilityProgressMaximum);
     c.puni->setValue(0);
     const auto selected = selectedRecord();
@@ -65,12 +70,13 @@ void PlayerEditor::applyAbilities() {
     PlayerEdits::Abilities abilities;
     for (const AbilitySlot& slot : abilitySlots) {
         abilities.values[slot.slot] = c.abilityBoxes[slot.slot]->text();
-        abilities.flags[slot.slot] = c.check(slot.flagBox)->isChecked();
+        abilities.flags[slot.slot] = c.checks.at(slot.flagBox)->isChecked();
     }
-    abilities.specialAbilitySum = c.zbirocjene;
-    abilities.penaltyStopper = c.check(penaltyStopperBox)->isChecked();
-    abilities.longThrow = c.check(longThrowBox)->isChecked();
+    abilities.specialAbilitySum = m_hidden.zbirocjene;
+    abilities.penaltyStopper = c.checks.at(penaltyStopperBox)->isChecked();
+    abilities.longThrow = c.checks.at(longThrowBox)->isChecked();
     const PlayerEdits::Result result =
         PlayerEdits::applyAbilities(selected->first, abilities, selected->second);
-    m.writeBack(result.patches, result.error);
+    if (m_session.writeBack(result.patches, result.error) && !result.note.isEmpty())
+        m_session.message(result.note);
 }

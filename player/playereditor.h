@@ -1,19 +1,46 @@
 #pragma once
 
-#include "app/form1context.h"
-
 #include <QObject>
 
+#include <array>
 #include <optional>
 
+class GameFileSession;
+class PlayerLists;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+struct HiddenPlayerFields;
 struct PlayerRecord;
+
+// The controls "Apply Changes" and "Apply Abilities" read, and the list whose names follow a
+// rename.
+struct PlayerEditorControls {
+    QListWidget* List1 = nullptr;
+    QLineEdit* nazivigraca = nullptr;
+    QLineEdit* nazivigraca_dres = nullptr;
+    QLineEdit* spacing = nullptr;
+    QLineEdit* age = nullptr;
+    QComboBox* foot = nullptr;
+    QLineEdit* weight = nullptr;
+    QLineEdit* visina = nullptr;
+    std::array<QLineEdit*, 26> abilityBoxes{}; // by slot
+    std::array<QCheckBox*, 36> checks{};       // checks[n] is CheckN
+    QProgressBar* puni = nullptr;
+    QPushButton* promjena_imena = nullptr; // "Apply Changes"
+    QPushButton* Command4 = nullptr;       // "Apply Abilities"
+};
 
 // "Apply Changes" and "Apply Abilities": write what the boxes hold into the selected player's
 // record. A value that does not fit refuses the whole operation, and the record stays as it was.
 class PlayerEditor : public QObject {
     Q_OBJECT
 public:
-    explicit PlayerEditor(Form1Context context);
+    PlayerEditor(const PlayerEditorControls& controls, PlayerLists& lists,
+                 const HiddenPlayerFields& hidden, GameFileSession& session);
 
     void applyChanges();
     void applyAbilities();
@@ -22,5 +49,8 @@ private:
     // The selected player's name offset and record; empty, after saying why, when there is none.
     std::optional<std::pair<qint64, PlayerRecord>> selectedRecord() const;
 
-    Form1Context m;
+    PlayerEditorControls c;
+    PlayerLists& m_lists;
+    const HiddenPlayerFields& m_hidden;
+    GameFileSession& m_session;
 };

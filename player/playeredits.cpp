@@ -111,6 +111,15 @@ quint8 longThrowByte(quint8 stored, bool checked) {
     return stored;
 }
 
+QString longThrowNote(quint8 stored, bool checked) {
+    if (checked || stored <= L::maxAbility || (stored & L::longThrowFlag))
+        return {};
+    return QStringLiteral("Long Throw: the stored byte %1 has no flag bit to clear, so it stays as "
+                          "stored and the box shows it set again. The other abilities were "
+                          "written.")
+        .arg(stored);
+}
+
 Result applyAbilities(qint64 nameOffset, const Abilities& a, const PlayerRecord& stored) {
     Writer w(nameOffset);
     for (const AbilitySlot& slot : abilitySlots) {
@@ -126,7 +135,10 @@ Result applyAbilities(qint64 nameOffset, const Abilities& a, const PlayerRecord&
         w.byte(L::abilityBlock + L::specialAbilitySlot, *sum);
     const quint8 longThrow = stored.abilityBlock[L::longThrowSlot];
     w.byte(L::abilityBlock + L::longThrowSlot, longThrowByte(longThrow, a.longThrow));
-    return w.finish();
+    Result result = w.finish();
+    if (result.ok())
+        result.note = longThrowNote(longThrow, a.longThrow);
+    return result;
 }
 
 } // namespace PlayerEdits

@@ -16,6 +16,7 @@ namespace PlayerEdits {
 struct Result {
     std::vector<Patch> patches;
     QString error; // empty on success
+    QString note;  // what the user should know of a write that succeeded
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -51,5 +52,8 @@ QString rosterTableRefusal(const std::vector<Patch>& patches);
 quint8 penaltyStopperByte(quint8 stored, bool checked);
 // The Long Throw byte (slot 30) after the box was set or cleared.
 quint8 longThrowByte(quint8 stored, bool checked);
+// Why the Long Throw byte stays as stored although its box was cleared (a stored 100-127 reads as
+// set but has no flag bit to clear); empty otherwise.
+QString longThrowNote(quint8 stored, bool checked);
 
 } // namespace PlayerEdits

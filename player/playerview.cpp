@@ -1,14 +1,18 @@
 #include "player/playerview.h"
 
 #include "player/abilitytable.h"
+#include "player/hiddenplayerfields.h"
+#include "player/playerlists.h"
 #include "player/playerrecord.h"
 #include "player/positiontable.h"
 #include "player/shownplayer.h"
+#include "shell/gamefilesession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 
 namespace {
@@ -17,79 +21,75 @@ constexpr std::array<int, 26> showOrder{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  
                                         13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 23};
 } // namespace
 
-PlayerView::PlayerView(Form1Context context) : QObject(context.window), m(context) {
-    connect(m.c.List1, &QListWidget::currentRowChanged, this, &PlayerView::show);
+PlayerView::PlayerView(const PlayerViewControls& controls, PlayerLists& lists,
+                       HiddenPlayerFields& hidden, GameFileSession& session)
+    : QObject(controls.List1), c(controls), m_lists(lists), m_hidden(hidden), m_session(session) {
+    connect(c.List1, &QListWidget::currentRowChanged, this, &PlayerView::show);
     // A pick by the user; the view calls the rule itself when it selects from code.
-    connect(m.c.position, &QComboBox::activated, this, &PlayerView::positionChosen);
+    connect(c.position, &QComboBox::activated, this, &PlayerView::positionChosen);
     for (const SpecialAbilityBit& bit : specialAbilityBits)
-        connect(m.c.check(bit.checkBox), &QCheckBox::toggled, this,
+        connect(c.checks.at(bit.checkBox), &QCheckBox::toggled, this,
                 [this, value = bit.value](bool checked) { specialAbilityToggled(value, checked); });
 }
 
 void PlayerView::specialAbilityToggled(int bitValue, bool checked) {
     // The sum is the window's own decimal text, never typed by the user.
-    const qint64 sum = m.c.zbirocjene.toLongLong();
-    m.c.zbirocjene = QString::number(sum + (checked ? bitValue : -bitValue));
+    const qint64 sum = m_hidden.zbirocjene.toLongLong();
+    m_hidden.zbirocjene = QString::number(sum + (checked ? bitValue : -bitValue));
 }
 
 void PlayerView::positionChosen(int entry) {
     if (entry < 0 || entry >= PositionTable::entryCount)
         return;
-    m.c.pozicija = QString::number(PositionTable::codeForEntry(entry));
-    m.c.check(PositionTable::checkBoxForEntry(entry))->setChecked(true);
+    m_hidden.pozicija = QString::number(PositionTable::codeForEntry(entry));
+    c.checks.at(PositionTable::checkBoxForEntry(entry))->setChecked(true);
 }
 
 void PlayerView::show(int row) {
-    Form1Controls& c = m.c;
     if (row < 0 || row >= c.List1->count())
         return;
 
     // The record is read first: when it cannot be, no player is selected, so that no write-back
     // can store the controls of the player shown before into this one's record.
-    const WorkingCopy workingCopy = m.workingCopy();
-    const qint64 nameOffset =
-        row < c.adrese_naziv.count() ? c.adrese_naziv.items.at(row).toLongLong() : -1;
+    const WorkingCopy workingCopy = m_session.workingCopy();
+    const auto nameOffset = m_lists.nameOffsetAt(row);
     // One read of the whole record instead of an open per field: the same bytes, far fewer calls.
-    const auto bytes = nameOffset < PlayerLayout::nameOffsetInRecord
+    const auto bytes = !nameOffset || *nameOffset < PlayerLayout::nameOffsetInRecord
                            ? std::nullopt
-                           : workingCopy.read(nameOffset - PlayerLayout::nameOffsetInRecord,
+                           : workingCopy.read(*nameOffset - PlayerLayout::nameOffsetInRecord,
                                               PlayerLayout::recordSize);
     if (!bytes) {
-        for (ParallelList* list :
-             {&c.adrese_naziv, &c.odabir_timova, &c.igraci_skraceno, &c.listaid})
-            list->select(-1);
-        m.message(workingCopy.errorString().isEmpty()
-                      ? QStringLiteral("The player's record cannot be found. Press Load again.")
-                      : workingCopy.errorString());
+        m_lists.deselect();
+        m_session.message(workingCopy.errorString().isEmpty()
+                              ? QStringLiteral("The player's record cannot be found. Press Load "
+                                               "again.")
+                              : workingCopy.errorString());
         return;
     }
 
-    for (int n = 1; n <= 35; ++n)
-        c.check(n)->setChecked(false);
+    for (int n = 1; n <= ShownPlayer::checkBoxCount; ++n)
+        c.checks.at(n)->setChecked(false);
     c.plnumber->clear();
 
-    c.adrese_naziv.select(row);
-    c.odabir_timova.select(row); // the two per-player lists move together
+    m_lists.select(row);
     c.nazivigraca->setText(c.List1->item(row)->text());
-    c.igraci_skraceno.select(row);
-    c.nazivigraca_dres->setText(c.igraci_skraceno.text());
-    c.listaid.select(row);
+    c.nazivigraca_dres->setText(m_lists.igraci_skraceno.text());
 
-    const ShownPlayer shown = ShownPlayer::of(PlayerRecord::decode(*bytes),
-                                              c.List1->item(row)->text(), c.igraci_skraceno.text());
+    const ShownPlayer shown = ShownPlayer::of(
+        PlayerRecord::decode(*bytes), c.List1->item(row)->text(), m_lists.igraci_skraceno.text());
 
     c.age->setText(QString::number(shown.age));
-    c.Text1 = shown.footText;
+    m_hidden.Text1 = shown.footText;
     c.visina->setText(QString::number(shown.height));
     c.weight->setText(QString::number(shown.weight));
-    c.id = QString::number(shown.id);
-    c.lblID->setText(c.id);
-    c.Text2 = shown.rawWordText;
+    m_hidden.id = QString::number(shown.id);
+    c.lblID->setText(m_hidden.id);
+    m_hidden.Text2 = shown.rawWordText;
     // The face box's own rule proposes a hair number; the record's hair replaces it next.
     c.face->setText(QString::number(shown.face));
     c.hair->setText(QString::number(shown.hair));
     c.spacing->setText(QString::number(shown.spacing));
-    c.pozicija = QString::number(shown.positionCode);
+    m_hidden.pozicija = QString::number(shown.positionCode);
     // A byte the foot table does not know shows no entry, so that Apply Changes leaves it alone
     // instead of writing the previous player's foot into it.
     c.foot->setCurrentIndex(shown.footEntry);
@@ -102,7 +102,6 @@ void PlayerView::show(int row) {
 }
 
 void PlayerView::showAbilities(const ShownPlayer& shown) {
-    Form1Controls& c = m.c;
     c.puni->setMaximum(abilityProgressMaximum);
     c.puni->setValue(0);
     for (const int slot : showOrder)
@@ -111,5 +110,5 @@ void PlayerView::showAbilities(const ShownPlayer& shown) {
     // box adds its bit to the sum.
     for (int n = 1; n <= ShownPlayer::checkBoxCount; ++n)
         if (shown.checks[n])
-            c.check(n)->setChecked(true);
+            c.checks.at(n)->setChecked(true);
 }

@@ -1,10 +1,40 @@
 #pragma once
 
-#include "app/form1context.h"
-
 #include <QObject>
 
+#include <array>
+
+class GameFileSession;
+class PlayerLists;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+struct HiddenPlayerFields;
 struct ShownPlayer;
+
+// The controls the player view fills.
+struct PlayerViewControls {
+    QListWidget* List1 = nullptr;
+    QLineEdit* nazivigraca = nullptr;
+    QLineEdit* nazivigraca_dres = nullptr;
+    QLineEdit* age = nullptr;
+    QLineEdit* visina = nullptr;
+    QLineEdit* weight = nullptr;
+    QLineEdit* spacing = nullptr;
+    QLineEdit* plnumber = nullptr;
+    QLineEdit* face = nullptr;
+    QLineEdit* hair = nullptr;
+    QComboBox* foot = nullptr;
+    QComboBox* position = nullptr;
+    QLabel* lblID = nullptr;
+    QLabel* lblprebaciigrac = nullptr;
+    std::array<QLineEdit*, 26> abilityBoxes{}; // by slot
+    std::array<QCheckBox*, 36> checks{};       // checks[n] is CheckN
+    QProgressBar* puni = nullptr;
+};
 
 // Shows the player selected in the player list: details, position and foot, face and hair,
 // abilities with their flags, and the special abilities. It also keeps the two rules the view
@@ -13,7 +43,8 @@ struct ShownPlayer;
 class PlayerView : public QObject {
     Q_OBJECT
 public:
-    explicit PlayerView(Form1Context context);
+    PlayerView(const PlayerViewControls& controls, PlayerLists& lists, HiddenPlayerFields& hidden,
+               GameFileSession& session);
 
     // The selection of position `row` of the player list.
     void show(int row);
@@ -25,5 +56,8 @@ private:
     void showAbilities(const ShownPlayer& shown);
     void specialAbilityToggled(int bitValue, bool checked);
 
-    Form1Context m;
+    PlayerViewControls c;
+    PlayerLists& m_lists;
+    HiddenPlayerFields& m_hidden;
+    GameFileSession& m_session;
 };

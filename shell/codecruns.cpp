@@ -1,28 +1,29 @@
 #include "shell/codecruns.h"
 
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
-
-struct CodecRuns::Run {
-    QProcess process;
-    bool done = false;
-    QString error; // empty while running and after success
-};
 
 CodecRuns::CodecRuns(QObject* parent) : QObject(parent) {}
 
 CodecRuns::~CodecRuns() {
-    forgetRuns();
+    for (const Run& run : m_runs)
+        run.process->disconnect(this);
+    kill();
 }
 
 void CodecRuns::forgetRuns() {
-    for (const auto& run : m_runs) {
-        run->process.disconnect(this);
-        if (run->process.state() != QProcess::NotRunning) {
-            run->process.kill();
-            run->process.waitForFinished(2000);
+    ++m_batch;
+    m_reported = false;
+    for (const Run& run : m_runs) {
+        run.process->disconnect(this);
+        if (run.process->state() == QProcess::NotRunning) {
+            delete run.process;
+            continue;
         }
+        // Killed, and deleted once it has ended: nothing waits for it.
+        connect(run.process, &QProcess::finished, run.process, &QObject::deleteLater);
+        connect(run.process, &QProcess::errorOccurred, run.process, &QObject::deleteLater);
+        run.process->kill();
     }
     m_runs.clear();
 }
@@ -42,86 +43,93 @@ void CodecRuns::startCompress(const QString& program, const QString& gameFile) {
 }
 
 void CodecRuns::startRun(const QString& program, const QStringList& arguments) {
-    auto run = std::make_unique<Run>();
-    Run* raw = run.get();
-    raw->process.setProcessChannelMode(QProcess::SeparateChannels);
-    raw->process.setStandardInputFile(QProcess::nullDevice());
-    connect(&raw->process, &QProcess::finished, this,
-            [this, raw](int exitCode, QProcess::ExitStatus status) {
-                raw->done = true;
+    auto* process = new QProcess(this);
+    const std::size_t index = m_runs.size();
+    const quint64 batch = m_batch;
+    m_runs.push_back(Run{process, false, QString()});
+    process->setProcessChannelMode(QProcess::SeparateChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    connect(process, &QProcess::finished, this,
+            [this, index, batch](int exitCode, QProcess::ExitStatus status) {
+                Run& run = m_runs[index];
+                run.done = true;
                 if (status != QProcess::NormalExit)
-                    raw->error = QStringLiteral("The codec tool stopped unexpectedly.");
+                    run.error = QStringLiteral("The codec tool stopped unexpectedly.");
                 else if (exitCode != 0) {
                     const QString why =
-                        QString::fromLocal8Bit(raw->process.readAllStandardError()).trimmed();
-                    raw->error =
+                        QString::fromLocal8Bit(run.process->readAllStandardError()).trimmed();
+                    run.error =
                         why.isEmpty()
                             ? QStringLiteral("The codec tool failed (exit code %1).").arg(exitCode)
                             : why;
                 }
+                runEnded(batch);
             });
-    connect(&raw->process, &QProcess::errorOccurred, this, [this, raw, program](auto error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        raw->done = true;
-        raw->error = QFileInfo::exists(program)
-                         ? QStringLiteral("The codec tool %1 could not be started.").arg(program)
-                         : QStringLiteral("The codec tool %1 is missing.").arg(program);
-    });
-    m_runs.push_back(std::move(run));
-    raw->process.start(program, arguments);
+    connect(process, &QProcess::errorOccurred, this,
+            [this, index, batch, program](QProcess::ProcessError error) {
+                if (error != QProcess::FailedToStart)
+                    return;
+                Run& run = m_runs[index];
+                run.done = true;
+                run.error =
+                    QFileInfo::exists(program)
+                        ? QStringLiteral("The codec tool %1 could not be started.").arg(program)
+                        : QStringLiteral("The codec tool %1 is missing.").arg(program);
+                runEnded(batch);
+            });
+    process->start(program, arguments);
+}
+
+void CodecRuns::runEnded(quint64 batch) {
+    // Reported from the event loop: a run that fails inside `start` must not report the batch
+    // before its second run has even started.
+    QMetaObject::invokeMethod(
+        this,
+        [this, batch] {
+            if (batch != m_batch || m_reported || state() == State::Running)
+                return;
+            m_reported = true;
+            emit finished();
+        },
+        Qt::QueuedConnection);
 }
 
 CodecRuns::State CodecRuns::state() const {
     if (m_runs.empty())
         return State::None;
     bool running = false;
-    for (const auto& run : m_runs) {
-        if (!run->error.isEmpty())
+    for (const Run& run : m_runs) {
+        if (!run.error.isEmpty())
             return State::Failed;
-        running = running || !run->done;
+        running = running || !run.done;
     }
     return running ? State::Running : State::Succeeded;
 }
 
 QString CodecRuns::failure() const {
-    for (const auto& run : m_runs)
-        if (!run->error.isEmpty())
-            return run->error;
+    for (const Run& run : m_runs)
+        if (!run.error.isEmpty())
+            return run.error;
     return {};
 }
 
-bool CodecRuns::waitForFinished(int msecs) {
-    const QDeadlineTimer deadline(msecs);
-    for (const auto& run : m_runs) {
-        if (run->done)
-            continue;
-        // waitForFinished delivers the finished signal that marks the run done.
-        run->process.waitForFinished(static_cast<int>(deadline.remainingTime()));
-        if (!run->done && run->process.state() == QProcess::NotRunning) {
-            run->done = true; // it never started; the error handler may not have run yet
-            if (run->error.isEmpty())
-                run->error = QStringLiteral("The codec tool %1 could not be started: %2")
-                                 .arg(run->process.program(), run->process.errorString());
-        }
-        if (!run->done)
-            return false;
-    }
-    return true;
-}
-
-QString CodecRuns::problemAfterWaiting(int msecs) {
-    if (!waitForFinished(msecs))
+QString CodecRuns::problem() const {
+    switch (state()) {
+    case State::Running:
         return QStringLiteral("The codec tool is still working on %1. Try again when it has "
                               "finished.")
             .arg(m_gameFile);
-    if (state() == State::Failed)
+    case State::Failed:
         return QStringLiteral("The codec tool failed on %1: %2").arg(m_gameFile, failure());
+    case State::None:
+    case State::Succeeded:
+        break;
+    }
     return {};
 }
 
 void CodecRuns::kill() {
-    for (const auto& run : m_runs)
-        if (!run->done)
-            run->process.kill();
+    for (const Run& run : m_runs)
+        if (!run.done)
+            run.process->kill();
 }

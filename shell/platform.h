@@ -16,4 +16,8 @@ public:
     virtual void showMessage(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Full path of the codec tool program.
     virtual QString codecProgram() const = 0;
+    // Modal question with Yes and No buttons; true for Yes.
+    virtual bool ask(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Folder chooser; returns the chosen folder, or an empty string when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
 };

@@ -2,12 +2,17 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 QString QtPlatform::chooseFile(QWidget* parent, const QString& title,
                                const QString& filterDescription, const QString& filterPattern) {
-    return QFileDialog::getOpenFileName(
-        parent, title, QString(), QStringLiteral("%1 (%2)").arg(filterDescription, filterPattern));
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent, title, m_lastFolder,
+        QStringLiteral("%1 (%2)").arg(filterDescription, filterPattern));
+    if (!chosen.isEmpty())
+        m_lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void QtPlatform::showMessage(QWidget* parent, const QString& caption, const QString& text) {
@@ -16,4 +21,16 @@ void QtPlatform::showMessage(QWidget* parent, const QString& caption, const QStr
 
 QString QtPlatform::codecProgram() const {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/zlib2.dll");
+}
+
+bool QtPlatform::ask(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString QtPlatform::chooseFolder(QWidget* parent, const QString& title) {
+    const QString chosen = QFileDialog::getExistingDirectory(parent, title, m_lastFolder);
+    if (!chosen.isEmpty())
+        m_lastFolder = chosen;
+    return chosen;
 }

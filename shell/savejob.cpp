@@ -1,9 +1,9 @@
 #include "shell/savejob.h"
 
-#include "shell/platform.h"
-#include "shell/programtitle.h"
 #include "codec/container.h"
 #include "common/workingcopy.h"
+#include "shell/platform.h"
+#include "shell/programtitle.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -29,7 +29,7 @@ bool SaveJob::refuseWhileSaving(const QString& action) {
     return true;
 }
 
-void SaveJob::start(const QString& gameFile, CodecRuns& decompress, qint64 minimumSize) {
+void SaveJob::start(const QString& gameFile, const CodecRuns& decompress, qint64 minimumSize) {
     if (gameFile.isEmpty()) {
         m_platform.showMessage(m_window, programTitle(),
                                QStringLiteral("No game file is open, so there is nothing to save. "
@@ -38,7 +38,7 @@ void SaveJob::start(const QString& gameFile, CodecRuns& decompress, qint64 minim
     }
     if (refuseWhileSaving(QStringLiteral("Save again")))
         return;
-    if (const QString problem = decompress.problemAfterWaiting(0); !problem.isEmpty()) {
+    if (const QString problem = decompress.problem(); !problem.isEmpty()) {
         m_platform.showMessage(m_window, programTitle(),
                                problem + QStringLiteral("\nThe game file was not changed."));
         return;
@@ -63,12 +63,12 @@ void SaveJob::tick() {
     ++m_ticks;
     switch (m_runs.state()) {
     case CodecRuns::State::Running:
-        if (m_ticks < maxTicks)
+        if (m_ticks < m_maxTicks)
             return; // the next tick looks again
         m_runs.kill();
         finish(QStringLiteral("The codec tool did not finish compressing within %1 seconds. "
                               "The game file was not changed.")
-                   .arg(maxTicks));
+                   .arg(m_maxTicks));
         return;
     case CodecRuns::State::Failed:
     case CodecRuns::State::None:

@@ -18,7 +18,7 @@ class QWidget;
 class SaveJob : public QObject {
     Q_OBJECT
 public:
-    static constexpr int maxTicks = 60; // seconds the codec tool gets to finish
+    static constexpr int defaultMaxTicks = 60; // seconds the codec tool gets to finish
 
     SaveJob(Platform& platform, QWidget* window, QTimer& sat);
 
@@ -26,9 +26,11 @@ public:
     // when no game file was chosen, a save is already going, the decompress of the file has not
     // finished well (`decompress`), or the working copy is shorter than `minimumSize`: packing
     // anything else would put data the user never loaded in place of the game file.
-    void start(const QString& gameFile, CodecRuns& decompress, qint64 minimumSize);
+    void start(const QString& gameFile, const CodecRuns& decompress, qint64 minimumSize);
 
     bool isSaving() const;
+    // How many ticks of `sat` (seconds) the codec tool gets before the save is abandoned.
+    void setMaxTicks(int ticks) { m_maxTicks = ticks; }
     // While a save is going, says that `action` ("Close the window again", ...) has to wait until
     // it has finished, and returns true: closing would kill the save, and opening could replace
     // the working copy it packs.
@@ -45,4 +47,5 @@ private:
     CodecRuns m_runs;
     QString m_gameFile;
     int m_ticks = 0;
+    int m_maxTicks = defaultMaxTicks;
 };

@@ -1,11 +1,10 @@
 #include "teamnames/form2.h"
 
-#include "shell/clicknotifier.h"
-#include "shell/platform.h"
-#include "shell/programtitle.h"
-#include "shell/savejob.h"
-#include "shell/widgetplacement.h"
 #include "common/workingcopy.h"
+#include "shell/clicknotifier.h"
+#include "shell/gamefilesession.h"
+#include "shell/platform.h"
+#include "shell/widgetplacement.h"
 #include "teamnames/teamnametable.h"
 
 #include <QCloseEvent>
@@ -60,7 +59,8 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     puni->setValue(0);
     sat = new QTimer(this);
     sat->setObjectName(QStringLiteral("sat"));
-    m_saveJob = new SaveJob(m_platform, this, *sat);
+    m_session = new GameFileSession(m_platform, this, *sat, QStringLiteral("the team name editor"),
+                                    TeamNameLayout::longNamePassEnd);
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -78,7 +78,7 @@ Form2::~Form2() = default;
 
 void Form2::closeEvent(QCloseEvent* event) {
     // Closing destroys the window, and with it a save that is still going.
-    if (m_saveJob->refuseWhileSaving(QStringLiteral("Close the window again"))) {
+    if (m_session->refuseWhileSaving(QStringLiteral("Close the window again"))) {
         event->ignore();
         return;
     }
@@ -86,7 +86,15 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 void Form2::message(const QString& text) {
-    m_platform.showMessage(this, programTitle(), text);
+    m_session->message(text);
+}
+
+GameFileSession& Form2::session() {
+    return *m_session;
+}
+
+const QString& Form2::teamFile() const {
+    return m_session->gameFile();
 }
 
 void Form2::windowLoad() {
@@ -98,31 +106,52 @@ void Form2::openTeamFile() {
 }
 
 void Form2::open(const QString& title, const QString& fileName) {
-    if (m_saveJob->refuseWhileSaving(QStringLiteral("Open a file")))
+    if (m_session->refuseWhileSaving(QStringLiteral("Open a file")))
         return;
     const QString chosen = m_platform.chooseFile(this, title, fileName, fileName);
     activateWindow();
     if (chosen.isEmpty())
         return; // cancelled: the team file open before stays the one this window works on
-    cmdOpen = chosen;
-    m_listsCurrent = false;
-    m_decompress.startDecompress(m_platform.codecProgram(), chosen);
+    if (!m_session->open(chosen))
+        return; // the main window has that file open
+    if (m_loadPending) {
+        m_session->cancelWait();
+        endLoad(false);
+    }
     Command2->setEnabled(true);
 }
 
 bool Form2::pressLoad() {
-    if (cmdOpen.isEmpty()) {
+    if (!m_session->isOpen()) {
         message(QStringLiteral("No team file is open. Use File > Open in the team editor first."));
         return false;
     }
-    if (const QString problem = m_decompress.problemAfterWaiting(CodecRuns::loadWaitMs);
-        !problem.isEmpty()) {
+    if (m_loadPending) {
+        message(QStringLiteral("Load is waiting for the codec tool already. The list fills as soon "
+                               "as it has finished."));
+        return false;
+    }
+    m_loadPending = true;
+    m_loaded = false;
+    puni->setFormat(QStringLiteral("Waiting for the codec tool…"));
+    m_session->whenDecompressed([this] { endLoad(loadNow()); });
+    return !m_loadPending && m_loaded;
+}
+
+void Form2::endLoad(bool loaded) {
+    puni->setFormat(QStringLiteral("%p%"));
+    m_loadPending = false;
+    m_loaded = loaded;
+    emit loadFinished(loaded);
+}
+
+bool Form2::loadNow() {
+    if (const QString problem = m_session->decompressProblem(); !problem.isEmpty()) {
         message(problem);
         return false;
     }
     QString error;
-    const auto lists =
-        TeamNameTable::load(WorkingCopy(WorkingCopy::pathForGameFile(cmdOpen)), &error);
+    const auto lists = TeamNameTable::load(m_session->workingCopy(), &error);
     if (!lists) {
         message(error);
         return false;
@@ -140,7 +169,7 @@ bool Form2::pressLoad() {
     adrese_naziv.items = lists->nameOffsets;
     igraci_skraceno.items = lists->shortNames;
     listaid.items = lists->teamIds;
-    m_listsCurrent = true;
+    m_session->markListsCurrent();
     return true;
 }
 
@@ -171,10 +200,10 @@ void Form2::changeName() {
         message(QStringLiteral("Select a team to rename first."));
         return;
     }
-    if (!m_listsCurrent) {
+    if (!m_session->listsCurrent()) {
         message(QStringLiteral("The list still shows the team file opened before. Press Load to "
                                "list the teams of %1, then rename.")
-                    .arg(cmdOpen));
+                    .arg(teamFile()));
         return;
     }
     QString error;
@@ -184,15 +213,8 @@ void Form2::changeName() {
         igraci_skraceno.hasCurrent() ? std::optional(nazivigraca_dres->text()) : std::nullopt;
     const auto patches =
         TeamNameTable::renamePatches(nameOffset, nazivigraca->text(), shortName, &error);
-    if (!patches) {
-        message(error + QStringLiteral("\nNothing was written."));
+    if (!m_session->writeBack(patches.value_or(std::vector<Patch>()), error))
         return;
-    }
-    WorkingCopy workingCopy(WorkingCopy::pathForGameFile(cmdOpen));
-    if (!workingCopy.write(*patches)) {
-        message(workingCopy.errorString());
-        return;
-    }
     List1->item(row)->setText(nazivigraca->text());
     igraci_skraceno.setText(nazivigraca_dres->text());
 }
@@ -209,5 +231,5 @@ void Form2::search() {
 }
 
 void Form2::save() {
-    m_saveJob->start(cmdOpen, m_decompress, TeamNameLayout::longNamePassEnd);
+    m_session->save();
 }

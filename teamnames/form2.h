@@ -1,13 +1,12 @@
 #pragma once
 
-#include "shell/codecruns.h"
 #include "common/parallellist.h"
 #include "teamnames/teamsource.h"
 
 #include <QMainWindow>
 
+class GameFileSession;
 class Platform;
-class SaveJob;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
@@ -27,19 +26,27 @@ public:
     // File > Open: the same for another team file.
     void openTeamFile();
 
-    bool pressLoad() override;
+    // "Load": lists the teams of the open team file. When the codec tool is still decompressing
+    // it, the window says so and goes on answering; the list fills when it has finished. True when
+    // the list was filled before returning.
+    bool pressLoad();
+    bool loadNow() override;
     QStringList teamNames() const override;
     QStringList teamIds() const override;
+    GameFileSession& session() override;
 
     void changeName();
     void search();
     void save();
 
-    CodecRuns& decompressRuns() { return m_decompress; }
-    const QString& teamFile() const { return cmdOpen; }
+    const QString& teamFile() const;
     const ParallelList& nameOffsets() const { return adrese_naziv; }
     const ParallelList& shortNames() const { return igraci_skraceno; }
     const ParallelList& teamIdList() const { return listaid; }
+
+signals:
+    // A Load has ended, at once or after waiting for the codec tool.
+    void loadFinished(bool loaded);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,12 +55,12 @@ private:
     void open(const QString& title, const QString& fileName);
     void selectTeam(int row);
     void message(const QString& text);
+    void endLoad(bool loaded);
 
     Platform& m_platform;
-    CodecRuns m_decompress;
-    SaveJob* m_saveJob = nullptr;
-    // The lists describe the file now open; false from File > Open until the next Load.
-    bool m_listsCurrent = false;
+    GameFileSession* m_session = nullptr;
+    bool m_loadPending = false;
+    bool m_loaded = false;
 
     QListWidget* List1 = nullptr;
     QLineEdit* nazivigraca = nullptr;
@@ -69,5 +76,4 @@ private:
     ParallelList adrese_naziv;
     ParallelList igraci_skraceno;
     ParallelList listaid;
-    QString cmdOpen;
 };

@@ -1,18 +1,21 @@
 #include "teams/rosterview.h"
 
+#include "player/playerlists.h"
+#include "shell/gamefilesession.h"
 #include "teams/rostertable.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 
-RosterView::RosterView(Form1Context context, std::function<QStringList()> teamIds)
-    : QObject(context.window), m(context), m_teamIds(std::move(teamIds)) {
-    connect(m.c.timovi_lista, &QComboBox::currentIndexChanged, this, &RosterView::showTeam);
+RosterView::RosterView(const RosterViewControls& controls, PlayerLists& lists,
+                       const GameFileSession& session, std::function<QStringList()> teamIds)
+    : QObject(controls.timovi_lista), c(controls), m_lists(lists), m_session(session),
+      m_teamIds(std::move(teamIds)) {
+    connect(c.timovi_lista, &QComboBox::currentIndexChanged, this, &RosterView::showTeam);
 }
 
 void RosterView::showTeam(int t) {
-    Form1Controls& c = m.c;
     c.List2->clear();
     c.List4->clear();
     if (t < 0) {
@@ -23,39 +26,30 @@ void RosterView::showTeam(int t) {
     const QStringList teamIds = m_teamIds();
     bool idOk = false;
     const qint32 teamId = t < teamIds.size() ? teamIds.at(t).toInt(&idOk) : 0;
-    const WorkingCopy workingCopy = m.workingCopy();
+    const WorkingCopy workingCopy = m_session.workingCopy();
     const qint64 available = workingCopy.size() - RosterLayout::tableStart;
     // A chooser position without a team ID, or a file that ends before the table, shows no rows.
     if (idOk && available > 0) {
-        const int maxRecords = c.List1->count();
+        const int maxRecords = m_lists.count();
         const qint64 wanted = std::min(available, RosterLayout::recordSize * maxRecords);
         if (const auto table = workingCopy.read(RosterLayout::tableStart, wanted)) {
-            if (const auto record = RosterTable::findTeam(*table, teamId, maxRecords)) {
-                // The first position of each player ID, as a walk of the list from the top finds.
-                QHash<qint32, int> firstPosition;
-                firstPosition.reserve(c.listaid.count());
-                for (int i = c.listaid.count() - 1; i >= 0; --i)
-                    firstPosition.insert(c.listaid.items.at(i).toInt(), i);
+            if (const auto record = RosterTable::findTeam(*table, teamId, maxRecords))
                 for (const RosterSlot& slot : RosterTable::readSlots(*table, *record))
-                    addRosterRow(slot.playerId, slot.shirtNumber, firstPosition);
-            }
+                    addRosterRow(slot.playerId, slot.shirtNumber);
         }
     }
     c.transferto->setCurrentIndex(t);
     c.Label13->setText(QStringLiteral("Team: ") + c.timovi_lista->currentText());
 }
 
-void RosterView::addRosterRow(qint32 playerId, int shirtNumber,
-                              const QHash<qint32, int>& firstPosition) {
+void RosterView::addRosterRow(qint32 playerId, int shirtNumber) {
     // ID 0 marks an empty slot. Records that the roster table covers can read as ID 0, and must
     // not turn empty slots into blank rows.
     if (playerId == RosterLayout::emptySlot)
         return;
-    const auto found = firstPosition.constFind(playerId);
-    if (found == firstPosition.cend())
+    const auto found = m_lists.findId(playerId);
+    if (!found)
         return;
-    const int i = *found;
-    m.c.listaid.select(i);
-    m.c.List2->addItem(m.c.List1->item(i)->text());
-    m.c.List4->addItem(QString::number(shirtNumber));
+    c.List2->addItem(m_lists.odabir_timova.items.at(*found));
+    c.List4->addItem(QString::number(shirtNumber));
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 #include <QtEndian>
 
 namespace TestSupport {
@@ -35,6 +36,10 @@ int runCodec(const QStringList& arguments, QString* standardError) {
     if (standardError)
         *standardError = QString::fromLocal8Bit(process.readAllStandardError());
     return process.exitCode();
+}
+
+bool waitForRuns(const CodecRuns& runs, int msecs) {
+    return QTest::qWaitFor([&] { return runs.state() != CodecRuns::State::Running; }, msecs);
 }
 
 Patch int32Patch(qint64 offset, qint32 value) {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "shell/platform.h"
 #include "common/workingcopy.h"
+#include "shell/codecruns.h"
+#include "shell/platform.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -32,6 +33,19 @@ public:
         messages.append({caption, text});
     }
     QString codecProgram() const override { return codec; }
+    // Questions are answered with `answerYes` and recorded; folder choosers answer from
+    // `folderAnswers` by title ("" = cancelled).
+    bool answerYes = true;
+    QStringList questions;
+    QHash<QString, QString> folderAnswers;
+    bool ask(QWidget*, const QString&, const QString& text) override {
+        questions << text;
+        return answerYes;
+    }
+    QString chooseFolder(QWidget*, const QString& title) override {
+        askedTitles << title;
+        return folderAnswers.value(title);
+    }
 };
 
 namespace TestSupport {
@@ -49,6 +63,10 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // Runs the codec tool on the arguments and waits for it; returns its exit code (-1 if it crashed
 // or could not start).
 int runCodec(const QStringList& arguments, QString* standardError = nullptr);
+
+// Lets the event loop run until the codec runs have all ended or `msecs` have passed; true when
+// none is running any more.
+bool waitForRuns(const CodecRuns& runs, int msecs = 30000);
 
 // A little-endian 32-bit value at an offset of a file.
 Patch int32Patch(qint64 offset, qint32 value);

@@ -166,7 +166,7 @@ void TestEndToEnd::typicalEditSurvivesSaveAndReopen() {
     QCOMPARE(r.abilityBoxes[25]->text(), QStringLiteral("45"));
     QCOMPARE(r.check(31)->isChecked(), c.check(31)->isChecked());
     QVERIFY(r.check(35)->isChecked());
-    QCOMPARE(r.zbirocjene, c.zbirocjene);
+    QCOMPARE(r.hidden.zbirocjene, c.hidden.zbirocjene);
     QCOMPARE(r.face->text(), QStringLiteral("500"));
     QCOMPARE(r.hair->text(), QStringLiteral("4100"));
     QCOMPARE(reopened.teamEditor()->teamNames().at(4), QStringLiteral("Édité FC"));

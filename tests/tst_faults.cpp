@@ -237,7 +237,7 @@ void TestFaults::saveRefusesAnOldOrShortWorkingCopy() {
     const QByteArray original = TestSupport::readFile(m_game->database());
     Form1 window(m_game->platform);
     window.openDatabase();
-    window.decompressRuns().waitForFinished(30000);
+    TestSupport::waitForRuns(window.session().decompressRuns(), 30000);
     if (!decompressFails)
         QVERIFY(QFile::resize(workingCopy, PlayerLayout::tableEnd - 1));
     window.controls().Command1->click();

@@ -53,7 +53,7 @@ void TestForm1::init() {
 
 void TestForm1::openSample(Form1& window) {
     QVERIFY(TestSupport::openAndWait(window));
-    QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Succeeded);
+    QCOMPARE(window.session().decompressRuns().state(), CodecRuns::State::Succeeded);
 }
 
 void TestForm1::startsWithItsControls_data() {
@@ -156,10 +156,10 @@ void TestForm1::startsInTheStartedState() {
     QVERIFY(c.sat_provjera_broja->isActive());
     QCOMPARE(c.sat_provjera_broja->interval(), 2);
     QVERIFY(!c.sat->isActive());
-    QCOMPARE(c.zbirocjene, QStringLiteral("0"));
-    QCOMPARE(c.List6.size(), 26);
-    QCOMPARE(c.List6.first(), QStringLiteral("A"));
-    QCOMPARE(c.List7.last(), QStringLiteral("z"));
+    QCOMPARE(c.hidden.zbirocjene, QStringLiteral("0"));
+    QCOMPARE(c.search.List6.size(), 26);
+    QCOMPARE(c.search.List6.first(), QStringLiteral("A"));
+    QCOMPARE(c.search.List7.last(), QStringLiteral("z"));
     QCOMPARE(c.position->count(), 12);
     QCOMPARE(c.position->itemText(4), QStringLiteral("WB"));
     QCOMPARE(c.foot->itemText(1), QStringLiteral("Left"));
@@ -197,7 +197,7 @@ void TestForm1::openDecompressesTheChosenFile() {
     // The first open also creates the team name editor, which asks for the team file.
     QCOMPARE(m_game->platform.askedTitles,
              (QStringList{TestSupport::playerTitle, TestSupport::teamTitle}));
-    QCOMPARE(window.controls().cmdOpen, m_game->database());
+    QCOMPARE(window.session().gameFile(), m_game->database());
     QVERIFY(!window.controls().Frame3->isVisible());
     QCOMPARE(window.controls().List2->count(), 0);
     QCOMPARE(TestSupport::readFile(m_game->databaseWorkingCopy()), SampleBuilder::playerDatabase());
@@ -209,8 +209,8 @@ void TestForm1::cancelledOpenChangesNothing() {
     window.show();
     window.controls().List2->addItem(QStringLiteral("kept"));
     window.openDatabase();
-    QCOMPARE(window.decompressRuns().state(), CodecRuns::State::None);
-    QVERIFY(window.controls().cmdOpen.isEmpty());
+    QCOMPARE(window.session().decompressRuns().state(), CodecRuns::State::None);
+    QVERIFY(window.session().gameFile().isEmpty());
     QCOMPARE(window.controls().List2->count(), 1);
     QVERIFY(window.controls().Frame3->isVisible());
     QVERIFY(!QFile::exists(m_game->databaseWorkingCopy()));
@@ -269,9 +269,9 @@ void TestForm1::missingCodecIsReported() {
     m_game->platform.codec = m_game->path(QStringLiteral("no-such-codec"));
     Form1 window(m_game->platform);
     window.openDatabase();
-    window.decompressRuns().waitForFinished(5000);
-    QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Failed);
-    QVERIFY(window.decompressRuns().failure().contains(QStringLiteral("missing")));
+    TestSupport::waitForRuns(window.session().decompressRuns(), 5000);
+    QCOMPARE(window.session().decompressRuns().state(), CodecRuns::State::Failed);
+    QVERIFY(window.session().decompressRuns().failure().contains(QStringLiteral("missing")));
 }
 
 QTEST_MAIN(TestForm1)

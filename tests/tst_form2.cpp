@@ -2,6 +2,7 @@
 // and its life beside the main window.
 #include "app/form1.h"
 #include "common/workingcopy.h"
+#include "shell/gamefilesession.h"
 #include "teamnames/form2.h"
 #include "teamnames/teamnametable.h"
 #include "tests/testsupport.h"
@@ -47,6 +48,8 @@ private slots:
 
 private:
     Form2* loadedEditor();
+    // Load, and the wait for the codec tool when it is still decompressing.
+    static bool pressLoadAndWait(Form2& editor);
     QLineEdit* edit(Form2* w, const char* name) {
         return w->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
@@ -73,9 +76,15 @@ Form2* TestForm2::loadedEditor() {
     m_editor = std::make_unique<Form2>(m_game->platform);
     m_editor->setAttribute(Qt::WA_DeleteOnClose, false); // owned by the test
     m_editor->windowLoad();
-    if (!m_editor->pressLoad())
+    if (!pressLoadAndWait(*m_editor))
         return nullptr;
     return m_editor.get();
+}
+
+bool TestForm2::pressLoadAndWait(Form2& editor) {
+    QSignalSpy finished(&editor, &Form2::loadFinished);
+    editor.pressLoad();
+    return (!finished.isEmpty() || finished.wait(30000)) && finished.first().at(0).toBool();
 }
 
 void TestForm2::windowLoadAsksForTheTeamFile() {
@@ -85,7 +94,7 @@ void TestForm2::windowLoadAsksForTheTeamFile() {
     editor.windowLoad();
     QCOMPARE(m_game->platform.askedTitles, QStringList{TestSupport::teamTitle});
     QVERIFY(button(&editor, "Command2")->isEnabled());
-    QVERIFY(editor.decompressRuns().waitForFinished(30000));
+    QVERIFY(TestSupport::waitForRuns(editor.session().decompressRuns(), 30000));
     QCOMPARE(TestSupport::readFile(m_game->teamWorkingCopy()), SampleBuilder::teamFile());
 }
 
@@ -136,7 +145,7 @@ void TestForm2::loadReportsAFailedDecompress() {
     m_game->platform.codec = QStringLiteral("/bin/false");
     Form2 editor(m_game->platform);
     editor.windowLoad();
-    QVERIFY(!editor.pressLoad());
+    QVERIFY(!pressLoadAndWait(editor));
     QCOMPARE(m_game->platform.messages.size(), 1);
     QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("failed")));
     QVERIFY(editor.teamNames().isEmpty());
@@ -160,7 +169,7 @@ void TestForm2::selectionPastTheShortNamesShowsNone() {
             file.replace(shortNameOffset(m), 3, "DMY");
     Form2 editor(m_game->platform);
     editor.windowLoad();
-    QVERIFY(editor.decompressRuns().waitForFinished(30000));
+    QVERIFY(TestSupport::waitForRuns(editor.session().decompressRuns(), 30000));
     QVERIFY(TestSupport::writeFile(m_game->teamWorkingCopy(), file));
     QVERIFY(editor.pressLoad());
     QVERIFY(editor.shortNames().count() < editor.teamNames().size());
@@ -206,7 +215,7 @@ void TestForm2::renameIsRefusedWithoutSelectionOrBeforeLoad() {
     list(editor)->setCurrentRow(0);
     m_game->platform.answers[QStringLiteral("Select unnamed_11.bin:")] = m_game->teamFile();
     editor->openTeamFile();
-    QVERIFY(editor->decompressRuns().waitForFinished(30000));
+    QVERIFY(TestSupport::waitForRuns(editor->session().decompressRuns(), 30000));
     edit(editor, "nazivigraca")->setText(QStringLiteral("Too early"));
     button(editor, "promjena_imena")->click();
     QCOMPARE(m_game->platform.messages.size(), 2);
@@ -269,7 +278,7 @@ void TestForm2::renameSurvivesSaveAndReopen() {
     QFile::remove(m_game->teamWorkingCopy());
     Form2 reopened(m_game->platform);
     reopened.windowLoad();
-    QVERIFY(reopened.pressLoad());
+    QVERIFY(pressLoadAndWait(reopened));
     QCOMPARE(reopened.teamNames().first(), QStringLiteral("Saved Name"));
 }
 

@@ -116,19 +116,20 @@ void TestPlayerView::loadListsEveryRecord() {
     Form1Controls& c = window.controls();
     QVERIFY(m_game->platform.messages.isEmpty());
     QCOMPARE(c.List1->count(), PlayerLayout::recordCount);
-    QCOMPARE(c.listaid.count(), PlayerLayout::recordCount);
-    QCOMPARE(c.igraci_skraceno.count(), PlayerLayout::recordCount);
-    QCOMPARE(c.odabir_timova.count(), PlayerLayout::recordCount);
-    QCOMPARE(c.adrese_naziv.count(), PlayerLayout::recordCount);
+    QCOMPARE(c.lists.listaid.count(), PlayerLayout::recordCount);
+    QCOMPARE(c.lists.igraci_skraceno.count(), PlayerLayout::recordCount);
+    QCOMPARE(c.lists.odabir_timova.count(), PlayerLayout::recordCount);
+    QCOMPARE(c.lists.adrese_naziv.count(), PlayerLayout::recordCount);
     for (int i = 0; i < PlayerLayout::recordCount; ++i) {
-        QCOMPARE(c.adrese_naziv.items.at(i), QString::number(PlayerLayout::nameOffset(i)));
-        QCOMPARE(c.odabir_timova.items.at(i), c.List1->item(i)->text());
+        QCOMPARE(c.lists.adrese_naziv.items.at(i), QString::number(PlayerLayout::nameOffset(i)));
+        QCOMPARE(c.lists.odabir_timova.items.at(i), c.List1->item(i)->text());
         if (!SampleBuilder::isIntactPlayer(i))
             continue;
         QCOMPARE(c.List1->item(i)->text(), SampleBuilder::playerName(i));
-        QCOMPARE(c.listaid.items.at(i), QString::number(SampleBuilder::playerId(i)));
+        QCOMPARE(c.lists.listaid.items.at(i), QString::number(SampleBuilder::playerId(i)));
     }
-    QCOMPARE(c.igraci_skraceno.items.at(SampleBuilder::accentedNamePlayer), QStringLiteral("ÖZIL"));
+    QCOMPARE(c.lists.igraci_skraceno.items.at(SampleBuilder::accentedNamePlayer),
+             QStringLiteral("ÖZIL"));
     QVERIFY(c.Frame1->isVisible());
     QCOMPARE(c.puni->value(), c.puni->maximum());
 }
@@ -138,13 +139,13 @@ void TestPlayerView::loadListsNegativeAndZeroIds() {
     QVERIFY(
         TestSupport::openAndLoad(window, *m_game, {PlayerPatch::id(0, -5), PlayerPatch::id(1, 0)}));
     Form1Controls& c = window.controls();
-    QCOMPARE(c.listaid.items.at(0), QStringLiteral("-5"));
-    QCOMPARE(c.listaid.items.at(1), QStringLiteral("0"));
-    QCOMPARE(c.listaid.items.at(2), QString::number(SampleBuilder::playerId(2)));
+    QCOMPARE(c.lists.listaid.items.at(0), QStringLiteral("-5"));
+    QCOMPARE(c.lists.listaid.items.at(1), QStringLiteral("0"));
+    QCOMPARE(c.lists.listaid.items.at(2), QString::number(SampleBuilder::playerId(2)));
 
     c.List1->setCurrentRow(0);
     QCOMPARE(c.lblID->text(), QStringLiteral("-5"));
-    QCOMPARE(c.id, QStringLiteral("-5"));
+    QCOMPARE(c.hidden.id, QStringLiteral("-5"));
     c.List1->setCurrentRow(1);
     QCOMPARE(c.lblID->text(), QStringLiteral("0"));
 }
@@ -154,8 +155,9 @@ void TestPlayerView::loadTwiceListsEverythingOnce() {
     QVERIFY(TestSupport::openAndLoad(window, *m_game));
     QVERIFY(window.load());
     Form1Controls& c = window.controls();
-    for (const int count : {c.List1->count(), c.listaid.count(), c.igraci_skraceno.count(),
-                            c.odabir_timova.count(), c.adrese_naziv.count()})
+    for (const int count :
+         {c.List1->count(), c.lists.listaid.count(), c.lists.igraci_skraceno.count(),
+          c.lists.odabir_timova.count(), c.lists.adrese_naziv.count()})
         QCOMPARE(count, PlayerLayout::recordCount);
 
     const QList<SampleBuilder::Team>& teams = SampleBuilder::teams();
@@ -196,7 +198,7 @@ void TestPlayerView::loadNeedsTheWholePlayerTable() {
     if (loadedBefore) {
         QVERIFY(window.load());
         c.List1->setCurrentRow(5);
-        namesBefore = c.odabir_timova.items;
+        namesBefore = c.lists.odabir_timova.items;
     }
     QFile file(m_game->databaseWorkingCopy());
     QVERIFY(file.resize(size));
@@ -213,14 +215,14 @@ void TestPlayerView::loadNeedsTheWholePlayerTable() {
     QVERIFY(!m_game->platform.messages.first().text.isEmpty());
     if (loadedBefore) {
         QCOMPARE(c.List1->count(), PlayerLayout::recordCount);
-        QCOMPARE(c.odabir_timova.items, namesBefore);
-        QCOMPARE(c.adrese_naziv.count(), PlayerLayout::recordCount);
+        QCOMPARE(c.lists.odabir_timova.items, namesBefore);
+        QCOMPARE(c.lists.adrese_naziv.count(), PlayerLayout::recordCount);
         QCOMPARE(c.List1->currentRow(), 5);
         QCOMPARE(c.timovi_lista->count(), SampleBuilder::teams().size());
     } else {
         QCOMPARE(c.List1->count(), 0);
-        QCOMPARE(c.listaid.count(), 0);
-        QCOMPARE(c.adrese_naziv.count(), 0);
+        QCOMPARE(c.lists.listaid.count(), 0);
+        QCOMPARE(c.lists.adrese_naziv.count(), 0);
         QCOMPARE(c.timovi_lista->count(), 0);
         QVERIFY(!c.Frame1->isVisible());
     }
@@ -237,7 +239,7 @@ void TestPlayerView::loadBeforeOpenCreatesNothing() {
         QCOMPARE(m_game->platform.messages.size(), 1);
         QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("File > Open")));
         QCOMPARE(c.List1->count(), 0);
-        QCOMPARE(c.adrese_naziv.count(), 0);
+        QCOMPARE(c.lists.adrese_naziv.count(), 0);
         QCOMPARE(c.timovi_lista->count(), 0);
         QVERIFY(!c.Frame1->isVisible());
         // Refused before anything happened: no file dialog, no codec run, no file.
@@ -255,7 +257,7 @@ void TestPlayerView::loadAfterFailedDecompressSaysSo() {
     Form1 window(m_game->platform);
     window.show();
     QVERIFY(TestSupport::openAndWait(window));
-    QCOMPARE(window.decompressRuns().state(), CodecRuns::State::Failed);
+    QCOMPARE(window.session().decompressRuns().state(), CodecRuns::State::Failed);
     QVERIFY(!window.load());
     Form1Controls& c = window.controls();
     QCOMPARE(m_game->platform.messages.size(), 1);
@@ -293,17 +295,17 @@ void TestPlayerView::showsTheRecordsDetails() {
     QCOMPARE(c.nazivigraca->text(), name);
     QCOMPARE(c.lblprebaciigrac->text(), name);
     QCOMPARE(c.lblID->text(), QString::number(SampleBuilder::playerId(player)));
-    QCOMPARE(c.id, c.lblID->text());
+    QCOMPARE(c.hidden.id, c.lblID->text());
     QCOMPARE(c.age->text(), QString::number(at(168) - 17));
     QCOMPARE(c.visina->text(), QString::number(at(110) + 148));
     QCOMPARE(c.spacing->text(), QString::number(at(64) + 1));
-    QCOMPARE(c.Text2, QString::number(static_cast<quint16>(word(112)), 16).toUpper());
+    QCOMPARE(c.hidden.Text2, QString::number(static_cast<quint16>(word(112)), 16).toUpper());
     QCOMPARE(c.face->text(), QString::number(word(114) + 258));
     QCOMPARE(c.hair->text(), QString::number(word(116) + 3832));
     QCOMPARE(c.plnumber->text(), QString());
-    QCOMPARE(c.adrese_naziv.text(), QString::number(n));
-    QCOMPARE(c.listaid.text(), c.lblID->text());
-    QCOMPARE(c.odabir_timova.text(), name);
+    QCOMPARE(c.lists.adrese_naziv.text(), QString::number(n));
+    QCOMPARE(c.lists.listaid.text(), c.lblID->text());
+    QCOMPARE(c.lists.odabir_timova.text(), name);
     for (int slot = 0; slot < PlayerLayout::abilitySlotCount; ++slot)
         QCOMPARE(c.abilityBoxes[slot]->text(), QString::number(at(72 + slot) & 0x7F));
 }
@@ -408,7 +410,7 @@ void TestPlayerView::showsSpecialAbilities() {
     c.List1->setCurrentRow(craftedPlayer);
 
     QCOMPARE(checkedAmong(c, {25, 27, 28, 29, 30, 31, 32, 33, 34, 35}), checked);
-    QCOMPARE(c.zbirocjene, sum);
+    QCOMPARE(c.hidden.zbirocjene, sum);
 }
 
 // The sum is kept by the boxes' changes alone, so every selection must leave it at the selected
@@ -448,7 +450,7 @@ void TestPlayerView::specialSumFollowsEverySelection() {
             c.List1->setCurrentRow(p.player);
         }
         QCOMPARE(c.List1->currentRow(), p.player);
-        QCOMPARE(c.zbirocjene, QString::number(p.sum));
+        QCOMPARE(c.hidden.zbirocjene, QString::number(p.sum));
     }
 }
 
@@ -496,7 +498,7 @@ void TestPlayerView::showsRegisteredPosition() {
     c.List1->setCurrentRow(craftedPlayer);
 
     QCOMPARE(c.position->currentText(), position);
-    QCOMPARE(c.pozicija, pozicija);
+    QCOMPARE(c.hidden.pozicija, pozicija);
     // The flags of slots 0-11 are all clear: only the position rule checks a position box.
     const QList<int> expected = positionBox ? QList<int>{positionBox} : QList<int>{};
     QCOMPARE(checkedAmong(c, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), expected);
@@ -537,7 +539,7 @@ void TestPlayerView::showsFoot() {
     QCOMPARE(c.foot->currentText(), QStringLiteral("Left"));
     c.List1->setCurrentRow(craftedPlayer);
     QCOMPARE(c.foot->currentText(), foot);
-    QCOMPARE(c.Text1, text1);
+    QCOMPARE(c.hidden.Text1, text1);
 }
 
 void TestPlayerView::showsFaceAndHair_data() {

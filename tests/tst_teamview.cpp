@@ -436,7 +436,7 @@ void TestTeamView::searchSelectsTheFirstMatch() {
     QCOMPARE(c.List1->currentRow(), found);
     QCOMPARE(c.nazivigraca->text(), SampleBuilder::playerName(found));
     QCOMPARE(c.lblID->text(), QString::number(SampleBuilder::playerId(found)));
-    QCOMPARE(c.adrese_naziv.text(), QString::number(PlayerLayout::nameOffset(found)));
+    QCOMPARE(c.lists.adrese_naziv.text(), QString::number(PlayerLayout::nameOffset(found)));
     // The bar stands at the number of names examined.
     QCOMPARE(c.puni->value(), found + 1);
 }

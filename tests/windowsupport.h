@@ -4,6 +4,8 @@
 // real codec, crafted bytes in the working copy, and Load.
 #include "app/form1.h"
 #include "common/workingcopy.h"
+#include "shell/gamefilesession.h"
+#include "teamnames/form2.h"
 #include "tests/testsupport.h"
 
 #include <vector>
@@ -12,15 +14,23 @@ namespace TestSupport {
 
 constexpr int codecWaitMs = 30000;
 
+// The wait for the codec's decompress of both windows' files; true once both have finished.
+inline bool waitForDecompress(Form1& window) {
+    const bool player = waitForRuns(window.session().decompressRuns(), codecWaitMs);
+    Form2* editor = window.teamEditor();
+    return player && (!editor || waitForRuns(editor->session().decompressRuns(), codecWaitMs));
+}
+
 // File > Open and the wait for the codec's decompress; true once it has finished.
 inline bool openAndWait(Form1& window) {
     window.openDatabase();
-    return window.decompressRuns().waitForFinished(codecWaitMs);
+    return waitForDecompress(window);
 }
 
 // File > Open; true when the decompress finished and succeeded.
 inline bool openDecompressed(Form1& window) {
-    return openAndWait(window) && window.decompressRuns().state() == CodecRuns::State::Succeeded;
+    return openAndWait(window) &&
+           window.session().decompressRuns().state() == CodecRuns::State::Succeeded;
 }
 
 // Shows the window, opens the sample, writes the crafted patches into its working copy and

@@ -3,6 +3,8 @@
 #include "app/form1.h"
 #include "shell/platform.h"
 
+#include <QEventLoop>
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -23,16 +25,27 @@ public:
     QString codecProgram() const override {
         return QCoreApplication::applicationDirPath() + QStringLiteral("/zlib2.dll");
     }
+    bool ask(QWidget*, const QString&, const QString&) override { return true; }
+    QString chooseFolder(QWidget*, const QString&) override { return m_folder; }
 
 private:
     QString m_folder;
 };
 
-// What a user does first: File > Open on the folder's files, then Load once the codec is done.
+// What a user does first: File > Open on the folder's files, then Load, which fills the lists
+// once the codec has decompressed them.
 inline bool openAndLoad(Form1& window) {
     window.show();
     window.openDatabase();
-    constexpr int codecWaitMs = 30000;
-    window.decompressRuns().waitForFinished(codecWaitMs);
-    return window.load();
+    bool loaded = false;
+    QEventLoop loop;
+    QObject::connect(&window, &Form1::loadFinished, &loop, [&](bool ok) {
+        loaded = ok;
+        loop.quit();
+    });
+    const bool loadedAtOnce = window.load();
+    if (!window.isLoading())
+        return loadedAtOnce;
+    loop.exec();
+    return loaded;
 }

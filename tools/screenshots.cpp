@@ -1,5 +1,5 @@
-// Takes the README's pictures: opens the demo game folder in both windows, loads it, selects a
-// player and saves each window as a PNG.
+// Takes the README's pictures: the main window as it starts, then, with the demo game folder
+// opened in both windows and loaded and a player selected, each window as a PNG.
 //   rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]
 #include "app/form1.h"
 #include "teamnames/form2.h"
@@ -24,6 +24,11 @@ int main(int argc, char* argv[]) {
     const int row = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
     FolderPlatform platform(QString::fromLocal8Bit(argv[1]));
     Form1 window(platform);
+    // Before File > Open, an empty panel covers the lower right of the window.
+    window.show();
+    QDir().mkpath(output);
+    if (!window.grab().save(QDir(output).filePath(QStringLiteral("main-window-start.png"))))
+        return 1;
     if (!openAndLoad(window))
         return 1;
     window.controls().List1->setCurrentRow(row);
@@ -34,7 +39,6 @@ int main(int argc, char* argv[]) {
 
     int status = 0;
     QTimer::singleShot(500, &app, [&] {
-        QDir().mkpath(output);
         if (!window.grab().save(QDir(output).filePath(QStringLiteral("main-window.png"))) ||
             !editor->grab().save(QDir(output).filePath(QStringLiteral("team-editor.png"))))
             status = 1;

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "common/workingcopy.h"
+#include "shell/codecruns.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+class Platform;
+class SaveJob;
+class QWidget;
+
+// One game file that a window works on: the path its File > Open chose, the codec runs that
+// decompress it into the working copy, its SAVE, and whether the window's lists describe the file
+// now open. Every write of the window goes through here, so that none reaches the working copy
+// while a save packs it.
+class GameFileSession : public QObject {
+    Q_OBJECT
+public:
+    // How long a Load waits for the decompress runs, and how many seconds a save gives the codec.
+    struct Bounds {
+        int loadWaitMs = 30000;
+        int saveSeconds = 60;
+    };
+
+    // `windowName` names the window in messages of the other window ("the team name editor");
+    // `completeSize` is the least a working copy of this kind of file holds.
+    GameFileSession(Platform& platform, QWidget* window, QTimer& sat, QString windowName,
+                    qint64 completeSize);
+    ~GameFileSession() override;
+
+    const QString& gameFile() const { return m_gameFile; }
+    bool isOpen() const { return !m_gameFile.isEmpty(); }
+    WorkingCopy workingCopy() const;
+    // Advanced by every File > Open that takes a file.
+    quint64 generation() const { return m_generation; }
+    // Whether the window's lists were loaded from the file now open.
+    bool listsCurrent() const { return m_listsCurrent; }
+    void markListsCurrent() { m_listsCurrent = true; }
+
+    CodecRuns& decompressRuns() { return m_decompress; }
+    const CodecRuns& decompressRuns() const { return m_decompress; }
+    void setBounds(const Bounds& bounds);
+
+    // The other window's session: a file open there cannot be opened here.
+    void setNeighbour(const GameFileSession* other) { m_neighbour = other; }
+
+    // Takes the file chosen in the window's File > Open: it becomes the window's file, a new
+    // generation begins and the codec tool decompresses it. Refused with a message, and nothing
+    // started, when the other window has that file open.
+    bool open(const QString& chosen);
+
+    // SAVE: packs the working copy and puts the result in place of the game file.
+    void save();
+    bool isSaving() const;
+    // While a save is going, says that `action` has to wait until it has finished and returns
+    // true.
+    bool refuseWhileSaving(const QString& action) const;
+
+    // Calls `ready` once the decompress runs have all ended, and those of `alsoWaitFor` (the other
+    // window's file, which a Load reads too): at once when none is running, else from the event
+    // loop when the last one ends, or when the bound has passed. `ready` then asks
+    // `decompressProblem()` whether the working copy can be used. A new wait replaces one still
+    // pending.
+    void whenDecompressed(std::function<void()> ready,
+                          const GameFileSession* alsoWaitFor = nullptr);
+    bool isWaiting() const { return m_waitTimer.isActive(); }
+    // Drops a pending wait without calling it.
+    void cancelWait();
+    // What keeps the working copy from being read now: a failed decompress, or one still going
+    // (after a wait, past its bound). Empty when it can be read.
+    QString decompressProblem() const;
+
+    void message(const QString& text) const;
+
+    // Ends a write-back: writes the patches into the working copy, or says why not: the values
+    // were refused (`refusal`), a save is going, or the file cannot take them. True when written.
+    bool writeBack(const std::vector<Patch>& patches, const QString& refusal) const;
+
+private:
+    void endWait();
+    bool stillDecompressing() const;
+
+    Platform& m_platform;
+    QWidget* m_window;
+    QString m_windowName;
+    qint64 m_completeSize;
+    QString m_gameFile;
+    quint64 m_generation = 0;
+    bool m_listsCurrent = false;
+    CodecRuns m_decompress;
+    SaveJob* m_save;
+    QPointer<const GameFileSession> m_neighbour;
+    Bounds m_bounds;
+    QTimer m_waitTimer;
+    std::function<void()> m_waiting;
+    QPointer<const GameFileSession> m_alsoWaitFor;
+    QMetaObject::Connection m_alsoFinished;
+    QMetaObject::Connection m_alsoDestroyed;
+};
