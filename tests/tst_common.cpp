@@ -5,6 +5,7 @@
 #include "common/workingcopy.h"
 #include "tests/testsupport.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,8 @@ private slots:
     void writeIsRefusedAsAWhole_data();
     void writeIsRefusedAsAWhole();
     void multiPatchWrite();
+    void writeThatFailsHalfway_data();
+    void writeThatFailsHalfway();
 };
 
 // ---- Game text ----
@@ -360,6 +363,74 @@ void TestCommon::multiPatchWrite() {
     QCOMPARE(TestSupport::readFile(file.path).toHex(), expected.toHex());
     QCOMPARE(copy.size(), qint64(100));
     QCOMPARE(copy.read(49, 5)->toHex(), expected.mid(49, 5).toHex());
+}
+
+namespace {
+
+// A file in memory whose writes fail once `budget` bytes have been written: for good, or, when
+// `failOnce`, only for the write that crosses the budget.
+class FailDevice : public QBuffer {
+public:
+    FailDevice(QByteArray* bytes, qint64 budget, bool failOnce)
+        : QBuffer(bytes), m_budget(budget), m_failOnce(failOnce) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        if (m_failed && !m_failOnce)
+            return -1;
+        if (!m_failed && m_written + length > m_budget) {
+            m_failed = true;
+            const qint64 part = m_budget - m_written;
+            return part > 0 ? QBuffer::writeData(data, part) : -1;
+        }
+        m_written += length;
+        return QBuffer::writeData(data, length);
+    }
+
+private:
+    qint64 m_budget;
+    bool m_failOnce;
+    bool m_failed = false;
+    qint64 m_written = 0;
+};
+
+} // namespace
+
+void TestCommon::writeThatFailsHalfway_data() {
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<bool>("failOnce");
+    QTest::addColumn<QString>("said"); // what the message says of the bytes kept
+    QTest::newRow("fails in the first patch, undone") << qint64(3) << true << "Nothing";
+    QTest::newRow("fails in the second patch, undone") << qint64(12) << true << "Nothing";
+    QTest::newRow("fails for good in the first patch") << qint64(3) << false << "bytes 10-12";
+    QTest::newRow("fails for good in the second patch")
+        << qint64(12) << false << "bytes 10-19, 40-41";
+}
+
+void TestCommon::writeThatFailsHalfway() {
+    QFETCH(qint64, budget);
+    QFETCH(bool, failOnce);
+    QFETCH(QString, said);
+    const QByteArray original(64, 'o');
+    QByteArray bytes = original;
+    FailDevice device(&bytes, budget, failOnce);
+    QVERIFY(device.open(QIODevice::ReadWrite));
+    QString error;
+    const std::vector<Patch> patches{{10, QByteArray(10, 'a')}, {40, QByteArray(10, 'b')}};
+    QVERIFY(!WorkingCopy::writePatches(device, patches, &error));
+    QVERIFY2(error.contains(said), qPrintable(error));
+    if (failOnce) {
+        QCOMPARE(bytes, original); // nothing of the operation is kept
+        return;
+    }
+    // Exactly the bytes the message names hold new data; all others are as they were.
+    QByteArray expected = original;
+    expected.replace(10, 10, QByteArray(10, 'a'));
+    if (budget < 10)
+        expected = original.left(10) + QByteArray(int(budget), 'a') + original.mid(10 + budget);
+    else
+        expected.replace(40, budget - 10, QByteArray(int(budget - 10), 'b'));
+    QCOMPARE(bytes, expected);
 }
 
 QTEST_GUILESS_MAIN(TestCommon)
