@@ -14,8 +14,8 @@ fi
 echo "Demo game files (synthetic): $(pwd)/demo/unnamed_25.bin and $(pwd)/demo/unnamed_32.bin"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display found. To run the editor without one, use a virtual display:"
-    echo "  apt-get install xvfb && xvfb-run -s '-screen 0 1280x800x24' build/rosterly"
-    exit 1
+    echo "No display found, so the editor was not started. To run it on a virtual display:"
+    echo "  apt-get install xvfb && xvfb-run -s '-screen 0 1280x900x24' build/rosterly"
+    exit 0
 fi
 exec build/rosterly

@@ -11,4 +11,4 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 build/rosterly-sample "$work/game" >/dev/null
 xvfb-run -a -s "-screen 0 1280x900x24" build/rosterly-screenshots "$work/game" docs 1
-echo "Wrote docs/main-window.png and docs/team-editor.png"
+echo "Wrote docs/main-window-start.png, docs/main-window.png and docs/team-editor.png"
