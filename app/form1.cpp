@@ -72,6 +72,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
             coloured[next++] = c.abilityBoxes[slot.slot];
     new AbilityColouring(coloured, *c.sat_provjera_broja);
     connectControls();
+    connect(m_session, &GameFileSession::loadFinished, this, &Form1::loadFinished);
 
     // The window's load step: the letter tables of the search.
     PlayerSearch::fillLetterTables(c.search);
@@ -110,36 +111,22 @@ bool Form1::load() {
         message(QStringLiteral("No player database is open. Use File > Open first."));
         return false;
     }
-    if (m_loading) {
-        message(QStringLiteral("Load is waiting for the codec tool already. The lists fill as soon "
-                               "as it has finished."));
-        return false;
-    }
-    Form2& editor = ensureTeamEditor();
-    m_loading = true;
-    m_loaded = false;
-    // Shown only while there is something to wait for; a Load that completes at once never
-    // paints it.
-    showWaiting(true);
-    m_session->whenDecompressed([this] { completeLoad(); }, &editor.session());
-    return !m_loading && m_loaded;
+    // The team file is asked for again when none was chosen; not while a Load already waits,
+    // which the session refuses.
+    if (!m_session->isLoading())
+        ensureTeamEditor();
+    return m_session->load(
+        *c.puni, [this] { return completeLoad(); }, m_form2 ? &m_form2->session() : nullptr);
 }
 
-void Form1::completeLoad() {
-    showWaiting(false);
+bool Form1::completeLoad() {
     Form2* editor = m_form2; // closed meanwhile: there is no team file to list
-    m_loaded = loadPlayerIndex(
+    const bool loaded = loadPlayerIndex(
         PlayerIndexLoadControls{c.List1, c.timovi_lista, c.transferto, c.puni, c.Frame1}, c.lists,
         *m_session, editor);
     if (editor)
         editor->hide();
-    m_loading = false;
-    emit loadFinished(m_loaded);
-}
-
-void Form1::showWaiting(bool waiting) {
-    c.puni->setFormat(waiting ? QStringLiteral("Waiting for the codec tool…")
-                              : QStringLiteral("%p%"));
+    return loaded;
 }
 
 Form2& Form1::ensureTeamEditor() {
@@ -183,13 +170,6 @@ void Form1::openDatabase() {
         return; // cancelled: the open file and its lists stay as they were
     if (!m_session->open(chosen))
         return; // the team name editor has that file open: nothing changes
-    if (m_loading) {
-        // A Load still waiting was for the file open before.
-        m_session->cancelWait();
-        showWaiting(false);
-        m_loading = false;
-        emit loadFinished(false);
-    }
 
     c.List1->clear();
     // The player's offset lists go too: a write-back after this open must not reach the new
@@ -215,4 +195,8 @@ void Form1::openDatabase() {
 
 void Form1::save() {
     m_session->save();
+}
+
+bool Form1::isLoading() const {
+    return m_session->isLoading();
 }

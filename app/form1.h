@@ -29,7 +29,7 @@ public:
     // decompressing them, the window says so and goes on answering; the lists fill when it has
     // finished. True when the lists were filled before returning.
     bool load();
-    bool isLoading() const { return m_loading; }
+    bool isLoading() const;
     // "Team Editor": shows the team name editor, creating it (which asks for the team file) when
     // it does not exist.
     void showTeamEditor();
@@ -47,14 +47,11 @@ protected:
 private:
     void connectControls();
     Form2& ensureTeamEditor();
-    void completeLoad();
-    void showWaiting(bool waiting);
+    bool completeLoad();
     void message(const QString& text);
 
     Platform& m_platform;
     Form1Controls c;
     GameFileSession* m_session = nullptr;
     QPointer<Form2> m_form2;
-    bool m_loading = false;
-    bool m_loaded = false;
 };

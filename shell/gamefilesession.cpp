@@ -5,6 +5,7 @@
 #include "shell/savejob.h"
 
 #include <QFileInfo>
+#include <QProgressBar>
 
 #include <QWidget>
 #include <utility>
@@ -52,6 +53,10 @@ bool GameFileSession::open(const QString& chosen) {
                     .arg(chosen, m_neighbour->m_windowName));
         return false;
     }
+    if (m_loading) {
+        cancelWait();
+        endLoad(false);
+    }
     m_gameFile = chosen;
     ++m_generation;
     m_listsCurrent = false;
@@ -69,6 +74,30 @@ bool GameFileSession::isSaving() const {
 
 bool GameFileSession::refuseWhileSaving(const QString& action) const {
     return m_save->refuseWhileSaving(action);
+}
+
+bool GameFileSession::load(QProgressBar& bar, std::function<bool()> fill,
+                           const GameFileSession* alsoWaitFor) {
+    if (m_loading) {
+        message(QStringLiteral("Load is waiting for the codec tool already. The lists fill as "
+                               "soon as it has finished."));
+        return false;
+    }
+    m_loading = true;
+    m_loaded = false;
+    m_loadBar = &bar;
+    // A Load that completes at once sets the text back before anything is painted.
+    bar.setFormat(QStringLiteral("Waiting for the codec tool…"));
+    whenDecompressed([this, fill = std::move(fill)] { endLoad(fill()); }, alsoWaitFor);
+    return !m_loading && m_loaded;
+}
+
+void GameFileSession::endLoad(bool loaded) {
+    if (m_loadBar)
+        m_loadBar->setFormat(QStringLiteral("%p%"));
+    m_loading = false;
+    m_loaded = loaded;
+    emit loadFinished(loaded);
 }
 
 void GameFileSession::whenDecompressed(std::function<void()> ready,

@@ -13,6 +13,7 @@
 
 class Platform;
 class SaveJob;
+class QProgressBar;
 class QWidget;
 
 // One game file that a window works on: the path its File > Open chose, the codec runs that
@@ -51,8 +52,9 @@ public:
     void setNeighbour(const GameFileSession* other) { m_neighbour = other; }
 
     // Takes the file chosen in the window's File > Open: it becomes the window's file, a new
-    // generation begins and the codec tool decompresses it. Refused with a message, and nothing
-    // started, when the other window has that file open.
+    // generation begins and the codec tool decompresses it; a Load still waiting for the file
+    // open before ends without filling anything. Refused with a message, and nothing started,
+    // when the other window has that file open.
     bool open(const QString& chosen);
 
     // SAVE: packs the working copy and puts the result in place of the game file.
@@ -62,16 +64,16 @@ public:
     // true.
     bool refuseWhileSaving(const QString& action) const;
 
-    // Calls `ready` once the decompress runs have all ended, and those of `alsoWaitFor` (the other
-    // window's file, which a Load reads too): at once when none is running, else from the event
-    // loop when the last one ends, or when the bound has passed. `ready` then asks
-    // `decompressProblem()` whether the working copy can be used. A new wait replaces one still
-    // pending.
-    void whenDecompressed(std::function<void()> ready,
-                          const GameFileSession* alsoWaitFor = nullptr);
-    bool isWaiting() const { return m_waitTimer.isActive(); }
-    // Drops a pending wait without calling it.
-    void cancelWait();
+    // A window's Load: calls `fill` once the decompress runs of this file have all ended, and
+    // those of `alsoWaitFor` (the other window's file, which the Load reads too): at once when none
+    // is running, else from the event loop when the last one ends or the bound has passed. While
+    // it waits, `bar` says so, the window goes on answering and another Load is refused with a
+    // message. `fill` asks `decompressProblem()` whether the working copy can be used and returns
+    // whether the lists were filled; `loadFinished` tells the outcome. Returns true when the lists
+    // were filled before returning.
+    bool load(QProgressBar& bar, std::function<bool()> fill,
+              const GameFileSession* alsoWaitFor = nullptr);
+    bool isLoading() const { return m_loading; }
     // What keeps the working copy from being read now: a failed decompress, or one still going
     // (after a wait, past its bound). Empty when it can be read.
     QString decompressProblem() const;
@@ -82,9 +84,15 @@ public:
     // were refused (`refusal`), a save is going, or the file cannot take them. True when written.
     bool writeBack(const std::vector<Patch>& patches, const QString& refusal) const;
 
+signals:
+    void loadFinished(bool loaded);
+
 private:
+    void whenDecompressed(std::function<void()> ready, const GameFileSession* alsoWaitFor);
+    void cancelWait();
     void endWait();
     bool stillDecompressing() const;
+    void endLoad(bool loaded);
 
     Platform& m_platform;
     QWidget* m_window;
@@ -102,4 +110,7 @@ private:
     QPointer<const GameFileSession> m_alsoWaitFor;
     QMetaObject::Connection m_alsoFinished;
     QMetaObject::Connection m_alsoDestroyed;
+    QPointer<QProgressBar> m_loadBar;
+    bool m_loading = false;
+    bool m_loaded = false;
 };

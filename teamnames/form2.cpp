@@ -65,6 +65,7 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
+    connect(m_session, &GameFileSession::loadFinished, this, &Form2::loadFinished);
     connect(mnuOpen, &QAction::triggered, this, &Form2::openTeamFile);
     connect(Command2, &QPushButton::clicked, this, &Form2::pressLoad);
     connect(promjena_imena, &QPushButton::clicked, this, &Form2::changeName);
@@ -114,10 +115,6 @@ void Form2::open(const QString& title, const QString& fileName) {
         return; // cancelled: the team file open before stays the one this window works on
     if (!m_session->open(chosen))
         return; // the main window has that file open
-    if (m_loadPending) {
-        m_session->cancelWait();
-        endLoad(false);
-    }
     Command2->setEnabled(true);
 }
 
@@ -126,23 +123,7 @@ bool Form2::pressLoad() {
         message(QStringLiteral("No team file is open. Use File > Open in the team editor first."));
         return false;
     }
-    if (m_loadPending) {
-        message(QStringLiteral("Load is waiting for the codec tool already. The list fills as soon "
-                               "as it has finished."));
-        return false;
-    }
-    m_loadPending = true;
-    m_loaded = false;
-    puni->setFormat(QStringLiteral("Waiting for the codec tool…"));
-    m_session->whenDecompressed([this] { endLoad(loadNow()); });
-    return !m_loadPending && m_loaded;
-}
-
-void Form2::endLoad(bool loaded) {
-    puni->setFormat(QStringLiteral("%p%"));
-    m_loadPending = false;
-    m_loaded = loaded;
-    emit loadFinished(loaded);
+    return m_session->load(*puni, [this] { return loadNow(); });
 }
 
 bool Form2::loadNow() {

@@ -55,12 +55,9 @@ private:
     void open(const QString& title, const QString& fileName);
     void selectTeam(int row);
     void message(const QString& text);
-    void endLoad(bool loaded);
 
     Platform& m_platform;
     GameFileSession* m_session = nullptr;
-    bool m_loadPending = false;
-    bool m_loaded = false;
 
     QListWidget* List1 = nullptr;
     QLineEdit* nazivigraca = nullptr;
