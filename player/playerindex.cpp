@@ -5,6 +5,16 @@
 
 #include <QtEndian>
 
+QString PlayerIndex::listName(QByteArrayView table, int index) {
+    using namespace PlayerLayout;
+    return GameText::decode(table.sliced(nameOffset(index) + name, nameWidth));
+}
+
+QString PlayerIndex::listShirtText(QByteArrayView table, int index) {
+    using namespace PlayerLayout;
+    return GameText::decode(table.sliced(nameOffset(index) + shirtName, shirtNameListWidth));
+}
+
 PlayerIndex PlayerIndex::decode(QByteArrayView table) {
     using namespace PlayerLayout;
     Q_ASSERT(table.size() >= tableEnd);
@@ -15,10 +25,10 @@ PlayerIndex PlayerIndex::decode(QByteArrayView table) {
     index.shirtTexts.reserve(recordCount);
     for (int i = 0; i < recordCount; ++i) {
         const qint64 n = nameOffset(i);
-        index.names << GameText::decode(table.sliced(n + name, nameWidth));
+        index.names << listName(table, i);
         index.nameOffsets << QString::number(n);
         index.ids << QString::number(qFromLittleEndian<qint32>(table.data() + n + playerId));
-        index.shirtTexts << GameText::decode(table.sliced(n + shirtName, shirtNameListWidth));
+        index.shirtTexts << listShirtText(table, i);
     }
     return index;
 }
