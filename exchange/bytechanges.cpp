@@ -26,19 +26,16 @@ void ByteChanges::cover(qint64 offset, qint64 size, quint8 bits) {
         m_covered[size_t(at)] |= bits;
 }
 
-std::vector<ByteChanges::Run> ByteChanges::uncovered(qint64 start, qint64 boundary) const {
+std::vector<ByteChanges::Run> ByteChanges::uncovered() const {
     std::vector<Run> runs;
     const qint64 size = qint64(m_covered.size());
     const auto differs = [&](qint64 at) {
         return ((m_before[at] ^ m_after[at]) & ~m_covered[size_t(at)] & 0xFF) != 0;
     };
-    const auto crossesBoundary = [&](qint64 at) {
-        return boundary > 0 && at >= start && (at - start) % boundary == 0;
-    };
     for (qint64 at = 0; at < size; ++at) {
         if (!differs(at))
             continue;
-        if (!runs.empty() && runs.back().offset + runs.back().size == at && !crossesBoundary(at))
+        if (!runs.empty() && runs.back().offset + runs.back().size == at)
             ++runs.back().size;
         else
             runs.push_back({at, 1});

@@ -18,9 +18,8 @@ public:
         qint64 offset = 0;
         qint64 size = 0;
     };
-    // Runs of bytes, within the length both versions share, that differ in uncovered bits. A
-    // run ends at a multiple of `boundary` after `start`, so that it never spans two records.
-    std::vector<Run> uncovered(qint64 start = 0, qint64 boundary = 0) const;
+    // Runs of bytes, within the length both versions share, that differ in uncovered bits.
+    std::vector<Run> uncovered() const;
 
     // The run's bytes in each version, in hexadecimal ("81 0D"; the first 16 at most).
     QString before(const Run& run) const;

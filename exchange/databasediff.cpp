@@ -10,6 +10,7 @@
 #include "player/shownplayer.h"
 #include "teamnames/teamnametable.h"
 
+#include <limits>
 #include <map>
 
 namespace DatabaseDiff {
@@ -22,25 +23,29 @@ QString bytesField(qint64 first, qint64 size) {
 }
 
 // Lines kept by record (players) or list position (teams), so that each record's field lines
-// and byte lines come out together; key -1 is the file outside every record.
+// and byte lines come out together; bytes outside every record come before the records or after
+// them, as they lie in the file.
 class Lines {
 public:
+    static constexpr int fileStart = -1;
+    static constexpr int fileEnd = std::numeric_limits<int>::max();
+
     void add(int key, const QString& line) { m_byKey[key] << line; }
-    void fileBytes(const ByteChanges& bytes, const ByteChanges::Run& run) {
-        add(-1, changeLine(QStringLiteral("file"), bytesField(run.offset, run.size),
-                           bytes.before(run), bytes.after(run)));
+    void fileBytes(int key, const ByteChanges& bytes, const ByteChanges::Run& run) {
+        add(key, changeLine(QStringLiteral("file"), bytesField(run.offset, run.size),
+                            bytes.before(run), bytes.after(run)));
     }
     void sizes(qint64 before, qint64 after) {
         if (before != after)
-            add(-1, changeLine(QStringLiteral("file"), QStringLiteral("size"),
-                               QString::number(before), QString::number(after)));
+            add(fileEnd, changeLine(QStringLiteral("file"), QStringLiteral("size"),
+                                    QString::number(before), QString::number(after)));
     }
     Result result() const {
         Result result;
         for (const auto& [key, lines] : m_byKey) {
             result.lines << lines;
             result.fieldCount += int(lines.size());
-            if (key >= 0)
+            if (key != fileStart && key != fileEnd)
                 ++result.recordCount;
         }
         return result;
@@ -66,40 +71,45 @@ QString nameEntryShortName(QByteArrayView file, const TeamNameLists& lists, int 
 
 } // namespace
 
+QStringList playerRecord(int index, QByteArrayView before, QByteArrayView after) {
+    namespace L = PlayerLayout;
+    QStringList lines;
+    if (before == after)
+        return lines;
+    const ShownPlayer a = ShownPlayer::ofRecord(before);
+    const ShownPlayer b = ShownPlayer::ofRecord(after);
+    const QString who = QStringLiteral("%1 %2 %3").arg(index).arg(a.id).arg(a.name);
+    ByteChanges bytes(before, after);
+    for (const PlayerColumns::Column& column : PlayerColumns::all()) {
+        if (column.kind == PlayerColumns::Kind::Index || !PlayerColumns::differs(column, a, b))
+            continue;
+        lines << changeLine(who, column.name, PlayerColumns::text(column, index, a),
+                            PlayerColumns::text(column, index, b));
+        PlayerColumns::cover(column, L::nameOffsetInRecord, bytes);
+    }
+    for (const ByteChanges::Run& run : bytes.uncovered())
+        lines << changeLine(who, bytesField(run.offset, run.size), bytes.before(run),
+                            bytes.after(run));
+    return lines;
+}
+
 Result players(QByteArrayView before, QByteArrayView after) {
     namespace L = PlayerLayout;
     for (const QByteArrayView file : {before, after})
         if (const QString problem = PlayerSheet::databaseProblem(file); !problem.isEmpty())
             return Result{{}, 0, 0, problem};
-    ByteChanges bytes(before, after);
     Lines lines;
-    const auto& columns = PlayerColumns::all();
     for (int i = 0; i < L::recordCount; ++i) {
         const qint64 start = L::recordStart(i);
-        if (before.sliced(start, L::recordSize) == after.sliced(start, L::recordSize))
-            continue;
-        const ShownPlayer a = ShownPlayer::at(before, i);
-        const ShownPlayer b = ShownPlayer::at(after, i);
-        const QString who = QStringLiteral("%1 %2 %3").arg(i).arg(a.id).arg(a.name);
-        for (const PlayerColumns::Column& column : columns) {
-            if (column.kind == PlayerColumns::Kind::Index || !PlayerColumns::differs(column, a, b))
-                continue;
-            lines.add(i, changeLine(who, column.name, PlayerColumns::text(column, i, a),
-                                    PlayerColumns::text(column, i, b)));
-            PlayerColumns::cover(column, L::nameOffset(i), bytes);
-        }
+        for (const QString& line : playerRecord(i, before.sliced(start, L::recordSize),
+                                                after.sliced(start, L::recordSize)))
+            lines.add(i, line);
     }
-    for (const ByteChanges::Run& run : bytes.uncovered(L::tableStart, L::recordSize)) {
-        if (run.offset < L::tableStart || run.offset >= L::tableEnd) {
-            lines.fileBytes(bytes, run);
-            continue;
-        }
-        const int i = int((run.offset - L::tableStart) / L::recordSize);
-        const ShownPlayer a = ShownPlayer::at(before, i);
-        lines.add(i, changeLine(QStringLiteral("%1 %2 %3").arg(i).arg(a.id).arg(a.name),
-                                bytesField(run.offset - L::recordStart(i), run.size),
-                                bytes.before(run), bytes.after(run)));
-    }
+    // The bytes before the first record and after the last.
+    ByteChanges bytes(before, after);
+    bytes.cover(L::tableStart, L::tableEnd - L::tableStart);
+    for (const ByteChanges::Run& run : bytes.uncovered())
+        lines.fileBytes(run.offset < L::tableStart ? Lines::fileStart : Lines::fileEnd, bytes, run);
     lines.sizes(before.size(), after.size());
     return lines.result();
 }
@@ -147,7 +157,7 @@ Result teams(QByteArrayView before, QByteArrayView after) {
                                 shortNameWidth);
     }
     for (const ByteChanges::Run& run : bytes.uncovered())
-        lines.fileBytes(bytes, run);
+        lines.fileBytes(Lines::fileEnd, bytes, run);
     lines.sizes(before.size(), after.size());
     return lines.result();
 }

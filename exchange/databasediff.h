@@ -21,6 +21,10 @@ struct Result {
 // other bytes of the record, and "file: bytes A-B ..." outside the records.
 Result players(QByteArrayView before, QByteArrayView after);
 
+// One record of a player database (its bytes from its start in each version): the lines that
+// players() gives for it.
+QStringList playerRecord(int index, QByteArrayView before, QByteArrayView after);
+
 // Team files, by list position: "position team_id name: field old -> new" for name, short_name,
 // team_id and name_entry_short_name (the short name Change name writes after the name slots),
 // then "file: bytes A-B ..." for other bytes.

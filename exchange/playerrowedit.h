@@ -18,21 +18,23 @@
 //   changes; "1-On-1 Stopper" is both slot 13's flag and bit 7 of the special-ability byte.
 // - The special-ability byte is rewritten as the sum of its eight boxes when any of them
 //   changes; "Penalty Stopper" also sets slot 29, "Long Throw" sets slot 30 (each through the
-//   rule of Apply Abilities; a Long Throw byte that rule leaves alone is kept, with a note).
+//   rule of Apply Abilities; a Long Throw byte that rule leaves alone is kept).
+// Where the view will not show what the row asks for (a Long Throw byte the rule keeps, the
+// registered position's box, which the view always checks), the result says so in a note.
 // - A changed face or hair rewrites the raw word as Relink does, with the base(s) that change.
 namespace PlayerRowEdit {
 
 struct Result {
     std::vector<Patch> patches;
-    std::vector<int> changedColumns; // positions in PlayerColumns::all()
-    ShownPlayer after;               // what the view shows once the patches are written
-    QStringList notes;
+    QByteArray record;      // the record once the patches are written (from its start)
+    QStringList notes;      // where the view will differ from what the row asks for, and why
     int refusedColumn = -1; // the column a refusal names
     QString refusal;        // empty when the row may be written
 };
 
+// `record` holds the stored record (from its start), whose name offset is `nameOffset`;
 // `wanted` is `shown` with the row's cells read into it.
-Result apply(qint64 nameOffset, const PlayerRecord& stored, const ShownPlayer& shown,
+Result apply(QByteArrayView record, qint64 nameOffset, const ShownPlayer& shown,
              ShownPlayer wanted);
 
 } // namespace PlayerRowEdit

@@ -3,6 +3,7 @@
 #include "exchange/cellvalue.h"
 #include "exchange/csvreader.h"
 #include "exchange/csvwriter.h"
+#include "exchange/databasediff.h"
 #include "exchange/playercolumns.h"
 #include "exchange/playerrowedit.h"
 #include "exchange/sheetheader.h"
@@ -72,26 +73,20 @@ std::optional<int> recordOfRow(const CsvTable& table, const CsvTable::Row& row,
     return i;
 }
 
+// The record's changes are listed as the comparison of the two databases will list them.
 void addRecord(ImportPlan& plan, const ChangedRecord& record, QByteArrayView database) {
-    const auto& columns = PlayerColumns::all();
-    const QString name = who(record.index, record.shown);
-    for (const int c : record.edit.changedColumns)
-        plan.changes << changeLine(
-            name, columns[c].name, PlayerColumns::text(columns[c], record.index, record.shown),
-            PlayerColumns::text(columns[c], record.index, record.edit.after));
+    const QStringList changes = DatabaseDiff::playerRecord(
+        record.index, database.sliced(L::recordStart(record.index), L::recordSize),
+        record.edit.record);
+    plan.changes << changes;
+    plan.fieldCount += int(changes.size());
+    plan.recordCount += changes.isEmpty() ? 0 : 1;
     for (const QString& note : record.edit.notes)
-        plan.notes << name + QStringLiteral(": ") + note;
-    bool writes = false;
-    for (const Patch& patch : record.edit.patches) {
+        plan.notes << who(record.index, record.shown) + QStringLiteral(": ") + note;
+    for (const Patch& patch : record.edit.patches)
         // A byte written as it is stored changes nothing, so it is left out.
-        if (database.sliced(patch.offset, patch.bytes.size()) == QByteArrayView(patch.bytes))
-            continue;
-        plan.patches.push_back(patch);
-        writes = true;
-    }
-    if (writes || !record.edit.changedColumns.empty())
-        ++plan.recordCount;
-    plan.fieldCount += int(record.edit.changedColumns.size());
+        if (database.sliced(patch.offset, patch.bytes.size()) != QByteArrayView(patch.bytes))
+            plan.patches.push_back(patch);
 }
 
 } // namespace
@@ -166,10 +161,9 @@ ImportPlan plan(QByteArrayView database, QByteArrayView csv) {
         }
         if (!readable || !differs)
             continue;
-        const qint64 start = L::recordStart(*index);
-        PlayerRowEdit::Result edit = PlayerRowEdit::apply(
-            L::nameOffset(*index), PlayerRecord::decode(database.sliced(start, L::recordSize)),
-            shown, std::move(wanted));
+        PlayerRowEdit::Result edit =
+            PlayerRowEdit::apply(database.sliced(L::recordStart(*index), L::recordSize),
+                                 L::nameOffset(*index), shown, std::move(wanted));
         if (!edit.refusal.isEmpty()) {
             errors.add(row.number, columns[edit.refusedColumn].name, edit.refusal);
             continue;

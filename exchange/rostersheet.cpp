@@ -53,7 +53,7 @@ QByteArray write(QByteArrayView database, QByteArrayView teamFile) {
             out.cell(teams.names.at(t));
             out.cell(qint64(s));
             out.cell(qint64(roster[s].playerId));
-            out.cell(PlayerIndex::listName(database, *found));
+            out.cell(PlayerIndex::listName(database.sliced(L::recordStart(*found), L::recordSize)));
             out.cell(qint64(roster[s].shirtNumber));
             out.endRow();
         }

@@ -5,14 +5,14 @@
 
 #include <QtEndian>
 
-QString PlayerIndex::listName(QByteArrayView table, int index) {
+QString PlayerIndex::listName(QByteArrayView record) {
     using namespace PlayerLayout;
-    return GameText::decode(table.sliced(nameOffset(index) + name, nameWidth));
+    return GameText::decode(record.sliced(nameOffsetInRecord + name, nameWidth));
 }
 
-QString PlayerIndex::listShirtText(QByteArrayView table, int index) {
+QString PlayerIndex::listShirtText(QByteArrayView record) {
     using namespace PlayerLayout;
-    return GameText::decode(table.sliced(nameOffset(index) + shirtName, shirtNameListWidth));
+    return GameText::decode(record.sliced(nameOffsetInRecord + shirtName, shirtNameListWidth));
 }
 
 PlayerIndex PlayerIndex::decode(QByteArrayView table) {
@@ -25,10 +25,11 @@ PlayerIndex PlayerIndex::decode(QByteArrayView table) {
     index.shirtTexts.reserve(recordCount);
     for (int i = 0; i < recordCount; ++i) {
         const qint64 n = nameOffset(i);
-        index.names << listName(table, i);
+        const QByteArrayView record = table.sliced(recordStart(i), recordSize);
+        index.names << listName(record);
         index.nameOffsets << QString::number(n);
         index.ids << QString::number(qFromLittleEndian<qint32>(table.data() + n + playerId));
-        index.shirtTexts << listShirtText(table, i);
+        index.shirtTexts << listShirtText(record);
     }
     return index;
 }

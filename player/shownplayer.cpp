@@ -47,10 +47,13 @@ ShownPlayer ShownPlayer::of(const PlayerRecord& record, const QString& listName,
     return p;
 }
 
+ShownPlayer ShownPlayer::ofRecord(QByteArrayView record) {
+    return of(PlayerRecord::decode(record), PlayerIndex::listName(record),
+              PlayerIndex::listShirtText(record));
+}
+
 ShownPlayer ShownPlayer::at(QByteArrayView table, int index) {
-    const qint64 start = PlayerLayout::recordStart(index);
-    return of(PlayerRecord::decode(table.sliced(start, PlayerLayout::recordSize)),
-              PlayerIndex::listName(table, index), PlayerIndex::listShirtText(table, index));
+    return ofRecord(table.sliced(PlayerLayout::recordStart(index), PlayerLayout::recordSize));
 }
 
 int ShownPlayer::specialAbilitySumOf(const Checks& checks) {

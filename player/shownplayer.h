@@ -35,8 +35,9 @@ struct ShownPlayer {
     // The record as the view shows it, with the names the player index listed for it.
     static ShownPlayer of(const PlayerRecord& record, const QString& listName,
                           const QString& listShirtName);
-    // Record `index` of the player table, with the names Load lists for it; `table` holds the
-    // working copy from offset 0 to at least the end of the player table.
+    // A record's bytes (from its start, the whole record) with the names Load lists for it.
+    static ShownPlayer ofRecord(QByteArrayView record);
+    // Record `index` of `table`, the working copy from offset 0 to at least the end of the record.
     static ShownPlayer at(QByteArrayView table, int index);
 
     // The special-ability sum of the boxes: the bit values of the eight checked boxes.

@@ -3,6 +3,7 @@
 #include "exchange/databasediff.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
+#include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 #include "player/playerrecord.h"
 #include "tests/testsupport.h"
@@ -160,11 +161,13 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite_data() {
     row("weight keeps its flag", "weight", "75", {at(111, {203})});
     row("foot keeps bits 1-7", "foot", "Left", {at(66, {17})});
     row("spacing", "spacing", "1", {at(64, {0})});
-    row("position checks its playable box", "position", "DMF", {at(67, {81}), at(76, {178})});
-    row("position whose box is checked", "position", "SB", {at(67, {65})});
-    row("position with its box cleared: the box wins", "position,sb", "sb,0",
-        {at(67, {65}), at(75, {50})});
-    row("position code selecting an entry", "position", "64", {at(67, {65})});
+    row("position checks its playable box, the old one keeps its box", "position", "DMF",
+        {at(67, {81}), at(74, {178}), at(76, {178})});
+    row("position whose box is checked", "position", "SB", {at(67, {65}), at(74, {178})});
+    row("position with its box cleared: the flag goes, the view still checks the box",
+        "position,sb", "sb,0", {at(67, {65}), at(74, {178}), at(75, {50})}, {},
+        "sb shows 1, not 0: the view checks the box of the registered position.");
+    row("position code selecting an entry", "position", "64", {at(67, {65}), at(74, {178})});
     row("unknown position code", "position", "7", {at(67, {7})}, {at(67, {255})});
     row("ability with its flag", "attack,gk", "85,1", {at(72, {213})});
     row("ability keeps the flag shown", "stamina", "60", {at(75, {188})});
@@ -177,7 +180,7 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite_data() {
         {at(100, {64}), at(101, {74})});
     row("long throw", "long_throw", "1", {at(102, {148})});
     row("long throw 100-127 cannot be cleared", "long_throw", "0", {}, {at(102, {110})},
-        "long_throw stays 1");
+        "long_throw shows 1, not 0");
     row("face proposes its hair and relinks", "face", "300",
         {at(112, {0x81, 0x2D}), at(114, {42, 0}), at(116, {42, 0})});
     row("hair alone", "hair", "4000", {at(112, {0x81, 0x2D}), at(116, {168, 0})});
@@ -203,8 +206,10 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite() {
              expected.mid(L::recordStart(player), L::recordSize).toHex(' '));
     QVERIFY(after == expected); // nothing outside the record either
     QCOMPARE(plan.recordCount, written.isEmpty() ? 0 : 1);
+    // The comparison of the two databases lists the same changes, bytes no field shows included.
+    QCOMPARE(DatabaseDiff::players(db, after).lines, plan.changes);
     QCOMPARE(plan.notes.join(u'\n').contains(note), true);
-    QCOMPARE(plan.notes.isEmpty(), note.isEmpty());
+    QVERIFY2(plan.notes.isEmpty() == note.isEmpty(), qPrintable(plan.notes.join(u'\n')));
 }
 
 // ---- The same edits in every form a spreadsheet program may save ----
@@ -254,6 +259,7 @@ void TestExchange::sheetFormsReadTheSame() {
     const int attack42 = 77 | (uchar(m_db[L::nameOffset(42) + 72]) & 128);
     const QByteArray edited = applied(applied(m_db, 7, {text(0, "Z\xE9, \"Pel\xE9\"\r\nJr", 46)}),
                                       42, {at(72, {attack42})});
+    QCOMPARE(sheetKindOf(csv), SheetKind::Players);
     const ImportPlan plan = PlayerSheet::plan(m_db, csv);
     QVERIFY2(plan.ok(), qPrintable(plan.errors.join(u'\n')));
     QCOMPARE(plan.recordCount, 2);
@@ -376,7 +382,9 @@ void TestExchange::teamRenames() {
     QByteArray teams = m_teams;
     if (cutShortNames)
         teams.replace(TeamNameLayout::shortNameOffset(199), 3, "DMY");
-    const ImportPlan plan = TeamSheet::plan(teams, lines.join(QStringLiteral("\r\n")).toUtf8());
+    const QByteArray csv = lines.join(QStringLiteral("\r\n")).toUtf8();
+    QCOMPARE(sheetKindOf(csv), SheetKind::Teams);
+    const ImportPlan plan = TeamSheet::plan(teams, csv);
     QCOMPARE(plan.errors.value(0).left(error.size()), error);
     QByteArray expected = teams;
     for (const NBytes& e : written)
