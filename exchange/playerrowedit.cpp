@@ -123,10 +123,11 @@ Result apply(QByteArrayView record, qint64 n, const ShownPlayer& shown, ShownPla
     const bool positionMoved = positionDiffers(shown, wanted);
     for (const AbilitySlot& slot : abilitySlots) {
         const int box = slot.flagBox;
-        const bool boxWithoutFlag =
-            wanted.checks[box] && !PlayerValues::hasFlag(stored.abilityBlock[slot.slot]);
+        const bool positionBoxWithoutFlag = slot.slot < PositionTable::entryCount &&
+                                            wanted.checks[box] &&
+                                            !PlayerValues::hasFlag(stored.abilityBlock[slot.slot]);
         if (wanted.abilities[slot.slot] != shown.abilities[slot.slot] ||
-            wanted.checks[box] != shown.checks[box] || (positionMoved && boxWithoutFlag))
+            wanted.checks[box] != shown.checks[box] || (positionMoved && positionBoxWithoutFlag))
             w.add(PlayerEdits::abilityPatch(n, slot.slot, wanted.abilities[slot.slot],
                                             wanted.checks[box]));
     }

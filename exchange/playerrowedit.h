@@ -15,13 +15,15 @@
 // - Choosing a position checks its playable box, and a new face proposes hair = face + 3574,
 //   unless the row changes that box or the hair itself (then the row's value wins).
 // - An ability slot is rewritten whole (value + 128 for the flag) when its value or its flag box
-//   changes; "1-On-1 Stopper" is both slot 13's flag and bit 7 of the special-ability byte.
+//   changes; "1-On-1 Stopper" is both slot 13's flag and bit 7 of the special-ability byte. The
+//   box of the registered position a row moves away from shows checked without its flag; its
+//   slot is rewritten with the flag, as Apply Abilities would, so that the box stays checked.
 // - The special-ability byte is rewritten as the sum of its eight boxes when any of them
 //   changes; "Penalty Stopper" also sets slot 29, "Long Throw" sets slot 30 (each through the
 //   rule of Apply Abilities; a Long Throw byte that rule leaves alone is kept).
+// - A changed face or hair rewrites the raw word as Relink does, with the base(s) that change.
 // Where the view will not show what the row asks for (a Long Throw byte the rule keeps, the
 // registered position's box, which the view always checks), the result says so in a note.
-// - A changed face or hair rewrites the raw word as Relink does, with the base(s) that change.
 namespace PlayerRowEdit {
 
 struct Result {

@@ -163,6 +163,8 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite_data() {
     row("spacing", "spacing", "1", {at(64, {0})});
     row("position checks its playable box, the old one keeps its box", "position", "DMF",
         {at(67, {81}), at(74, {178}), at(76, {178})});
+    row("position moving leaves 1-On-1 Stopper of the special byte alone", "position", "DMF",
+        {at(67, {81}), at(74, {178}), at(76, {178})}, {at(100, {128})});
     row("position whose box is checked", "position", "SB", {at(67, {65}), at(74, {178})});
     row("position with its box cleared: the flag goes, the view still checks the box",
         "position,sb", "sb,0", {at(67, {65}), at(74, {178}), at(75, {50})}, {},
