@@ -76,9 +76,14 @@ struct CsvTableBuilder {
 };
 
 CsvTable CsvTable::parse(QByteArrayView text) {
+    CsvTable table;
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
+        table.m_error = QStringLiteral("row 1: the sheet is saved as UTF-16 text; save it as CSV "
+                                       "in UTF-8.");
+        return table;
+    }
     if (text.startsWith(byteOrderMark))
         text = text.sliced(3);
-    CsvTable table;
     table.m_delimiter = delimiterOf(text);
     table.m_bounds.push_back(0);
 

@@ -90,7 +90,7 @@ private slots:
     void sheetFormsReadTheSame();
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
-    void errorsAreCountedPastTheLimit();
+    void wholeSheetRefusals();
     void teamRenames_data();
     void teamRenames();
     void rosterSheetFollowsTheTeamView();
@@ -333,7 +333,7 @@ void TestExchange::refusalsWriteNothing() {
     QVERIFY(plan.changes.isEmpty());
 }
 
-void TestExchange::errorsAreCountedPastTheLimit() {
+void TestExchange::wholeSheetRefusals() {
     QStringList lines{QStringLiteral("index,id,age")};
     for (int i = 0; i < 25; ++i)
         lines << QStringLiteral("%1,%2,999").arg(i).arg(idOf(m_db, i));
@@ -344,6 +344,9 @@ void TestExchange::errorsAreCountedPastTheLimit() {
     QCOMPARE(plan.errors.last(), QStringLiteral("… and 5 more"));
     QCOMPARE(PlayerSheet::plan(m_db.left(1000), sheet(lines, m_db, 0)).errors.first().left(36),
              QStringLiteral("The player database is too short: it"));
+    const QByteArray utf16("\xFF\xFEi\0n\0d\0e\0x\0", 12);
+    QCOMPARE(PlayerSheet::plan(m_db, utf16).errors,
+             QStringList("row 1: the sheet is saved as UTF-16 text; save it as CSV in UTF-8."));
 }
 
 // ---- Team names ----
