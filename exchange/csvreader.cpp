@@ -12,6 +12,8 @@ char delimiterOf(QByteArrayView text) {
     int commas = 0;
     int semicolons = 0;
     bool quoted = false;
+    while (text.startsWith('\r') || text.startsWith('\n'))
+        text = text.sliced(1); // blank rows before the first
     for (const char c : text) {
         if (c == '"')
             quoted = !quoted;
