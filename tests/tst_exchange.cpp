@@ -6,7 +6,6 @@
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 #include "player/playerrecord.h"
-#include "tests/testsupport.h"
 #include "tools/samplebuilder.h"
 
 #include <QSet>
