@@ -13,13 +13,13 @@ namespace {
 
 // A file number typed into the face or hair box. A box without a number is refused rather than
 // stored as the lowest base; the first refusal names its field.
-std::optional<int> linkNumber(const QString& field, const QString& text, int low, int high,
+std::optional<int> linkNumber(const QString& field, const QString& text, const NumberRange& range,
                               QString* error) {
-    const auto value = NumberText::leadingNumber(text) ? NumberText::integerInRange(text, low, high)
-                                                       : std::nullopt;
+    const auto value = NumberText::leadingNumber(text)
+                           ? NumberText::integerInRange(text, range.low, range.high)
+                           : std::nullopt;
     if (!value && error->isEmpty())
-        *error =
-            QStringLiteral("%1: enter a file number from %2 to %3.").arg(field).arg(low).arg(high);
+        *error = field + QStringLiteral(": ") + range.refusal();
     return value;
 }
 
@@ -53,19 +53,25 @@ QString relinkedWordText(const QString& oldWordText) {
     return QString(linkDigit) + QStringLiteral("D81");
 }
 
+std::vector<Patch> linkPatches(qint64 nameOffset, const QString& newWordText,
+                               std::optional<int> face, std::optional<int> hair) {
+    std::vector<Patch> patches{{nameOffset + PlayerLayout::rawWord, word(HextoDec(newWordText))}};
+    if (face)
+        patches.push_back({nameOffset + PlayerLayout::faceBase, word(*face - faceShift)});
+    if (hair)
+        patches.push_back({nameOffset + PlayerLayout::hairBase, word(*hair - hairShift)});
+    return patches;
+}
+
 Result relink(qint64 nameOffset, const QString& oldWordText, const QString& faceText,
               const QString& hairText) {
     Result result;
-    const auto face = linkNumber(QStringLiteral("Face"), faceText, minFace, maxFace, &result.error);
-    const auto hair = linkNumber(QStringLiteral("Hair"), hairText, minHair, maxHair, &result.error);
+    const auto face = linkNumber(QStringLiteral("Face"), faceText, faceRange, &result.error);
+    const auto hair = linkNumber(QStringLiteral("Hair"), hairText, hairRange, &result.error);
     if (!face || !hair)
         return result;
     result.wordText = relinkedWordText(oldWordText);
-    result.patches = {
-        {nameOffset + PlayerLayout::rawWord, word(HextoDec(result.wordText))},
-        {nameOffset + PlayerLayout::faceBase, word(*face - faceShift)},
-        {nameOffset + PlayerLayout::hairBase, word(*hair - hairShift)},
-    };
+    result.patches = linkPatches(nameOffset, result.wordText, face, hair);
     result.error = PlayerEdits::rosterTableRefusal(result.patches);
     if (!result.error.isEmpty()) {
         result.patches.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/numberrange.h"
 #include "common/workingcopy.h"
 #include "player/playerrecord.h"
 
@@ -20,6 +21,8 @@ constexpr int minFace = -32768 + faceShift;
 constexpr int maxFace = 32767 + faceShift;
 constexpr int minHair = -32768 + hairShift;
 constexpr int maxHair = 32767 + hairShift;
+inline constexpr NumberRange faceRange{minFace, maxFace, "a file number"};
+inline constexpr NumberRange hairRange{minHair, maxHair, "a file number"};
 
 QString faceCaption(const QString& faceText); // "Face: unnamed_<text>.bin"
 QString hairCaption(const QString& hairText); // "Hair: unnamed_<text>.bin"
@@ -29,6 +32,12 @@ std::optional<int> proposedHair(const QString& faceText);
 // The raw word's new hexadecimal text: the link digit (fourth character of the old text, "0"
 // when it is shorter) followed by "D81".
 QString relinkedWordText(const QString& oldWordText);
+
+// What Relink writes for the numbers given (within their ranges): the raw word from its new text,
+// and each base whose number is given. Relink gives both; the spreadsheet import only those that
+// change.
+std::vector<Patch> linkPatches(qint64 nameOffset, const QString& newWordText,
+                               std::optional<int> face, std::optional<int> hair);
 
 struct Result {
     QString wordText; // the new text of the raw word

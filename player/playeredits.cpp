@@ -13,29 +13,28 @@ class Writer {
 public:
     explicit Writer(qint64 nameOffset) : m_n(nameOffset) {}
 
-    // A number typed into a box, shown as `low`-`high`, stored as shown - `shift`.
-    std::optional<int> number(const QString& field, const QString& text, int low, int high) {
-        const auto value = NumberText::integerInRange(text, low, high);
+    // A number typed into a box, read as the window reads numbers.
+    std::optional<int> number(const QString& field, const QString& text, const NumberRange& range) {
+        const auto value = NumberText::integerInRange(text, range.low, range.high);
         if (!value)
-            fail(QStringLiteral("%1: enter a number from %2 to %3.").arg(field).arg(low).arg(high));
+            fail(field + QStringLiteral(": ") + range.refusal());
         return value;
     }
 
-    void text(const QString& field, qint64 offset, const QString& text, int width) {
-        const auto bytes = GameText::encodeField(text, width);
-        if (!bytes) {
-            fail(text.size() > width
-                     ? QStringLiteral("%1: at most %2 characters.").arg(field).arg(width)
-                     : QStringLiteral("%1: these characters cannot be stored in the game: %2")
-                           .arg(field, GameText::unrepresentable(text)));
-            return;
-        }
-        m_result.patches.push_back({m_n + offset, *bytes});
+    void number(const PlayerEdits::ByteField& field, const QString& text, quint8 stored) {
+        if (const auto value = number(QString::fromLatin1(field.caption), text, field.range))
+            add(field.patch(m_n, *value, stored));
     }
 
-    void byte(qint64 offset, int value) {
-        m_result.patches.push_back({m_n + offset, QByteArray(1, static_cast<char>(value))});
+    void text(const PlayerEdits::TextField& field, const QString& text) {
+        QString refusal;
+        if (const auto patch = field.patch(m_n, text, &refusal))
+            add(*patch);
+        else
+            fail(QString::fromLatin1(field.caption) + QStringLiteral(": ") + refusal);
     }
+
+    void add(Patch patch) { m_result.patches.push_back(std::move(patch)); }
 
     PlayerEdits::Result finish() {
         if (m_result.ok())
@@ -55,29 +54,65 @@ private:
     PlayerEdits::Result m_result;
 };
 
+Patch bytePatch(qint64 at, int value) {
+    return {at, QByteArray(1, static_cast<char>(value))};
+}
+
 } // namespace
 
 namespace PlayerEdits {
 
 Result applyDetails(qint64 nameOffset, const Details& d, const PlayerRecord& stored) {
     Writer w(nameOffset);
-    w.text(QStringLiteral("Player Name"), L::name, d.name, L::nameWidth);
-    w.text(QStringLiteral("Name on shirt"), L::shirtName, d.shirtName, L::shirtNameWidth);
-    if (const auto code = w.number(QStringLiteral("Position code"), d.positionCode, 0, 255))
-        w.byte(L::positionCode, *code);
-    if (const auto spacing =
-            w.number(QStringLiteral("Spacing"), d.spacing, L::spacingShift, 255 + L::spacingShift))
-        w.byte(L::spacing, *spacing - L::spacingShift);
-    if (const auto age = w.number(QStringLiteral("Age"), d.age, -L::ageShift, 255 - L::ageShift))
-        w.byte(L::age, *age + L::ageShift);
+    w.text(nameField, d.name);
+    w.text(shirtNameField, d.shirtName);
+    w.number(positionCodeField, d.positionCode, stored.positionCode);
+    w.number(spacingField, d.spacing, stored.spacing);
+    w.number(ageField, d.age, stored.age);
     if (d.footEntry == 0 || d.footEntry == 1)
-        w.byte(L::foot, (stored.foot & ~L::footBit) | d.footEntry);
-    if (const auto weight = w.number(QStringLiteral("Weight"), d.weight, 0, L::valueBits))
-        w.byte(L::weight, (stored.weight & L::flagBit) | *weight);
-    if (const auto height =
-            w.number(QStringLiteral("Height"), d.height, L::heightShift, 255 + L::heightShift))
-        w.byte(L::height, *height - L::heightShift);
+        w.add(footPatch(nameOffset, d.footEntry, stored.foot));
+    w.number(weightField, d.weight, stored.weight);
+    w.number(heightField, d.height, stored.height);
     return w.finish();
+}
+
+Patch ByteField::patch(qint64 nameOffset, int shown, quint8 stored) const {
+    return bytePatch(nameOffset + offset, (stored & keptBits) | ((shown - shift) & ~keptBits));
+}
+
+std::optional<Patch> TextField::patch(qint64 nameOffset, const QString& text,
+                                      QString* refusal) const {
+    const auto bytes = GameText::encodeField(text, width);
+    if (!bytes) {
+        *refusal = text.size() > width
+                       ? QStringLiteral("at most %1 characters.").arg(width)
+                       : QStringLiteral("these characters cannot be stored in the game: %1")
+                             .arg(GameText::unrepresentable(text));
+        return std::nullopt;
+    }
+    return Patch{nameOffset + offset, *bytes};
+}
+
+Patch footPatch(qint64 nameOffset, int footEntry, quint8 stored) {
+    return bytePatch(nameOffset + L::foot, (stored & ~L::footBit) | (footEntry & L::footBit));
+}
+
+Patch abilityPatch(qint64 nameOffset, int slot, int value, bool flag) {
+    return bytePatch(nameOffset + L::abilityBlock + slot, value + (flag ? L::flagBit : 0));
+}
+
+Patch specialAbilityPatch(qint64 nameOffset, int sum) {
+    return bytePatch(nameOffset + L::abilityBlock + L::specialAbilitySlot, sum);
+}
+
+Patch penaltyStopperPatch(qint64 nameOffset, quint8 stored, bool checked) {
+    return bytePatch(nameOffset + L::abilityBlock + L::penaltyStopperSlot,
+                     penaltyStopperByte(stored, checked));
+}
+
+Patch longThrowPatch(qint64 nameOffset, quint8 stored, bool checked) {
+    return bytePatch(nameOffset + L::abilityBlock + L::longThrowSlot,
+                     longThrowByte(stored, checked));
 }
 
 QString rosterTableRefusal(const std::vector<Patch>& patches) {
@@ -124,17 +159,17 @@ Result applyAbilities(qint64 nameOffset, const Abilities& a, const PlayerRecord&
     Writer w(nameOffset);
     for (const AbilitySlot& slot : abilitySlots) {
         const auto value =
-            w.number(QString::fromUtf8(slot.caption), a.values[slot.slot], 0, L::valueBits);
+            w.number(QString::fromUtf8(slot.caption), a.values[slot.slot], abilityRange);
         if (value)
-            w.byte(L::abilityBlock + slot.slot, *value + (a.flags[slot.slot] ? L::flagBit : 0));
+            w.add(abilityPatch(nameOffset, slot.slot, *value, a.flags[slot.slot]));
     }
-    const quint8 penalty = stored.abilityBlock[L::penaltyStopperSlot];
-    w.byte(L::abilityBlock + L::penaltyStopperSlot, penaltyStopperByte(penalty, a.penaltyStopper));
+    w.add(penaltyStopperPatch(nameOffset, stored.abilityBlock[L::penaltyStopperSlot],
+                              a.penaltyStopper));
     if (const auto sum = w.number(QStringLiteral("Special abilities (sum of the boxes)"),
-                                  a.specialAbilitySum, 0, 255))
-        w.byte(L::abilityBlock + L::specialAbilitySlot, *sum);
+                                  a.specialAbilitySum, specialAbilitySumRange))
+        w.add(specialAbilityPatch(nameOffset, *sum));
     const quint8 longThrow = stored.abilityBlock[L::longThrowSlot];
-    w.byte(L::abilityBlock + L::longThrowSlot, longThrowByte(longThrow, a.longThrow));
+    w.add(longThrowPatch(nameOffset, longThrow, a.longThrow));
     Result result = w.finish();
     if (result.ok())
         result.note = longThrowNote(longThrow, a.longThrow);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "common/numberrange.h"
 #include "common/workingcopy.h"
 #include "player/playerrecord.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The write-backs of one player record, as plain rules: each takes what the window's boxes hold
@@ -43,6 +45,74 @@ struct Abilities {
     bool longThrow = false;
 };
 Result applyAbilities(qint64 nameOffset, const Abilities& abilities, const PlayerRecord& stored);
+
+// ---- One rule per field ----
+// The buttons above and the spreadsheet import write a field through the same rule, so a value
+// is accepted, refused and stored the same way wherever it comes from. A rule's refusal names no
+// field; its caller does (a button by the field's caption, the import by row and column).
+
+// One byte set from a number box: the values the box accepts (as shown), how a value becomes the
+// byte, and the bits of the stored byte that the write keeps.
+struct ByteField {
+    const char* caption;
+    qint64 offset; // from N
+    NumberRange range;
+    int shift;       // stored = shown - shift
+    quint8 keptBits; // bits of the stored byte that stay as they are
+
+    Patch patch(qint64 nameOffset, int shown, quint8 stored) const;
+};
+
+inline constexpr ByteField positionCodeField{
+    "Position code", PlayerLayout::positionCode, {0, 255}, 0, 0};
+inline constexpr ByteField spacingField{
+    "Spacing",
+    PlayerLayout::spacing,
+    {PlayerLayout::spacingShift, 255 + PlayerLayout::spacingShift},
+    PlayerLayout::spacingShift,
+    0};
+inline constexpr ByteField ageField{"Age",
+                                    PlayerLayout::age,
+                                    {-PlayerLayout::ageShift, 255 - PlayerLayout::ageShift},
+                                    -PlayerLayout::ageShift,
+                                    0};
+// Bit 7 of the weight byte is a flag the editor keeps.
+inline constexpr ByteField weightField{
+    "Weight", PlayerLayout::weight, {0, PlayerLayout::valueBits}, 0, PlayerLayout::flagBit};
+inline constexpr ByteField heightField{"Height",
+                                       PlayerLayout::height,
+                                       {PlayerLayout::heightShift, 255 + PlayerLayout::heightShift},
+                                       PlayerLayout::heightShift,
+                                       0};
+
+// A text field: the characters in the game's code page, zero-filled to the field's width.
+struct TextField {
+    const char* caption;
+    qint64 offset; // from N
+    int width;
+
+    // Empty, with the reason in `refusal`, when the text is too long or holds a character the
+    // code page cannot represent.
+    std::optional<Patch> patch(qint64 nameOffset, const QString& text, QString* refusal) const;
+};
+inline constexpr TextField nameField{"Player Name", PlayerLayout::name, PlayerLayout::nameWidth};
+inline constexpr TextField shirtNameField{"Name on shirt", PlayerLayout::shirtName,
+                                          PlayerLayout::shirtNameWidth};
+
+// The foot byte with bit 0 set from the entry (0 "Right", 1 "Left"); bits 1-7 stay.
+Patch footPatch(qint64 nameOffset, int footEntry, quint8 stored);
+
+// An ability slot (0-25) is written whole: the value, plus 128 when its flag box is checked.
+inline constexpr NumberRange abilityRange{0, PlayerLayout::valueBits};
+Patch abilityPatch(qint64 nameOffset, int slot, int value, bool flag);
+
+// The special-ability byte (slot 28) holds the sum of its eight boxes.
+inline constexpr NumberRange specialAbilitySumRange{0, 255};
+Patch specialAbilityPatch(qint64 nameOffset, int sum);
+
+// Slots 29 and 30 through penaltyStopperByte and longThrowByte below.
+Patch penaltyStopperPatch(qint64 nameOffset, quint8 stored, bool checked);
+Patch longThrowPatch(qint64 nameOffset, quint8 stored, bool checked);
 
 // Why the patches may not be written: empty when none reaches the team roster table, which lies
 // over the last player records.

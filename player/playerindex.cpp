@@ -5,6 +5,16 @@
 
 #include <QtEndian>
 
+QString PlayerIndex::listName(QByteArrayView record) {
+    using namespace PlayerLayout;
+    return GameText::decode(record.sliced(nameOffsetInRecord + name, nameWidth));
+}
+
+QString PlayerIndex::listShirtText(QByteArrayView record) {
+    using namespace PlayerLayout;
+    return GameText::decode(record.sliced(nameOffsetInRecord + shirtName, shirtNameListWidth));
+}
+
 PlayerIndex PlayerIndex::decode(QByteArrayView table) {
     using namespace PlayerLayout;
     Q_ASSERT(table.size() >= tableEnd);
@@ -15,10 +25,11 @@ PlayerIndex PlayerIndex::decode(QByteArrayView table) {
     index.shirtTexts.reserve(recordCount);
     for (int i = 0; i < recordCount; ++i) {
         const qint64 n = nameOffset(i);
-        index.names << GameText::decode(table.sliced(n + name, nameWidth));
+        const QByteArrayView record = table.sliced(recordStart(i), recordSize);
+        index.names << listName(record);
         index.nameOffsets << QString::number(n);
         index.ids << QString::number(qFromLittleEndian<qint32>(table.data() + n + playerId));
-        index.shirtTexts << GameText::decode(table.sliced(n + shirtName, shirtNameListWidth));
+        index.shirtTexts << listShirtText(record);
     }
     return index;
 }

@@ -14,6 +14,10 @@ struct PlayerIndex {
     QStringList ids;         // player IDs, decimal
     QStringList shirtTexts;  // the 26 bytes from the name on shirt on, up to a zero byte
 
+    // The texts the lists show for a record; `record` holds it from its start on.
+    static QString listName(QByteArrayView record);
+    static QString listShirtText(QByteArrayView record);
+
     // Reads the whole player table in one pass; `table` holds the working copy from offset 0 to
     // at least the end of the last record.
     static PlayerIndex decode(QByteArrayView table);

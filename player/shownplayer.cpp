@@ -1,6 +1,7 @@
 #include "player/shownplayer.h"
 
 #include "player/abilitytable.h"
+#include "player/playerindex.h"
 #include "player/positiontable.h"
 
 ShownPlayer ShownPlayer::of(const PlayerRecord& record, const QString& listName,
@@ -42,8 +43,23 @@ ShownPlayer ShownPlayer::of(const PlayerRecord& record, const QString& listName,
             p.checks[bit.checkBox] = true;
     // The sum follows its eight boxes; Check25 is also slot 13's flag, so it can count 128 for a
     // byte without bit 7.
-    for (const SpecialAbilityBit& bit : specialAbilityBits)
-        if (p.checks[bit.checkBox])
-            p.specialAbilitySum += bit.value;
+    p.specialAbilitySum = specialAbilitySumOf(p.checks);
     return p;
+}
+
+ShownPlayer ShownPlayer::ofRecord(QByteArrayView record) {
+    return of(PlayerRecord::decode(record), PlayerIndex::listName(record),
+              PlayerIndex::listShirtText(record));
+}
+
+ShownPlayer ShownPlayer::at(QByteArrayView table, int index) {
+    return ofRecord(table.sliced(PlayerLayout::recordStart(index), PlayerLayout::recordSize));
+}
+
+int ShownPlayer::specialAbilitySumOf(const Checks& checks) {
+    int sum = 0;
+    for (const SpecialAbilityBit& bit : specialAbilityBits)
+        if (checks[bit.checkBox])
+            sum += bit.value;
+    return sum;
 }

@@ -12,6 +12,7 @@
 // exactly as the window does.
 struct ShownPlayer {
     static constexpr int checkBoxCount = 35; // Check1-Check35
+    using Checks = std::array<bool, checkBoxCount + 1>;
 
     QString name;      // the player list's entry
     QString shirtName; // the shirt-name list's entry (up to 26 bytes from the shirt name on)
@@ -24,8 +25,8 @@ struct ShownPlayer {
     int positionEntry = -1; // the `position` entry, -1 when the stored code selects none
     int positionCode = 0;   // `pozicija`: the entry's stored code, or the code as read
     std::array<int, PlayerLayout::abilitySlotCount> abilities{}; // by slot
-    std::array<bool, checkBoxCount + 1> checks{}; // checks[n] is CheckN; index 0 unused
-    int specialAbilitySum = 0;                    // `zbirocjene` after the selection
+    Checks checks{};           // checks[n] is CheckN; index 0 unused
+    int specialAbilitySum = 0; // `zbirocjene` after the selection
     int face = 0;
     int hair = 0;
     QString footText;    // `Text1`: the foot byte in hexadecimal
@@ -34,4 +35,11 @@ struct ShownPlayer {
     // The record as the view shows it, with the names the player index listed for it.
     static ShownPlayer of(const PlayerRecord& record, const QString& listName,
                           const QString& listShirtName);
+    // A record's bytes (from its start, the whole record) with the names Load lists for it.
+    static ShownPlayer ofRecord(QByteArrayView record);
+    // Record `index` of `table`, the working copy from offset 0 to at least the end of the record.
+    static ShownPlayer at(QByteArrayView table, int index);
+
+    // The special-ability sum of the boxes: the bit values of the eight checked boxes.
+    static int specialAbilitySumOf(const Checks& checks);
 };

@@ -6,6 +6,20 @@
 
 #include <algorithm>
 
+namespace {
+
+std::optional<QByteArray> fieldBytes(const QString& text, int width, QString* refusal) {
+    const auto bytes = GameText::encodeField(text, width);
+    if (!bytes)
+        *refusal = text.size() > width
+                       ? QStringLiteral("may have at most %1 characters.").arg(width)
+                       : QStringLiteral("holds characters the game cannot store: %1")
+                             .arg(GameText::unrepresentable(text));
+    return bytes;
+}
+
+} // namespace
+
 namespace TeamNameTable {
 
 using namespace TeamNameLayout;
@@ -37,6 +51,7 @@ TeamNameLists decode(QByteArrayView file) {
         lists.shortNames << GameText::decode(shortName);
         lists.teamIds << QString::number(
             qFromLittleEndian<qint16>(file.data() + at + teamIdInShortEntry));
+        lists.shortEntryOffsets << at;
     }
     return lists;
 }
@@ -50,33 +65,41 @@ std::optional<TeamNameLists> load(const WorkingCopy& workingCopy, QString* error
     return decode(*bytes);
 }
 
+std::optional<std::vector<Patch>> namePatches(qint64 nameOffset, const QString& name,
+                                              QString* refusal) {
+    const auto bytes = fieldBytes(name, nameSlotWidth, refusal);
+    if (!bytes)
+        return std::nullopt;
+    std::vector<Patch> patches;
+    for (const int slot : renamedSlots)
+        patches.push_back({nameOffset + qint64(slot) * nameSlotWidth, *bytes});
+    return patches;
+}
+
+std::optional<Patch> shortNamePatch(qint64 nameOffset, const QString& shortName, QString* refusal) {
+    const auto bytes = fieldBytes(shortName, shortNameWidth, refusal);
+    if (!bytes)
+        return std::nullopt;
+    return Patch{nameOffset + renamedShortName, *bytes};
+}
+
 std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString& name,
                                                 const std::optional<QString>& shortName,
                                                 QString* error) {
-    const auto nameBytes = GameText::encodeField(name, nameSlotWidth);
-    if (!nameBytes) {
-        *error =
-            name.size() > nameSlotWidth
-                ? QStringLiteral("The team name may have at most %1 characters.").arg(nameSlotWidth)
-                : QStringLiteral("The team name holds characters the game cannot store: %1")
-                      .arg(GameText::unrepresentable(name));
+    QString refusal;
+    auto patches = namePatches(nameOffset, name, &refusal);
+    if (!patches) {
+        *error = QStringLiteral("The team name ") + refusal;
         return std::nullopt;
     }
-    std::vector<Patch> patches;
-    for (const int slot : renamedSlots)
-        patches.push_back({nameOffset + qint64(slot) * nameSlotWidth, *nameBytes});
     if (!shortName)
         return patches;
-    const auto shortBytes = GameText::encodeField(*shortName, shortNameWidth);
-    if (!shortBytes) {
-        *error = shortName->size() > shortNameWidth
-                     ? QStringLiteral("The short name may have at most %1 characters.")
-                           .arg(shortNameWidth)
-                     : QStringLiteral("The short name holds characters the game cannot store: %1")
-                           .arg(GameText::unrepresentable(*shortName));
+    const auto shortPatch = shortNamePatch(nameOffset, *shortName, &refusal);
+    if (!shortPatch) {
+        *error = QStringLiteral("The short name ") + refusal;
         return std::nullopt;
     }
-    patches.push_back({nameOffset + renamedShortName, *shortBytes});
+    patches->push_back(*shortPatch);
     return patches;
 }
 

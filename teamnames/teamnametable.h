@@ -16,7 +16,8 @@ struct TeamNameLists {
     QStringList names;       // slot 0 of each listed long-name entry
     QStringList nameOffsets; // the listed entries' offsets, as decimal text
     QStringList shortNames;
-    QStringList teamIds; // decimal, signed 16-bit
+    QStringList teamIds;             // decimal, signed 16-bit
+    QList<qint64> shortEntryOffsets; // where each listed short name and team ID lie
 };
 
 namespace TeamNameTable {
@@ -38,6 +39,13 @@ std::optional<TeamNameLists> load(const WorkingCopy& workingCopy, QString* error
 // end of the short names shows none, so it has none to write (`shortName` empty): the bytes there
 // stay as stored. Empty, with the reason in `error`, when the name or short name does not fit or
 // is not representable.
+// The two parts of a rename, each written only when it changes: the name into its twelve slots,
+// and the short name at the entry's short-name position. Empty, with a refusal that names no
+// field ("may have at most 70 characters."), when the text does not fit or is not representable.
+std::optional<std::vector<Patch>> namePatches(qint64 nameOffset, const QString& name,
+                                              QString* refusal);
+std::optional<Patch> shortNamePatch(qint64 nameOffset, const QString& shortName, QString* refusal);
+
 std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString& name,
                                                 const std::optional<QString>& shortName,
                                                 QString* error);

@@ -1,0 +1,36 @@
+#include "cli/clioutput.h"
+
+#include <cstdio>
+
+namespace CliOutput {
+
+namespace {
+
+void print(std::FILE* stream, const QString& line) {
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+} // namespace
+
+void out(const QString& line) {
+    print(stdout, line);
+}
+
+void out(const QStringList& lines) {
+    for (const QString& line : lines)
+        out(line);
+}
+
+void err(const QString& line) {
+    print(stderr, line);
+}
+
+int usageError(const QString& command, const QString& message) {
+    err(QStringLiteral("rosterly-cli: ") + message);
+    err(QStringLiteral("Try: rosterly-cli %1--help")
+            .arg(command.isEmpty() ? QString() : command + u' '));
+    return WrongUsage;
+}
+
+} // namespace CliOutput

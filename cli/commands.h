@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+// The commands of rosterly-cli. Each takes the program's arguments after the command's name
+// (the program name first, as QCommandLineParser expects) and returns the exit status.
+int exportCommand(const QStringList& arguments);
+int importCommand(const QStringList& arguments);
+int diffCommand(const QStringList& arguments);

@@ -1,0 +1,69 @@
+#include "cli/clioutput.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/gamefile.h"
+#include "exchange/databasediff.h"
+
+using namespace CliOutput;
+
+namespace {
+
+const char help[] = R"(usage: rosterly-cli diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]
+
+Lists every field that differs between two player databases, one line per field,
+"index id name: field old -> new" (the fields of players.csv, then any other bytes of a record as
+"bytes A-B"), and then a count. With two team files also their differences, by list position:
+"position team_id name: field old -> new". Game files may be compressed game files or working
+copies (*.unzlib), in any mix.
+
+Exit status: 0 no differences, 1 differences, 2 a file could not be read or wrong usage.)";
+
+// Reads both files and compares them; the exit status on trouble, or the number of lines.
+std::optional<int> compare(const QString& oldPath, const QString& newPath,
+                           DatabaseDiff::Result (*diff)(QByteArrayView, QByteArrayView),
+                           const QString& what, int* differences) {
+    QString error;
+    const auto before = GameFile::read(oldPath, &error);
+    const auto after = before ? GameFile::read(newPath, &error) : std::nullopt;
+    if (!after) {
+        err(error);
+        return WrongUsage;
+    }
+    const DatabaseDiff::Result result = diff(before->bytes, after->bytes);
+    if (!result.error.isEmpty()) {
+        err(result.error);
+        return WrongUsage;
+    }
+    out(result.lines);
+    out(result.lines.isEmpty() ? QStringLiteral("%1: no differences").arg(what)
+                               : QStringLiteral("%1: %2 %3 in %4 %5")
+                                     .arg(what)
+                                     .arg(result.fieldCount)
+                                     .arg(result.fieldCount == 1 ? QStringLiteral("difference")
+                                                                 : QStringLiteral("differences"))
+                                     .arg(result.recordCount)
+                                     .arg(result.recordCount == 1 ? QStringLiteral("record")
+                                                                  : QStringLiteral("records")));
+    *differences += result.fieldCount;
+    return std::nullopt;
+}
+
+} // namespace
+
+int diffCommand(const QStringList& arguments) {
+    CommandLine commandLine(QStringLiteral("diff"), QString::fromUtf8(help), 2, 4);
+    if (const auto status = commandLine.parse(arguments))
+        return *status;
+    const QStringList files = commandLine.positional();
+    if (files.size() == 3)
+        return commandLine.usageError(QStringLiteral("give both team files, or neither"));
+    int differences = 0;
+    if (const auto status = compare(files.at(0), files.at(1), DatabaseDiff::players,
+                                    QStringLiteral("players"), &differences))
+        return *status;
+    if (files.size() == 4)
+        if (const auto status = compare(files.at(2), files.at(3), DatabaseDiff::teams,
+                                        QStringLiteral("teams"), &differences))
+            return *status;
+    return differences > 0 ? 1 : 0;
+}

@@ -1,0 +1,79 @@
+#include "cli/clioutput.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/gamefile.h"
+#include "exchange/playersheet.h"
+#include "exchange/rostersheet.h"
+#include "exchange/teamsheet.h"
+
+#include <QDir>
+
+using namespace CliOutput;
+
+namespace {
+
+const char help[] = R"(usage: rosterly-cli export PLAYER_DB [TEAM_FILE] --out DIR
+
+Writes the players of PLAYER_DB as DIR/players.csv, one row per player as the editor shows him.
+With TEAM_FILE also DIR/teams.csv (the team names) and DIR/rosters.csv (every team's roster, as
+the team view shows it). DIR is made when it does not exist; files already there are replaced.
+
+Exit status: 0 written, 1 a file could not be read or written, 2 wrong usage.)";
+
+} // namespace
+
+int exportCommand(const QStringList& arguments) {
+    CommandLine commandLine(QStringLiteral("export"), QString::fromUtf8(help), 1, 2);
+    const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("DIR"));
+    commandLine.addOption(outOption);
+    if (const auto status = commandLine.parse(arguments))
+        return *status;
+    if (!commandLine.isSet(outOption) || commandLine.value(outOption).isEmpty())
+        return commandLine.usageError(QStringLiteral("--out DIR is missing"));
+    const QStringList files = commandLine.positional();
+
+    QString error;
+    const auto database = GameFile::read(files.at(0), &error);
+    if (!database) {
+        err(error);
+        return Refused;
+    }
+    if (const QString problem = PlayerSheet::databaseProblem(database->bytes); !problem.isEmpty()) {
+        err(files.at(0) + QStringLiteral(": ") + problem);
+        return Refused;
+    }
+    std::optional<GameFile> teamFile;
+    if (files.size() > 1) {
+        teamFile = GameFile::read(files.at(1), &error);
+        if (!teamFile) {
+            err(error);
+            return Refused;
+        }
+        if (const QString problem = TeamSheet::teamFileProblem(teamFile->bytes);
+            !problem.isEmpty()) {
+            err(files.at(1) + QStringLiteral(": ") + problem);
+            return Refused;
+        }
+    }
+
+    const QDir dir(commandLine.value(outOption));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        err(QStringLiteral("%1: the folder cannot be made").arg(dir.path()));
+        return Refused;
+    }
+    std::vector<Replacement> sheets{
+        {dir.filePath(QStringLiteral("players.csv")), PlayerSheet::write(database->bytes)}};
+    if (teamFile) {
+        sheets.push_back(
+            {dir.filePath(QStringLiteral("teams.csv")), TeamSheet::write(teamFile->bytes)});
+        sheets.push_back({dir.filePath(QStringLiteral("rosters.csv")),
+                          RosterSheet::write(database->bytes, teamFile->bytes)});
+    }
+    if (!replaceFiles(sheets, &error)) {
+        err(error);
+        return Refused;
+    }
+    for (const Replacement& sheet : sheets)
+        out(QStringLiteral("wrote %1").arg(QDir::toNativeSeparators(sheet.path)));
+    return Done;
+}

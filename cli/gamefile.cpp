@@ -1,0 +1,108 @@
+#include "cli/gamefile.h"
+
+#include "codec/container.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace {
+
+constexpr qint64 maxFileSize = 128LL * 1024 * 1024; // far above any game file or sheet
+
+} // namespace
+
+std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        *error = QStringLiteral("%1: %2").arg(path, info.exists() ? QStringLiteral("not a file")
+                                                                  : QStringLiteral("no such file"));
+        return std::nullopt;
+    }
+    if (info.size() > maxFileSize) {
+        *error = QStringLiteral("%1: %2 bytes, far more than a game file or sheet holds")
+                     .arg(path)
+                     .arg(info.size());
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<GameFile> GameFile::read(const QString& path, QString* error) {
+    GameFile file;
+    file.path = path;
+    file.workingCopy = path.endsWith(QStringLiteral(".unzlib"));
+    const auto stored = readWholeFile(path, error);
+    if (!stored)
+        return std::nullopt;
+    file.stored = *stored;
+    if (file.workingCopy) {
+        file.bytes = file.stored;
+        return file;
+    }
+    Container::Result unpacked = Container::decompress(file.stored);
+    if (!unpacked.ok()) {
+        *error = QStringLiteral("%1: not a game file the codec can read (%2); a working copy must "
+                                "end in .unzlib")
+                     .arg(path, unpacked.error);
+        return std::nullopt;
+    }
+    file.bytes = std::move(unpacked.bytes);
+    return file;
+}
+
+std::optional<QByteArray> GameFile::contentFor(const QByteArray& newBytes, QString* error) const {
+    if (workingCopy)
+        return newBytes;
+    const QByteArray packed = packLike(stored, newBytes);
+    // The game must be able to read what replaces its file.
+    const Container::Result check = Container::decompress(packed);
+    if (packed.isEmpty() || !check.ok() || check.bytes != newBytes) {
+        *error = QStringLiteral("%1: compressing the changed file failed%2; nothing was written")
+                     .arg(path, check.ok() ? QString() : QStringLiteral(" (%1)").arg(check.error));
+        return std::nullopt;
+    }
+    return packed;
+}
+
+QByteArray packLike(const QByteArray& original, const QByteArray& bytes) {
+    Q_UNUSED(original);
+    return Container::compress(bytes).bytes;
+}
+
+bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) {
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const Replacement& replacement : replacements) {
+        auto file = std::make_unique<QSaveFile>(replacement.path);
+        if (!file->open(QIODevice::WriteOnly) ||
+            file->write(replacement.content) != replacement.content.size()) {
+            *error = QStringLiteral("%1: cannot be written: %2; nothing was changed")
+                         .arg(replacement.path, file->errorString());
+            return false; // the temporary files are discarded with their QSaveFile
+        }
+        files.push_back(std::move(file));
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!files[i]->commit()) {
+            *error = QStringLiteral("%1: cannot be replaced: %2%3")
+                         .arg(replacements[i].path, files[i]->errorString(),
+                              i == 0 ? QStringLiteral("; nothing was changed")
+                                     : QStringLiteral("; %1 was replaced already")
+                                           .arg(replacements[0].path));
+            return false;
+        }
+    }
+    return true;
+}

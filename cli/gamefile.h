@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// A game file as the command line reads and replaces it: either a compressed game file (a
+// container, decompressed in memory) or a working copy, whose name ends in ".unzlib" and which is
+// read and written as it is.
+struct GameFile {
+    QString path;
+    QByteArray stored; // the file's own bytes
+    QByteArray bytes;  // decompressed: what the editor's rules work on
+    bool workingCopy = false;
+
+    static std::optional<GameFile> read(const QString& path, QString* error);
+
+    // The file's new content for `newBytes`: the bytes themselves for a working copy, compressed
+    // again for a container (and checked to decompress to exactly `newBytes`).
+    std::optional<QByteArray> contentFor(const QByteArray& newBytes, QString* error) const;
+};
+
+// Packs the bytes into a container that replaces `original`.
+QByteArray packLike(const QByteArray& original, const QByteArray& bytes);
+
+// Replaces each file with its content, each in one atomic step (a temporary file beside it,
+// renamed into place). Every content is written out before the first file is replaced, so a
+// failure while writing leaves all the files as they were.
+struct Replacement {
+    QString path;
+    QByteArray content;
+};
+bool replaceFiles(const std::vector<Replacement>& replacements, QString* error);
+
+// A whole file, for the sheets; empty with the reason in `error` when it cannot be read.
+std::optional<QByteArray> readWholeFile(const QString& path, QString* error);

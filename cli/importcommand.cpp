@@ -1,0 +1,141 @@
+#include "cli/clioutput.h"
+#include "cli/commandline.h"
+#include "cli/commands.h"
+#include "cli/gamefile.h"
+#include "exchange/playersheet.h"
+#include "exchange/teamsheet.h"
+
+#include <QFileInfo>
+
+using namespace CliOutput;
+
+namespace {
+
+const char help[] =
+    R"(usage: rosterly-cli import PLAYER_DB [TEAM_FILE] [--players FILE] [--teams FILE] [--dry-run]
+
+Applies edited sheets to the game files: --players FILE (a players.csv) to PLAYER_DB, --teams FILE
+(a teams.csv) to TEAM_FILE. Only the fields whose cell differs from what the editor shows now are
+written, with the editor's own rules; an untouched sheet changes nothing. Every cell is checked
+first: one refused cell, and no file is touched. Each changed file is replaced in one atomic step
+(a compressed game file is compressed again; a working copy, *.unzlib, is written as it is).
+
+Prints what changes: the counts, then one line per field, "index id name: field old -> new".
+
+  --dry-run   print the changes, write nothing
+
+Exit status: 0 applied (or nothing to change), 1 refused (every reason on standard error, no
+file touched), 2 wrong usage.)";
+
+// One sheet applied to one game file.
+struct SheetImport {
+    QString sheetPath;
+    GameFile target;
+    ImportPlan plan;
+};
+
+void printPlan(const SheetImport& import, bool dryRun) {
+    const QString sheet = QFileInfo(import.sheetPath).fileName();
+    const ImportPlan& plan = import.plan;
+    out(QStringLiteral("%1: %2 %3 and %4 %5 %6")
+            .arg(sheet)
+            .arg(plan.recordCount)
+            .arg(plan.recordCount == 1 ? QStringLiteral("record") : QStringLiteral("records"))
+            .arg(plan.fieldCount)
+            .arg(plan.fieldCount == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
+            .arg(dryRun ? QStringLiteral("would change") : QStringLiteral("change")));
+    out(plan.changes);
+    for (const QString& note : plan.notes)
+        out(QStringLiteral("note: ") + note);
+}
+
+} // namespace
+
+int importCommand(const QStringList& arguments) {
+    CommandLine commandLine(QStringLiteral("import"), QString::fromUtf8(help), 1, 2);
+    const QCommandLineOption playersOption(QStringLiteral("players"), QString(),
+                                           QStringLiteral("FILE"));
+    const QCommandLineOption teamsOption(QStringLiteral("teams"), QString(),
+                                         QStringLiteral("FILE"));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
+    for (const QCommandLineOption& option : {playersOption, teamsOption, dryRunOption})
+        commandLine.addOption(option);
+    if (const auto status = commandLine.parse(arguments))
+        return *status;
+    const QStringList files = commandLine.positional();
+    const bool players = commandLine.isSet(playersOption);
+    const bool teams = commandLine.isSet(teamsOption);
+    if (!players && !teams)
+        return commandLine.usageError(QStringLiteral("give a sheet: --players FILE, --teams FILE "
+                                                     "or both"));
+    if (teams && files.size() < 2)
+        return commandLine.usageError(QStringLiteral("--teams needs the team file: rosterly-cli "
+                                                     "import PLAYER_DB TEAM_FILE --teams FILE"));
+    if (files.size() == 2 && QFileInfo(files.at(0)) == QFileInfo(files.at(1)))
+        return commandLine.usageError(QStringLiteral("the player database and the team file are "
+                                                     "the same file"));
+
+    // Everything is read and planned before anything is written.
+    std::vector<SheetImport> imports;
+    QStringList problems;
+    const auto prepare = [&](const QString& sheetPath, const QString& gamePath,
+                             ImportPlan (*plan)(QByteArrayView, QByteArrayView)) {
+        QString error;
+        const auto sheet = readWholeFile(sheetPath, &error);
+        auto target = sheet ? GameFile::read(gamePath, &error) : std::nullopt;
+        if (!target) {
+            problems << error;
+            return;
+        }
+        ImportPlan result = plan(target->bytes, *sheet);
+        for (const QString& line : result.errors)
+            problems << QFileInfo(sheetPath).fileName() + QStringLiteral(": ") + line;
+        imports.push_back({sheetPath, std::move(*target), std::move(result)});
+    };
+    if (players)
+        prepare(commandLine.value(playersOption), files.at(0), PlayerSheet::plan);
+    if (teams)
+        prepare(commandLine.value(teamsOption), files.at(1), TeamSheet::plan);
+    if (!problems.isEmpty()) {
+        for (const QString& problem : problems)
+            err(problem);
+        err(QStringLiteral("Nothing was written."));
+        return Refused;
+    }
+
+    const bool dryRun = commandLine.isSet(dryRunOption);
+    for (const SheetImport& import : imports)
+        printPlan(import, dryRun);
+    if (dryRun) {
+        out(QStringLiteral("dry run: nothing was written"));
+        return Done;
+    }
+
+    std::vector<Replacement> replacements;
+    for (const SheetImport& import : imports) {
+        if (import.plan.patches.empty())
+            continue;
+        QByteArray bytes = import.target.bytes;
+        for (const Patch& patch : import.plan.patches)
+            bytes.replace(patch.offset, patch.bytes.size(), patch.bytes);
+        QString error;
+        const auto content = import.target.contentFor(bytes, &error);
+        if (!content) {
+            err(error);
+            return Refused;
+        }
+        replacements.push_back({import.target.path, *content});
+    }
+    if (replacements.empty()) {
+        out(QStringLiteral("nothing to change: no file was written"));
+        return Done;
+    }
+    QString error;
+    if (!replaceFiles(replacements, &error)) {
+        err(error);
+        return Refused;
+    }
+    for (const Replacement& replacement : replacements)
+        out(QStringLiteral("wrote %1").arg(replacement.path));
+    return Done;
+}

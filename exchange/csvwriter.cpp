@@ -1,0 +1,57 @@
+#include "exchange/csvwriter.h"
+
+#include <charconv>
+
+namespace {
+
+// A cell is quoted when a reader could take it apart or trim it otherwise: it holds a
+// delimiter (either kind), a quote or a line break, or begins or ends with a blank.
+bool needsQuotes(QByteArrayView utf8) {
+    if (utf8.isEmpty())
+        return false;
+    if (utf8.front() == ' ' || utf8.back() == ' ' || utf8.front() == '\t' || utf8.back() == '\t')
+        return true;
+    for (const char c : utf8)
+        if (c == ',' || c == ';' || c == '"' || c == '\r' || c == '\n')
+            return true;
+    return false;
+}
+
+} // namespace
+
+CsvWriter::CsvWriter(qsizetype expectedSize) : m_text("\xEF\xBB\xBF") {
+    m_text.reserve(expectedSize);
+}
+
+void CsvWriter::separate() {
+    if (m_rowStarted)
+        m_text.append(',');
+    m_rowStarted = true;
+}
+
+void CsvWriter::cell(QByteArrayView utf8) {
+    separate();
+    if (!needsQuotes(utf8)) {
+        m_text.append(utf8);
+        return;
+    }
+    m_text.append('"');
+    for (const char c : utf8) {
+        if (c == '"')
+            m_text.append('"');
+        m_text.append(c);
+    }
+    m_text.append('"');
+}
+
+void CsvWriter::cell(qint64 number) {
+    separate();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    m_text.append(digits, end - digits);
+}
+
+void CsvWriter::endRow() {
+    m_text.append("\r\n");
+    m_rowStarted = false;
+}

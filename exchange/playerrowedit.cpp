@@ -1,0 +1,178 @@
+#include "exchange/playerrowedit.h"
+
+#include "appearance/relink.h"
+#include "exchange/playercolumns.h"
+#include "player/abilitytable.h"
+#include "player/playeredits.h"
+#include "player/positiontable.h"
+
+namespace PlayerRowEdit {
+
+namespace {
+
+namespace L = PlayerLayout;
+using PlayerColumns::Kind;
+
+int columnOf(Kind kind, int detail = 0) {
+    const auto& columns = PlayerColumns::all();
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].kind == kind && columns[i].detail == detail)
+            return int(i);
+    return -1;
+}
+
+bool positionDiffers(const ShownPlayer& a, const ShownPlayer& b) {
+    return a.positionEntry != b.positionEntry ||
+           (a.positionEntry < 0 && a.positionCode != b.positionCode);
+}
+
+// The rules the window runs when a control is edited, for the controls the row leaves as shown.
+void applyTies(const ShownPlayer& shown, ShownPlayer& wanted) {
+    if (positionDiffers(shown, wanted) && wanted.positionEntry >= 0) {
+        const int box = PositionTable::checkBoxForEntry(wanted.positionEntry);
+        if (wanted.checks[box] == shown.checks[box])
+            wanted.checks[box] = true;
+    }
+    if (wanted.face != shown.face && wanted.hair == shown.hair)
+        wanted.hair = wanted.face + Relink::hairProposal;
+}
+
+int firstDiffering(const ShownPlayer& shown, const ShownPlayer& wanted) {
+    const auto& columns = PlayerColumns::all();
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (PlayerColumns::differs(columns[i], shown, wanted))
+            return int(i);
+    return 0; // the row's index, for a row that asks for no change
+}
+
+// Why the view will not show what the row asks for in `column`.
+QString unmetRequest(const PlayerColumns::Column& column, const ShownPlayer& wanted,
+                     const ShownPlayer& after, const PlayerRecord& stored, QByteArrayView written) {
+    const QString what = QStringLiteral("%1 shows %2, not %3: ")
+                             .arg(column.name, PlayerColumns::text(column, 0, after),
+                                  PlayerColumns::text(column, 0, wanted));
+    if (column.kind == Kind::Check && column.detail == longThrowBox) {
+        const int before = stored.abilityBlock[L::longThrowSlot];
+        const int now = quint8(written[L::nameOffsetInRecord + L::abilityBlock + L::longThrowSlot]);
+        return what + QStringLiteral("the rule of Apply Abilities leaves the stored byte %1 %2.")
+                          .arg(before)
+                          .arg(now == before ? QStringLiteral("as it is")
+                                             : QStringLiteral("at %1").arg(now));
+    }
+    if (column.kind == Kind::Check &&
+        column.detail == PositionTable::checkBoxForEntry(after.positionEntry))
+        return what + QStringLiteral("the view checks the box of the registered position.");
+    return what + QStringLiteral("the view shows the bytes written that way.");
+}
+
+class RowWriter {
+public:
+    RowWriter(qint64 nameOffset, Result& result) : m_n(nameOffset), m_result(result) {}
+
+    void add(Patch patch) { m_result.patches.push_back(std::move(patch)); }
+
+    void text(const PlayerEdits::TextField& field, Kind kind, const QString& text) {
+        QString refusal;
+        if (const auto patch = field.patch(m_n, text, &refusal))
+            add(*patch);
+        else
+            refuse(columnOf(kind), refusal);
+    }
+
+    void refuse(int column, const QString& why) {
+        if (!m_result.refusal.isEmpty())
+            return;
+        m_result.refusedColumn = column;
+        m_result.refusal = why;
+    }
+
+private:
+    qint64 m_n;
+    Result& m_result;
+};
+
+} // namespace
+
+Result apply(QByteArrayView record, qint64 n, const ShownPlayer& shown, ShownPlayer wanted) {
+    Result result;
+    RowWriter w(n, result);
+    const PlayerRecord stored = PlayerRecord::decode(record);
+    applyTies(shown, wanted);
+
+    // Apply Changes.
+    if (wanted.name != shown.name)
+        w.text(PlayerEdits::nameField, Kind::Name, wanted.name);
+    if (wanted.shirtName != shown.shirtName)
+        w.text(PlayerEdits::shirtNameField, Kind::ShirtName, wanted.shirtName);
+    if (positionDiffers(shown, wanted))
+        w.add(PlayerEdits::positionCodeField.patch(n, wanted.positionCode, stored.positionCode));
+    if (wanted.spacing != shown.spacing)
+        w.add(PlayerEdits::spacingField.patch(n, wanted.spacing, stored.spacing));
+    if (wanted.age != shown.age)
+        w.add(PlayerEdits::ageField.patch(n, wanted.age, stored.age));
+    if (wanted.footEntry != shown.footEntry)
+        w.add(PlayerEdits::footPatch(n, wanted.footEntry, stored.foot));
+    if (wanted.weight != shown.weight)
+        w.add(PlayerEdits::weightField.patch(n, wanted.weight, stored.weight));
+    if (wanted.height != shown.height)
+        w.add(PlayerEdits::heightField.patch(n, wanted.height, stored.height));
+
+    // Apply Abilities. The box of a registered position the row moves away from is checked
+    // without its flag; Apply Abilities would store the flag of that checked box, and it must,
+    // for the box to stay checked.
+    const bool positionMoved = positionDiffers(shown, wanted);
+    for (const AbilitySlot& slot : abilitySlots) {
+        const int box = slot.flagBox;
+        const bool positionBoxWithoutFlag = slot.slot < PositionTable::entryCount &&
+                                            wanted.checks[box] &&
+                                            !PlayerValues::hasFlag(stored.abilityBlock[slot.slot]);
+        if (wanted.abilities[slot.slot] != shown.abilities[slot.slot] ||
+            wanted.checks[box] != shown.checks[box] || (positionMoved && positionBoxWithoutFlag))
+            w.add(PlayerEdits::abilityPatch(n, slot.slot, wanted.abilities[slot.slot],
+                                            wanted.checks[box]));
+    }
+    for (const SpecialAbilityBit& bit : specialAbilityBits) {
+        if (wanted.checks[bit.checkBox] != shown.checks[bit.checkBox]) {
+            w.add(PlayerEdits::specialAbilityPatch(
+                n, ShownPlayer::specialAbilitySumOf(wanted.checks)));
+            break;
+        }
+    }
+    if (wanted.checks[penaltyStopperBox] != shown.checks[penaltyStopperBox])
+        w.add(PlayerEdits::penaltyStopperPatch(n, stored.abilityBlock[L::penaltyStopperSlot],
+                                               wanted.checks[penaltyStopperBox]));
+    if (wanted.checks[longThrowBox] != shown.checks[longThrowBox])
+        w.add(PlayerEdits::longThrowPatch(n, stored.abilityBlock[L::longThrowSlot],
+                                          wanted.checks[longThrowBox]));
+
+    // Relink.
+    const bool faceChanged = wanted.face != shown.face;
+    const bool hairChanged = wanted.hair != shown.hair;
+    if (faceChanged || hairChanged)
+        for (Patch& patch :
+             Relink::linkPatches(n, Relink::relinkedWordText(shown.rawWordText),
+                                 faceChanged ? std::optional(wanted.face) : std::nullopt,
+                                 hairChanged ? std::optional(wanted.hair) : std::nullopt))
+            w.add(std::move(patch));
+
+    if (const QString guard = PlayerEdits::rosterTableRefusal(result.patches); !guard.isEmpty())
+        w.refuse(firstDiffering(shown, wanted), guard);
+    if (!result.refusal.isEmpty()) {
+        result.patches.clear();
+        return result;
+    }
+
+    // Where the view, once the bytes are written, differs from the row, the row asked for what
+    // the editor's rules do not do.
+    const qint64 recordStart = n - L::nameOffsetInRecord;
+    result.record = record.toByteArray();
+    for (const Patch& patch : result.patches)
+        result.record.replace(patch.offset - recordStart, patch.bytes.size(), patch.bytes);
+    const ShownPlayer after = ShownPlayer::ofRecord(result.record);
+    for (const PlayerColumns::Column& column : PlayerColumns::all())
+        if (column.kind != Kind::Index && PlayerColumns::differs(column, wanted, after))
+            result.notes << unmetRequest(column, wanted, after, stored, result.record);
+    return result;
+}
+
+} // namespace PlayerRowEdit

@@ -1,0 +1,183 @@
+#include "exchange/playersheet.h"
+
+#include "exchange/cellvalue.h"
+#include "exchange/csvreader.h"
+#include "exchange/csvwriter.h"
+#include "exchange/databasediff.h"
+#include "exchange/playercolumns.h"
+#include "exchange/playerrowedit.h"
+#include "exchange/sheetheader.h"
+#include "player/playerrecord.h"
+#include "player/shownplayer.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace PlayerSheet {
+
+namespace {
+
+namespace L = PlayerLayout;
+using PlayerColumns::Kind;
+
+constexpr qsizetype typicalRowSize = 220;
+
+struct ChangedRecord {
+    int index = 0;
+    ShownPlayer shown;
+    PlayerRowEdit::Result edit;
+};
+
+int columnOfKind(Kind kind) {
+    const auto& columns = PlayerColumns::all();
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].kind == kind)
+            return int(i);
+    return -1;
+}
+
+QString who(int index, const ShownPlayer& player) {
+    return QStringLiteral("%1 %2 %3").arg(index).arg(player.id).arg(player.name);
+}
+
+// The record a row names by its index and ID, or empty after saying why not.
+std::optional<int> recordOfRow(const CsvTable& table, const CsvTable::Row& row,
+                               const SheetHeader& header, std::vector<int>& rowOfRecord,
+                               QByteArrayView database, SheetErrors& errors) {
+    const int indexColumn = columnOfKind(Kind::Index);
+    const auto index = CellValue::wholeNumber(table.cell(row, header.cellOf(indexColumn)));
+    if (!index || *index < 0 || *index >= L::recordCount) {
+        errors.add(row.number, QStringLiteral("index"),
+                   QStringLiteral("enter a record index from 0 to %1.").arg(L::recordCount - 1));
+        return std::nullopt;
+    }
+    const int i = int(*index);
+    if (rowOfRecord[i] != 0) {
+        errors.add(row.number, QStringLiteral("index"),
+                   QStringLiteral("record %1 is on row %2 already.").arg(i).arg(rowOfRecord[i]));
+        return std::nullopt;
+    }
+    rowOfRecord[i] = row.number;
+    const qint32 id = qFromLittleEndian<qint32>(database.data() + L::nameOffset(i) + L::playerId);
+    const auto cellId =
+        CellValue::wholeNumber(table.cell(row, header.cellOf(columnOfKind(Kind::Id))));
+    if (!cellId || *cellId != id) {
+        errors.add(row.number, QStringLiteral("id"),
+                   QStringLiteral("the ID of record %1 is %2; the row belongs to another player "
+                                  "or the sheet to another database.")
+                       .arg(i)
+                       .arg(id));
+        return std::nullopt;
+    }
+    return i;
+}
+
+// The record's changes are listed as the comparison of the two databases will list them.
+void addRecord(ImportPlan& plan, const ChangedRecord& record, QByteArrayView database) {
+    const QStringList changes = DatabaseDiff::playerRecord(
+        record.index, database.sliced(L::recordStart(record.index), L::recordSize),
+        record.edit.record);
+    plan.changes << changes;
+    plan.fieldCount += int(changes.size());
+    plan.recordCount += changes.isEmpty() ? 0 : 1;
+    for (const QString& note : record.edit.notes)
+        plan.notes << who(record.index, record.shown) + QStringLiteral(": ") + note;
+    for (const Patch& patch : record.edit.patches)
+        // A byte written as it is stored changes nothing, so it is left out.
+        if (database.sliced(patch.offset, patch.bytes.size()) != QByteArrayView(patch.bytes))
+            plan.patches.push_back(patch);
+}
+
+} // namespace
+
+QString databaseProblem(QByteArrayView database) {
+    if (database.size() >= L::tableEnd)
+        return {};
+    return QStringLiteral("The player database is too short: it has %1 bytes, but its %2 player "
+                          "records end at byte %3.")
+        .arg(database.size())
+        .arg(L::recordCount)
+        .arg(L::tableEnd);
+}
+
+QByteArray write(QByteArrayView database) {
+    if (!databaseProblem(database).isEmpty())
+        return {};
+    const auto& columns = PlayerColumns::all();
+    CsvWriter out(typicalRowSize * (L::recordCount + 1));
+    for (const PlayerColumns::Column& column : columns)
+        out.cell(column.name);
+    out.endRow();
+    for (int i = 0; i < L::recordCount; ++i) {
+        const ShownPlayer player = ShownPlayer::at(database, i);
+        for (const PlayerColumns::Column& column : columns)
+            PlayerColumns::write(out, column, i, player);
+        out.endRow();
+    }
+    return out.take();
+}
+
+ImportPlan plan(QByteArrayView database, QByteArrayView csv) {
+    ImportPlan plan;
+    SheetErrors errors;
+    const auto refused = [&] {
+        plan = ImportPlan();
+        plan.errors = errors.lines();
+        return plan;
+    };
+    if (const QString problem = databaseProblem(database); !problem.isEmpty()) {
+        errors.add(problem);
+        return refused();
+    }
+    const CsvTable table = CsvTable::parse(csv);
+    const auto& columns = PlayerColumns::all();
+    const SheetHeader header = SheetHeader::read(
+        table, PlayerColumns::names(), {columnOfKind(Kind::Index), columnOfKind(Kind::Id)}, errors);
+    if (errors.count() > 0)
+        return refused();
+
+    std::vector<int> rowOfRecord(L::recordCount, 0);
+    std::vector<ChangedRecord> changed;
+    for (size_t r = 1; r < table.rows().size(); ++r) {
+        const CsvTable::Row& row = table.rows()[r];
+        if (!header.checkCellCount(row, errors))
+            continue;
+        const auto index = recordOfRow(table, row, header, rowOfRecord, database, errors);
+        if (!index)
+            continue;
+        const ShownPlayer shown = ShownPlayer::at(database, *index);
+        ShownPlayer wanted = shown;
+        bool readable = true;
+        bool differs = false;
+        for (int cell = 0; cell < row.cellCount; ++cell) {
+            const int c = header.columnOf(cell);
+            const QString refusal = PlayerColumns::read(columns[c], table.cell(row, cell), wanted);
+            if (!refusal.isEmpty()) {
+                errors.add(row.number, columns[c].name, refusal);
+                readable = false;
+            }
+            differs = differs || PlayerColumns::differs(columns[c], shown, wanted);
+        }
+        if (!readable || !differs)
+            continue;
+        PlayerRowEdit::Result edit =
+            PlayerRowEdit::apply(database.sliced(L::recordStart(*index), L::recordSize),
+                                 L::nameOffset(*index), shown, std::move(wanted));
+        if (!edit.refusal.isEmpty()) {
+            errors.add(row.number, columns[edit.refusedColumn].name, edit.refusal);
+            continue;
+        }
+        changed.push_back({*index, shown, std::move(edit)});
+    }
+    if (errors.count() > 0)
+        return refused();
+
+    std::sort(changed.begin(), changed.end(),
+              [](const ChangedRecord& a, const ChangedRecord& b) { return a.index < b.index; });
+    for (const ChangedRecord& record : changed)
+        addRecord(plan, record, database);
+    return plan;
+}
+
+} // namespace PlayerSheet

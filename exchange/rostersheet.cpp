@@ -1,0 +1,64 @@
+#include "exchange/rostersheet.h"
+
+#include "exchange/csvwriter.h"
+#include "exchange/playersheet.h"
+#include "exchange/teamsheet.h"
+#include "player/playerindex.h"
+#include "teamnames/teamnametable.h"
+#include "teams/rostertable.h"
+
+#include <QHash>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace RosterSheet {
+
+QByteArray write(QByteArrayView database, QByteArrayView teamFile) {
+    namespace L = PlayerLayout;
+    if (!PlayerSheet::databaseProblem(database).isEmpty() ||
+        !TeamSheet::teamFileProblem(teamFile).isEmpty())
+        return {};
+    const TeamNameLists teams = TeamNameTable::decode(teamFile);
+
+    // The first list position of each player ID, as the view's walk from the top finds it.
+    QHash<qint32, int> firstPosition;
+    firstPosition.reserve(L::recordCount);
+    for (int i = L::recordCount - 1; i >= 0; --i)
+        firstPosition.insert(
+            qFromLittleEndian<qint32>(database.data() + L::nameOffset(i) + L::playerId), i);
+    const int maxRecords = L::recordCount; // the view scans as many records as the list has players
+    const QByteArrayView table = database.sliced(
+        RosterLayout::tableStart, std::min(database.size() - RosterLayout::tableStart,
+                                           RosterLayout::recordSize * maxRecords));
+
+    CsvWriter out;
+    for (const char* name :
+         {"team_id", "team_name", "slot", "player_id", "player_name", "shirt_number"})
+        out.cell(QByteArrayView(name));
+    out.endRow();
+    for (int t = 0; t < teams.names.size() && t < teams.teamIds.size(); ++t) {
+        const qint32 teamId = teams.teamIds.at(t).toInt();
+        const auto record = RosterTable::findTeam(table, teamId, maxRecords);
+        if (!record)
+            continue;
+        const std::vector<RosterSlot> roster = RosterTable::readSlots(table, *record);
+        for (size_t s = 0; s < roster.size(); ++s) {
+            if (roster[s].playerId == RosterLayout::emptySlot)
+                continue;
+            const auto found = firstPosition.constFind(roster[s].playerId);
+            if (found == firstPosition.cend())
+                continue;
+            out.cell(qint64(teamId));
+            out.cell(teams.names.at(t));
+            out.cell(qint64(s));
+            out.cell(qint64(roster[s].playerId));
+            out.cell(PlayerIndex::listName(database.sliced(L::recordStart(*found), L::recordSize)));
+            out.cell(qint64(roster[s].shirtNumber));
+            out.endRow();
+        }
+    }
+    return out.take();
+}
+
+} // namespace RosterSheet

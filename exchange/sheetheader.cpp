@@ -1,0 +1,51 @@
+#include "exchange/sheetheader.h"
+
+#include "exchange/cellvalue.h"
+
+SheetHeader SheetHeader::read(const CsvTable& table, const QStringList& names,
+                              const std::vector<int>& required, SheetErrors& errors) {
+    SheetHeader header;
+    header.m_cellOfColumn.assign(size_t(names.size()), -1);
+    if (!table.error().isEmpty()) {
+        errors.add(table.error());
+        return header;
+    }
+    if (table.rows().empty()) {
+        errors.add(QStringLiteral("row 1: the sheet is empty; it needs a header row naming its "
+                                  "columns (%1, …).")
+                       .arg(names.first()));
+        return header;
+    }
+    const CsvTable::Row& row = table.rows().front();
+    for (int cell = 0; cell < row.cellCount; ++cell) {
+        const QString name = CellValue::text(table.cell(row, cell)).value_or(QString()).trimmed();
+        const auto found = std::find_if(names.begin(), names.end(), [&](const QString& known) {
+            return known.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        const int column = found == names.end() ? -1 : int(found - names.begin());
+        header.m_columnOfCell.push_back(column);
+        if (column < 0) {
+            errors.add(row.number, name, QStringLiteral("unknown column."));
+        } else if (header.m_cellOfColumn[size_t(column)] >= 0) {
+            errors.add(row.number, name, QStringLiteral("the column is named twice."));
+        } else {
+            header.m_cellOfColumn[size_t(column)] = cell;
+        }
+    }
+    for (const int column : required)
+        if (!header.has(column))
+            errors.add(row.number, QStringLiteral("the column %1 is missing; the sheet needs it "
+                                                  "to match its rows.")
+                                       .arg(names.at(column)));
+    return header;
+}
+
+bool SheetHeader::checkCellCount(const CsvTable::Row& row, SheetErrors& errors) const {
+    const int expected = int(m_columnOfCell.size());
+    if (row.cellCount == expected)
+        return true;
+    errors.add(
+        row.number,
+        QStringLiteral("the row has %1 cells, the header %2.").arg(row.cellCount).arg(expected));
+    return false;
+}

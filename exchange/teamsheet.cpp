@@ -1,0 +1,217 @@
+#include "exchange/teamsheet.h"
+
+#include "exchange/cellvalue.h"
+#include "exchange/csvreader.h"
+#include "exchange/csvwriter.h"
+#include "exchange/sheetheader.h"
+#include "teamnames/teamnametable.h"
+
+#include <algorithm>
+
+namespace TeamSheet {
+
+namespace {
+
+using namespace TeamNameLayout;
+
+enum Column { Position, Name, ShortName, TeamId, ColumnCount };
+
+const QStringList& columnNames() {
+    static const QStringList names{QStringLiteral("position"), QStringLiteral("name"),
+                                   QStringLiteral("short_name"), QStringLiteral("team_id")};
+    return names;
+}
+
+// What the team name editor shows for listed team `p`.
+struct ShownTeam {
+    QString name;
+    QString shortName;
+    QString teamId;
+    bool hasShortEntry = false;
+    qint64 nameOffset = 0;
+
+    static ShownTeam at(const TeamNameLists& lists, int p) {
+        ShownTeam team;
+        team.name = lists.names.at(p);
+        team.hasShortEntry = p < lists.shortNames.size();
+        if (team.hasShortEntry) {
+            team.shortName = lists.shortNames.at(p);
+            team.teamId = lists.teamIds.at(p);
+        }
+        team.nameOffset = lists.nameOffsets.at(p).toLongLong();
+        return team;
+    }
+    QString who(int p) const {
+        return QStringLiteral("%1 %2 %3")
+            .arg(p)
+            .arg(teamId.isEmpty() ? QStringLiteral("-") : teamId, name);
+    }
+};
+
+bool sameTeamId(const QString& shown, QByteArrayView cell) {
+    if (cell.trimmed().isEmpty())
+        return shown.isEmpty();
+    const auto value = CellValue::wholeNumber(cell);
+    return value && !shown.isEmpty() && *value == shown.toLongLong();
+}
+
+struct RenamedTeam {
+    int position = 0;
+    ShownTeam shown;
+    QString name;
+    QString shortName;
+    std::vector<Patch> patches;
+};
+
+} // namespace
+
+QString teamFileProblem(QByteArrayView teamFile) {
+    const qint64 needed = std::max(longNamePassEnd, shortNamePassEnd);
+    if (teamFile.size() >= needed)
+        return {};
+    return QStringLiteral("The team file is too short: it has %1 bytes, but its team names end "
+                          "at byte %2.")
+        .arg(teamFile.size())
+        .arg(needed);
+}
+
+QByteArray write(QByteArrayView teamFile) {
+    if (!teamFileProblem(teamFile).isEmpty())
+        return {};
+    const TeamNameLists lists = TeamNameTable::decode(teamFile);
+    CsvWriter out;
+    for (const QString& name : columnNames())
+        out.cell(name);
+    out.endRow();
+    for (int p = 0; p < lists.names.size(); ++p) {
+        const ShownTeam team = ShownTeam::at(lists, p);
+        out.cell(qint64(p));
+        out.cell(team.name);
+        out.cell(team.shortName);
+        out.cell(QByteArrayView(team.teamId.toLatin1()));
+        out.endRow();
+    }
+    return out.take();
+}
+
+ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
+    ImportPlan plan;
+    SheetErrors errors;
+    const auto refused = [&] {
+        plan = ImportPlan();
+        plan.errors = errors.lines();
+        return plan;
+    };
+    if (const QString problem = teamFileProblem(teamFile); !problem.isEmpty()) {
+        errors.add(problem);
+        return refused();
+    }
+    const TeamNameLists lists = TeamNameTable::decode(teamFile);
+    const CsvTable table = CsvTable::parse(csv);
+    const SheetHeader header = SheetHeader::read(table, columnNames(), {Position}, errors);
+    if (errors.count() > 0)
+        return refused();
+
+    const int teamCount = int(lists.names.size());
+    std::vector<int> rowOfTeam(size_t(teamCount), 0);
+    std::vector<RenamedTeam> renamed;
+    for (size_t r = 1; r < table.rows().size(); ++r) {
+        const CsvTable::Row& row = table.rows()[r];
+        if (!header.checkCellCount(row, errors))
+            continue;
+        const auto cellOf = [&](Column column) { return table.cell(row, header.cellOf(column)); };
+        const auto position = CellValue::wholeNumber(cellOf(Position));
+        if (!position || *position < 0 || *position >= teamCount) {
+            errors.add(row.number, columnNames()[Position],
+                       QStringLiteral("enter a team position from 0 to %1.").arg(teamCount - 1));
+            continue;
+        }
+        const int p = int(*position);
+        if (rowOfTeam[size_t(p)] != 0) {
+            errors.add(row.number, columnNames()[Position],
+                       QStringLiteral("team %1 is on row %2 already.").arg(p).arg(rowOfTeam[p]));
+            continue;
+        }
+        rowOfTeam[size_t(p)] = row.number;
+
+        RenamedTeam team{p, ShownTeam::at(lists, p), {}, {}, {}};
+        team.name = team.shown.name;
+        team.shortName = team.shown.shortName;
+        const auto readText = [&](Column column, QString& target) {
+            if (!header.has(column))
+                return;
+            if (const auto text = CellValue::text(cellOf(column)))
+                target = *text;
+            else
+                errors.add(row.number, columnNames()[column], CellValue::notUtf8());
+        };
+        readText(Name, team.name);
+        readText(ShortName, team.shortName);
+        if (header.has(TeamId) && !sameTeamId(team.shown.teamId, cellOf(TeamId)))
+            errors.add(row.number, columnNames()[TeamId],
+                       team.shown.teamId.isEmpty()
+                           ? QStringLiteral("this team has no team ID to change; leave the cell "
+                                            "empty.")
+                           : QStringLiteral("team IDs are not edited here; the team's is %1.")
+                                 .arg(team.shown.teamId));
+
+        QString refusal;
+        if (team.name != team.shown.name) {
+            if (const auto patches =
+                    TeamNameTable::namePatches(team.shown.nameOffset, team.name, &refusal))
+                team.patches = *patches;
+            else
+                errors.add(row.number, columnNames()[Name], refusal);
+        }
+        if (team.shortName != team.shown.shortName) {
+            if (!team.shown.hasShortEntry)
+                errors.add(row.number, columnNames()[ShortName],
+                           QStringLiteral("the team is listed past the end of the short names "
+                                          "and has no short name that could be written."));
+            else if (const auto patch = TeamNameTable::shortNamePatch(team.shown.nameOffset,
+                                                                      team.shortName, &refusal))
+                team.patches.push_back(*patch);
+            else
+                errors.add(row.number, columnNames()[ShortName], refusal);
+        }
+        for (const Patch& patch : team.patches) {
+            if (patch.offset + patch.bytes.size() > teamFile.size()) {
+                errors.add(row.number, QStringLiteral("the team file ends at byte %1, before "
+                                                      "this team's name entry does.")
+                                           .arg(teamFile.size()));
+                break;
+            }
+        }
+        if (!team.patches.empty())
+            renamed.push_back(std::move(team));
+    }
+    if (errors.count() > 0)
+        return refused();
+
+    std::sort(renamed.begin(), renamed.end(),
+              [](const RenamedTeam& a, const RenamedTeam& b) { return a.position < b.position; });
+    for (const RenamedTeam& team : renamed) {
+        const QString who = team.shown.who(team.position);
+        ++plan.recordCount;
+        if (team.name != team.shown.name) {
+            plan.changes << changeLine(who, columnNames()[Name], team.shown.name, team.name);
+            ++plan.fieldCount;
+        }
+        if (team.shortName != team.shown.shortName) {
+            plan.changes << changeLine(who, columnNames()[ShortName], team.shown.shortName,
+                                       team.shortName);
+            ++plan.fieldCount;
+            plan.notes << who + QStringLiteral(": the short name is written where Change name "
+                                               "writes it, after the team's name slots; the "
+                                               "team list reads short names from the short-name "
+                                               "table, which keeps \"%1\".")
+                                    .arg(team.shown.shortName);
+        }
+        for (const Patch& patch : team.patches)
+            if (teamFile.sliced(patch.offset, patch.bytes.size()) != QByteArrayView(patch.bytes))
+                plan.patches.push_back(patch);
+    }
+    return plan;
+}
+
+} // namespace TeamSheet
