@@ -1,8 +1,12 @@
 #include "codec/container.h"
 
+#include <QList>
+#include <QtEndian>
+
 #include <zlib.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -10,8 +14,10 @@ namespace Container {
 
 namespace {
 
-constexpr qsizetype magicSize = qsizetype(sizeof littleEndianMagic);
-static_assert(magicSize == 8 && sizeof bigEndianMagic == 8);
+constexpr qsizetype signatureSize = qsizetype(sizeof signature);
+static_assert(signatureOffset + signatureSize == prefixSize);
+static_assert(uncompressedSizeOffset + 4 == headerSize);
+static_assert(maxUncompressedSize < std::numeric_limits<quint32>::max());
 
 Result failure(const QString& error) {
     return Result{QByteArray(), error};
@@ -21,27 +27,105 @@ QString formatMiB(qint64 bytes) {
     return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
 }
 
-quint32 readUInt32(const char* at, bool bigEndian) {
-    const auto* b = reinterpret_cast<const unsigned char*>(at);
-    if (bigEndian)
-        return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | quint32(b[3]);
-    return quint32(b[3]) << 24 | quint32(b[2]) << 16 | quint32(b[1]) << 8 | quint32(b[0]);
+// "WESYS" at bytes 3-7: a container of some type.
+bool hasSignature(QByteArrayView file) {
+    return file.size() >= prefixSize &&
+           std::memcmp(file.data() + signatureOffset, signature, signatureSize) == 0;
 }
 
-void writeUInt32LittleEndian(char* at, quint32 value) {
-    for (int i = 0; i < 4; ++i)
-        at[i] = char((value >> (8 * i)) & 0xff);
+// True when a file shorter than the prefix could be the beginning of a container header: the type
+// byte, when present, is a known type, and the signature's bytes so far match.
+bool couldBeCutPrefix(QByteArrayView file) {
+    if (file.size() >= prefixSize)
+        return false;
+    for (qsizetype at = typeOffset; at < file.size(); ++at) {
+        const char byte = file[at];
+        const bool matches = at == typeOffset ? byte == singleStreamType || byte == archiveType
+                                              : byte == signature[at - signatureOffset];
+        if (!matches)
+            return false;
+    }
+    return true;
 }
 
-bool startsWith(QByteArrayView bytes, const char (&magic)[8]) {
-    return bytes.size() >= magicSize && std::memcmp(bytes.data(), magic, magicSize) == 0;
+bool isSingleStreamPrefix(const char* prefix) {
+    return prefix[typeOffset] == singleStreamType &&
+           std::memcmp(prefix + signatureOffset, signature, signatureSize) == 0;
 }
 
-// True when the bytes are a (possibly incomplete) beginning of either magic.
-bool isMagicPrefix(QByteArrayView bytes) {
-    const qsizetype n = std::min(bytes.size(), magicSize);
-    return n > 0 && (std::memcmp(bytes.data(), littleEndianMagic, n) == 0 ||
-                     std::memcmp(bytes.data(), bigEndianMagic, n) == 0);
+// The header's two sizes read in one byte order.
+struct Reading {
+    bool bigEndian = false;
+    qint64 compressedSize = 0;
+    qint64 uncompressedSize = 0;
+};
+
+Reading readSizes(QByteArrayView file, bool bigEndian) {
+    const auto read = [&](int offset) -> qint64 {
+        const char* at = file.data() + offset;
+        return bigEndian ? qFromBigEndian<quint32>(at) : qFromLittleEndian<quint32>(at);
+    };
+    return Reading{bigEndian, read(compressedSizeOffset), read(uncompressedSizeOffset)};
+}
+
+qint64 streamEnd(const Reading& reading) {
+    return headerSize + reading.compressedSize;
+}
+
+// Offset of the first non-zero byte at or after `from`, or -1 when there is none.
+qsizetype firstNonZero(QByteArrayView file, qsizetype from) {
+    const auto begin = file.begin() + from;
+    const auto found = std::find_if(begin, file.end(), [](char byte) { return byte != 0; });
+    return found == file.end() ? -1 : from + (found - begin);
+}
+
+// A reading fits when its stream lies inside the file, its data within the bound, and only zero
+// padding follows the stream.
+bool fits(QByteArrayView file, const Reading& reading) {
+    return streamEnd(reading) <= file.size() && reading.uncompressedSize <= maxUncompressedSize &&
+           firstNonZero(file, streamEnd(reading)) < 0;
+}
+
+// The readings that fit, the little-endian one of PC data first. A real file fits one only: a
+// wrong reading of the compressed size lands inside the stream, or tens of kilobytes away.
+QList<Reading> fittingReadings(QByteArrayView file) {
+    QList<Reading> readings;
+    for (const bool bigEndian : {false, true}) {
+        const Reading reading = readSizes(file, bigEndian);
+        if (fits(file, reading) &&
+            (readings.isEmpty() || readings.first().compressedSize != reading.compressedSize ||
+             readings.first().uncompressedSize != reading.uncompressedSize))
+            readings << reading;
+    }
+    return readings;
+}
+
+// Why no reading fits, told by the reading whose stream lies inside the file when there is one.
+QString whyNoReadingFits(QByteArrayView file) {
+    const qint64 available = file.size() - headerSize;
+    for (const bool bigEndian : {false, true}) {
+        const Reading reading = readSizes(file, bigEndian);
+        if (streamEnd(reading) > file.size())
+            continue;
+        if (reading.uncompressedSize > maxUncompressedSize)
+            return QStringLiteral("the header says the data unpacks to %1 bytes, more than the "
+                                  "%2 a game file may hold")
+                .arg(reading.uncompressedSize)
+                .arg(formatMiB(maxUncompressedSize));
+        const qsizetype bad = firstNonZero(file, streamEnd(reading));
+        return QStringLiteral("the file goes on after the %1 compressed bytes the header gives "
+                              "with something other than zero padding: byte %2 of the file is "
+                              "0x%3")
+            .arg(reading.compressedSize)
+            .arg(bad)
+            .arg(quint8(file[bad]), 2, 16, QLatin1Char('0'));
+    }
+    return QStringLiteral("the compressed data is truncated or the header is damaged: its sizes "
+                          "fit the file in neither byte order (%1 compressed bytes read "
+                          "little-endian, %2 read big-endian; the file holds %3 after the header)")
+        .arg(readSizes(file, false).compressedSize)
+        .arg(readSizes(file, true).compressedSize)
+        .arg(available);
 }
 
 // The two bytes a zlib stream starts with: deflate with a window of at most 32 KiB, and a check
@@ -142,24 +226,58 @@ Result inflateStream(QByteArrayView stream, qint64 expectedSize, qint64 limit) {
     return Result{out, QString()};
 }
 
+Result decodeStream(QByteArrayView file, const Reading& reading) {
+    Result result = inflateStream(file.sliced(headerSize, reading.compressedSize),
+                                  reading.uncompressedSize, maxUncompressedSize);
+    if (result.ok() && result.bytes.size() != reading.uncompressedSize)
+        return failure(QStringLiteral("the header says %1 bytes, the data holds %2")
+                           .arg(reading.uncompressedSize)
+                           .arg(result.bytes.size()));
+    return result;
+}
+
+int alignmentOf(qint64 length) {
+    // The lowest set bit is the largest power of two that divides the length.
+    return int(std::min<qint64>(length & -length, maxAlignment));
+}
+
 } // namespace
+
+std::optional<Form> formOf(QByteArrayView file) {
+    if (!hasSignature(file) || file[typeOffset] != singleStreamType || file.size() < headerSize)
+        return std::nullopt;
+    const QList<Reading> readings = fittingReadings(file);
+    if (readings.isEmpty())
+        return std::nullopt;
+    Form form;
+    std::copy_n(file.data(), prefixSize, form.prefix.begin());
+    form.bigEndian = readings.first().bigEndian;
+    form.alignment = streamEnd(readings.first()) == file.size() ? 1 : alignmentOf(file.size());
+    return form;
+}
 
 Result decompress(QByteArrayView file) {
     if (file.isEmpty())
         return failure(QStringLiteral("the file is empty"));
 
-    const bool littleEndian = startsWith(file, littleEndianMagic);
-    const bool bigEndian = startsWith(file, bigEndianMagic);
-
-    if (!littleEndian && !bigEndian) {
+    if (!hasSignature(file)) {
         if (looksLikeZlib(file))
             return inflateStream(file, -1, maxUncompressedSize);
-        if (file.size() < magicSize && isMagicPrefix(file))
+        if (couldBeCutPrefix(file))
             return failure(QStringLiteral("the compressed data is truncated: the file ends "
                                           "inside the header, after %1 bytes")
                                .arg(file.size()));
         return failure(QStringLiteral("not a compressed game file: unknown header"));
     }
+
+    const char type = file[typeOffset];
+    if (type == archiveType)
+        return failure(QStringLiteral("this is an indexed archive holding several files, not one "
+                                      "compressed game file"));
+    if (type != singleStreamType)
+        return failure(QStringLiteral("not a compressed game file: unknown container type %1 "
+                                      "(byte 2 is 1 for one compressed file, 0 for an archive)")
+                           .arg(quint8(type)));
 
     if (file.size() < headerSize)
         return failure(QStringLiteral("the compressed data is truncated: the file ends inside "
@@ -167,36 +285,30 @@ Result decompress(QByteArrayView file) {
                            .arg(headerSize)
                            .arg(file.size()));
 
-    const qint64 compressedSize = readUInt32(file.data() + 8, bigEndian);
-    const qint64 uncompressedSize = readUInt32(file.data() + 12, bigEndian);
-    const qint64 available = file.size() - headerSize;
-
-    if (uncompressedSize > maxUncompressedSize)
-        return failure(QStringLiteral("the header says the data unpacks to %1 bytes, more "
-                                      "than the %2 a game file may hold")
-                           .arg(uncompressedSize)
-                           .arg(formatMiB(maxUncompressedSize)));
-    if (compressedSize > available)
-        return failure(QStringLiteral("the compressed data is truncated: the header says %1 "
-                                      "compressed bytes, the file holds %2")
-                           .arg(compressedSize)
-                           .arg(available));
-    if (compressedSize < available)
-        return failure(QStringLiteral("the header says %1 compressed bytes, but %2 follow it")
-                           .arg(compressedSize)
-                           .arg(available));
-
-    Result result = inflateStream(file.sliced(headerSize), uncompressedSize, maxUncompressedSize);
-    if (!result.ok())
-        return result;
-    if (result.bytes.size() != uncompressedSize)
-        return failure(QStringLiteral("the header says %1 bytes, the data holds %2")
-                           .arg(uncompressedSize)
-                           .arg(result.bytes.size()));
-    return result;
+    const QList<Reading> readings = fittingReadings(file);
+    if (readings.isEmpty())
+        return failure(whyNoReadingFits(file));
+    // Should a wrong reading fit as well, its stream fails to inflate and the other one decides.
+    Result first;
+    for (const Reading& reading : readings) {
+        Result result = decodeStream(file, reading);
+        if (result.ok())
+            return result;
+        if (first.ok())
+            first = std::move(result);
+    }
+    return first;
 }
 
-Result compress(QByteArrayView data) {
+Result compress(QByteArrayView data, const Form& form) {
+    if (!isSingleStreamPrefix(form.prefix.data()))
+        return failure(QStringLiteral("the form's bytes 2-7 are not those of a compressed game "
+                                      "file (1, then \"WESYS\")"));
+    if (form.alignment < 1 || form.alignment > maxAlignment ||
+        !std::has_single_bit(unsigned(form.alignment)))
+        return failure(QStringLiteral("the form's alignment %1 is not a power of two up to %2")
+                           .arg(form.alignment)
+                           .arg(maxAlignment));
     if (data.size() > maxUncompressedSize)
         return failure(QStringLiteral("the data is %1 bytes, more than the %2 a game file may "
                                       "hold")
@@ -204,7 +316,7 @@ Result compress(QByteArrayView data) {
                            .arg(formatMiB(maxUncompressedSize)));
 
     const uLong bound = compressBound(uLong(data.size()));
-    QByteArray file(headerSize + qsizetype(bound), Qt::Uninitialized);
+    QByteArray file(headerSize + qsizetype(bound) + form.alignment - 1, Qt::Uninitialized);
     uLongf written = bound;
     // An empty view may carry no pointer at all; zlib wants one.
     static const Bytef nothing = 0;
@@ -215,12 +327,21 @@ Result compress(QByteArrayView data) {
         return failure(status == Z_MEM_ERROR
                            ? QStringLiteral("not enough memory to compress the data")
                            : QStringLiteral("the compressor failed (zlib status %1)").arg(status));
-    static_assert(maxUncompressedSize < std::numeric_limits<quint32>::max());
 
-    std::memcpy(file.data(), littleEndianMagic, magicSize);
-    writeUInt32LittleEndian(file.data() + 8, quint32(written));
-    writeUInt32LittleEndian(file.data() + 12, quint32(data.size()));
-    file.truncate(headerSize + qsizetype(written));
+    std::copy(form.prefix.begin(), form.prefix.end(), file.data());
+    const auto writeSize = [&](int offset, quint32 value) {
+        if (form.bigEndian)
+            qToBigEndian<quint32>(value, file.data() + offset);
+        else
+            qToLittleEndian<quint32>(value, file.data() + offset);
+    };
+    writeSize(compressedSizeOffset, quint32(written));
+    writeSize(uncompressedSizeOffset, quint32(data.size()));
+
+    const qsizetype end = headerSize + qsizetype(written);
+    const qsizetype padded = (end + form.alignment - 1) / form.alignment * form.alignment;
+    std::memset(file.data() + end, 0, size_t(padded - end));
+    file.truncate(padded);
     return Result{file, QString()};
 }
 

@@ -2,6 +2,10 @@
 // `zlib2.dll FILE` packs FILE into FILE.zlib. All arguments but a final "-d" are joined with
 // single blanks into one path, so a caller that does not quote a path with blanks still works.
 //
+// A packed working copy replaces the game file it was unpacked from, so `zlib2.dll P.unzlib` packs
+// in the form of P (its prefix, byte order and padding) when P is a compressed game file, and in
+// the PC form otherwise.
+//
 // The output is written to a temporary file beside it and renamed into place only when it is
 // complete. On any failure nothing is renamed: no output appears, and an output file left by an
 // earlier run stays exactly as it was.
@@ -21,6 +25,7 @@
 namespace {
 
 constexpr qint64 maxInputSize = 128LL * 1024 * 1024;
+constexpr char workingCopySuffix[] = ".unzlib";
 
 enum ExitCode { Success = 0, Failure = 1, WrongUsage = 2 };
 
@@ -84,6 +89,27 @@ bool writeOutput(const QString& path, const QByteArray& bytes) {
     return true;
 }
 
+// The form of the game file a packed working copy will replace; nothing (so the default form) when
+// the input is no working copy, or its game file is missing or no container. A game file that
+// exists but cannot be read leaves its form unknown, which is an error rather than a guess.
+std::optional<Container::Form> formToKeep(const QString& input, bool* failed) {
+    *failed = false;
+    const QLatin1StringView suffix(workingCopySuffix);
+    if (!input.endsWith(suffix))
+        return std::nullopt;
+    const QString gameFile = input.chopped(suffix.size());
+    if (!QFileInfo(gameFile).isFile())
+        return std::nullopt;
+    const std::optional<QByteArray> original = readInput(gameFile);
+    if (!original) {
+        printError(QStringLiteral("%1: the game file's form cannot be kept, so nothing was packed")
+                       .arg(input));
+        *failed = true;
+        return std::nullopt;
+    }
+    return Container::formOf(*original);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -104,8 +130,16 @@ int main(int argc, char* argv[]) {
     if (!bytes)
         return Failure;
 
-    const Container::Result result =
-        unpack ? Container::decompress(*bytes) : Container::compress(*bytes);
+    Container::Result result;
+    if (unpack) {
+        result = Container::decompress(*bytes);
+    } else {
+        bool failed = false;
+        const std::optional<Container::Form> form = formToKeep(input, &failed);
+        if (failed)
+            return Failure;
+        result = Container::compress(*bytes, form.value_or(Container::Form{}));
+    }
     if (!result.ok()) {
         printError(QStringLiteral("%1: %2").arg(input, result.error));
         return Failure;

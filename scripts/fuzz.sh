@@ -18,7 +18,9 @@ for target in fuzz_container fuzz_playerdatabase fuzz_teamfile; do
     corpus=$(mktemp -d)
     crashers=tests/fuzz/crashers/$target
     mkdir -p "$crashers"
-    # Earlier crashers run first, as regression inputs.
+    # The checked-in seeds (tests/fuzz/seeds/<target>/, one input per form a decoder knows) and
+    # earlier crashers, as regression inputs, start the corpus.
+    cp -r "tests/fuzz/seeds/$target"/. "$corpus"/ 2>/dev/null || true
     cp -r "$crashers"/. "$corpus"/ 2>/dev/null || true
     echo "== $target for ${seconds}s"
     if ! build-fuzz/$target -max_total_time="$seconds" -max_len=4096 \

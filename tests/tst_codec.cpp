@@ -98,20 +98,33 @@ QByteArray uint32Bytes(quint32 value, bool bigEndian) {
     return bytes;
 }
 
+// The first eight bytes of the game's PC player database.
+const QByteArray pcPrefix("\x00\x01\x01WESYS", 8);
+
 QByteArray header(quint32 compressedSize, quint32 uncompressedSize, bool bigEndian,
-                  bool bigEndianMagic) {
-    return QByteArray(bigEndianMagic ? "\x00\x01\x01WESYS" : "\x00\x10\x01WESYS", 8) +
-           uint32Bytes(compressedSize, bigEndian) + uint32Bytes(uncompressedSize, bigEndian);
+                  const QByteArray& prefix = pcPrefix) {
+    return prefix + uint32Bytes(compressedSize, bigEndian) +
+           uint32Bytes(uncompressedSize, bigEndian);
 }
 
-QByteArray container(const QByteArray& stream, qint64 uncompressedSize, bool bigEndian = false) {
-    return header(quint32(stream.size()), quint32(uncompressedSize), bigEndian, bigEndian) + stream;
+QByteArray container(const QByteArray& stream, qint64 uncompressedSize, bool bigEndian = false,
+                     const QByteArray& prefix = pcPrefix) {
+    return header(quint32(stream.size()), quint32(uncompressedSize), bigEndian, prefix) + stream;
 }
 
-quint32 littleEndianAt(const QByteArray& bytes, qsizetype at) {
+// Zeros until the length is an odd multiple of the boundary, so that the boundary is the largest
+// power of two dividing it.
+QByteArray padded(QByteArray file, qsizetype boundary) {
+    do
+        file.append('\0');
+    while (file.size() % boundary != 0 || file.size() % (2 * boundary) == 0);
+    return file;
+}
+
+quint32 uint32At(const QByteArray& bytes, qsizetype at, bool bigEndian) {
     quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    for (int i = 0; i < 4; ++i)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + (bigEndian ? i : 3 - i)]);
     return value;
 }
 
@@ -142,7 +155,8 @@ class TestCodec : public QObject {
 private slots:
     void roundTrip_data();
     void roundTrip();
-    void compressRefusesDataOverLimit();
+    void compressRefuses_data();
+    void compressRefuses();
     void decompressAccepts_data();
     void decompressAccepts();
     void decompressRefuses_data();
@@ -151,6 +165,8 @@ private slots:
     void toolUnpacksAndPacks();
     void toolFailsCleanly_data();
     void toolFailsCleanly();
+    void toolKeepsTheFormOfTheGameFile_data();
+    void toolKeepsTheFormOfTheGameFile();
 };
 
 void TestCodec::roundTrip_data() {
@@ -168,9 +184,10 @@ void TestCodec::roundTrip() {
     QVERIFY2(packed.ok(), qPrintable(packed.error));
     QVERIFY(packed.bytes.size() > Container::headerSize);
 
-    QCOMPARE(packed.bytes.left(8), QByteArray("\x00\x10\x01WESYS", 8));
-    QCOMPARE(littleEndianAt(packed.bytes, 8), quint32(packed.bytes.size() - Container::headerSize));
-    QCOMPARE(littleEndianAt(packed.bytes, 12), quint32(data.size()));
+    QCOMPARE(packed.bytes.left(8), QByteArray("\x00\x01\x01WESYS", 8));
+    QCOMPARE(uint32At(packed.bytes, 8, false),
+             quint32(packed.bytes.size() - Container::headerSize));
+    QCOMPARE(uint32At(packed.bytes, 12, false), quint32(data.size()));
     // The stream after the header is plain zlib that any inflater reads.
     uLongf size = uLongf(data.size());
     QByteArray inflated(data.size(), '\0');
@@ -186,45 +203,101 @@ void TestCodec::roundTrip() {
     QCOMPARE(unpacked.bytes, data);
 }
 
-void TestCodec::compressRefusesDataOverLimit() {
-    const QByteArray tooLarge(Container::maxUncompressedSize + 1, '\0');
-    const Container::Result packed = Container::compress(tooLarge);
+void TestCodec::compressRefuses_data() {
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<QByteArray>("prefix");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QString>("errorPart");
+    const qsizetype small = 1000;
+    const QByteArray archive("\x00\x01\x00WESYS", 8);
+    QTest::newRow("data over 64 MiB") << qsizetype(64 * mib + 1) << pcPrefix << 1 << "64 MiB";
+    QTest::newRow("archive prefix") << small << archive << 1 << "bytes 2-7";
+    QTest::newRow("alignment 48") << small << pcPrefix << 48 << "alignment 48";
+}
+
+void TestCodec::compressRefuses() {
+    QFETCH(qsizetype, size);
+    QFETCH(QByteArray, prefix);
+    QFETCH(int, alignment);
+    QFETCH(QString, errorPart);
+    Container::Form form;
+    std::copy_n(prefix.constData(), 8, form.prefix.begin());
+    form.alignment = alignment;
+    const Container::Result packed = Container::compress(QByteArray(size, '\0'), form);
     QVERIFY(!packed.ok());
     QVERIFY(packed.bytes.isEmpty());
-    QVERIFY2(packed.error.contains(QLatin1String("64 MiB")), qPrintable(packed.error));
+    QVERIFY2(packed.error.contains(errorPart), qPrintable(packed.error));
 }
 
 void TestCodec::decompressAccepts_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<bool>("throughTool"); // also unpacked by the codec tool
 
+    // Every prefix with type 1 and "WESYS", in either byte order, with or without zero padding.
     const QByteArray data = makeData(200000, 99);
     const QByteArray stream = zlibStream(data);
-    QTest::newRow("little-endian header") << container(stream, data.size()) << data;
-    QTest::newRow("big-endian header") << container(stream, data.size(), true) << data;
-    QTest::newRow("little-endian header, nothing inside")
-        << container(zlibStream({}), 0) << QByteArray();
-    QTest::newRow("big-endian header, nothing inside")
-        << container(zlibStream({}), 0, true) << QByteArray();
-    QTest::newRow("bare zlib, default level") << stream << data;
-    QTest::newRow("bare zlib, best level") << zlibStream(data, Z_BEST_COMPRESSION) << data;
-    QTest::newRow("bare zlib, fastest level") << zlibStream(data, Z_BEST_SPEED) << data;
-    QTest::newRow("bare zlib, stored blocks") << zlibStream(data, Z_NO_COMPRESSION) << data;
-    QTest::newRow("bare zlib, 512-byte window") << smallWindowStream(data) << data;
+    for (const char* first : {"\x00\x01\x01", "\x00\x00\x01", "\x00\x10\x01", "\x7F\x33\x01"}) {
+        const QByteArray prefix = QByteArray(first, 3) + "WESYS";
+        for (const bool bigEndian : {false, true}) {
+            const QByteArray file = container(stream, data.size(), bigEndian, prefix);
+            const QString name =
+                QStringLiteral("%1, %2").arg(QString::fromLatin1(prefix.left(3).toHex(' ')),
+                                             bigEndian ? "big-endian" : "little-endian");
+            QTest::addRow("%s", qPrintable(name)) << file << data << true;
+            for (const int boundary : {16, 2048})
+                QTest::addRow("%s, padded to %d", qPrintable(name), boundary)
+                    << padded(file, boundary) << data << true;
+        }
+    }
+    QTest::newRow("little-endian, nothing inside")
+        << container(zlibStream({}), 0) << QByteArray() << false;
+    QTest::newRow("big-endian, nothing inside")
+        << container(zlibStream({}), 0, true) << QByteArray() << false;
+
+    // A stream of 256 bytes (00 00 01 00) unpacking to 4096 (00 00 10 00): read little-endian the
+    // sizes are 65536 and 1 MiB, which fit a file padded that far, but that stream fails.
+    QByteArray mostlyZeros(4096, '\0');
+    QByteArray ambiguous;
+    for (qsizetype noisy = 0; ambiguous.size() != 256 && noisy < 4096; ++noisy)
+        ambiguous = zlibStream(mostlyZeros.replace(0, noisy, noise(noisy, 9)), Z_BEST_COMPRESSION);
+    if (ambiguous.size() != 256)
+        qFatal("no stream of 256 bytes was found for the test");
+    QTest::newRow("big-endian sizes that also fit read little-endian")
+        << container(ambiguous, 4096, true) + QByteArray(65536 - 256, '\0') << mostlyZeros << true;
+
+    QTest::newRow("bare zlib, default level") << stream << data << true;
+    QTest::newRow("bare zlib, best level") << zlibStream(data, Z_BEST_COMPRESSION) << data << false;
+    QTest::newRow("bare zlib, fastest level") << zlibStream(data, Z_BEST_SPEED) << data << false;
+    QTest::newRow("bare zlib, stored blocks")
+        << zlibStream(data, Z_NO_COMPRESSION) << data << false;
+    QTest::newRow("bare zlib, 512-byte window") << smallWindowStream(data) << data << false;
 
     const QByteArray atLimit(Container::maxUncompressedSize, 'x');
     QTest::newRow("header at the size limit")
-        << container(zlibStream(atLimit, Z_BEST_SPEED), atLimit.size()) << atLimit;
+        << container(zlibStream(atLimit, Z_BEST_SPEED), atLimit.size()) << atLimit << false;
 }
 
 void TestCodec::decompressAccepts() {
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, expected);
+    QFETCH(bool, throughTool);
 
     const Container::Result result = Container::decompress(file);
     QVERIFY2(result.ok(), qPrintable(result.error));
     QCOMPARE(result.bytes.size(), expected.size());
     QCOMPARE(result.bytes, expected);
+
+    if (!throughTool)
+        return;
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString gameFile = temporary.filePath(QStringLiteral("unnamed_25.bin"));
+    QVERIFY(TestSupport::writeFile(gameFile, file));
+    QString errors;
+    QCOMPARE(TestSupport::runCodec({gameFile, QStringLiteral("-d")}, &errors), 0);
+    QCOMPARE(errors, QString());
+    QCOMPARE(TestSupport::readFile(gameFile + QStringLiteral(".unzlib")), expected);
 }
 
 void TestCodec::decompressRefuses_data() {
@@ -250,8 +323,13 @@ void TestCodec::decompressRefuses_data() {
     QTest::newRow("text") << QByteArray("This is no game file, only a line of text.\n")
                           << QStringLiteral("not a compressed game file: unknown header");
     QTest::newRow("zeros") << QByteArray(64, '\0') << QStringLiteral("unknown header");
-    QTest::newRow("magic with one byte changed")
+    QTest::newRow("signature with one byte changed")
         << withByteFlipped(good, 5) << QStringLiteral("unknown header");
+    QTest::newRow("indexed archive")
+        << QByteArray("\x00\x01\x00WESYS", 8) + good.mid(8)
+        << QStringLiteral("an indexed archive holding several files, not one compressed game file");
+    QTest::newRow("unknown type") << QByteArray("\x00\x01\x07WESYS", 8) + good.mid(8)
+                                  << QStringLiteral("unknown container type 7");
 
     QTest::newRow("file cut short") << good.left(good.size() - 10) << truncated;
     QTest::newRow("stream cut in half, sizes adjusted")
@@ -265,37 +343,45 @@ void TestCodec::decompressRefuses_data() {
     QTest::newRow("stream overwritten in the middle") << scribbled << QString();
 
     QTest::newRow("uncompressed size one too large")
-        << header(s, quint32(n + 1), false, false) + stream << sizeMismatch.arg(n + 1).arg(n);
+        << header(s, quint32(n + 1), false) + stream << sizeMismatch.arg(n + 1).arg(n);
     QTest::newRow("uncompressed size one too small")
-        << header(s, quint32(n - 1), false, false) + stream << sizeMismatch.arg(n - 1).arg(n);
+        << header(s, quint32(n - 1), false) + stream << sizeMismatch.arg(n - 1).arg(n);
     QTest::newRow("uncompressed size zero")
-        << header(s, 0, false, false) + stream << sizeMismatch.arg(0).arg(n);
+        << header(s, 0, false) + stream << sizeMismatch.arg(0).arg(n);
     QTest::newRow("big-endian uncompressed size too large")
-        << header(s, quint32(n + 100), true, true) + stream << sizeMismatch.arg(n + 100).arg(n);
+        << header(s, quint32(n + 100), true) + stream << sizeMismatch.arg(n + 100).arg(n);
     QTest::newRow("compressed size too large")
-        << header(s + 1, quint32(n), false, false) + stream << truncated;
-    QTest::newRow("compressed size too small")
-        << header(s - 1, quint32(n), false, false) + stream
-        << QStringLiteral("the header says %1 compressed bytes, but %2 follow it")
-               .arg(s - 1)
+        << header(s + 1, quint32(n), false) + stream << QStringLiteral("neither byte order");
+    QTest::newRow("sizes that fit neither byte order")
+        << header(0x7fffff00u, quint32(n), false) + stream
+        << QStringLiteral("truncated or the header is damaged: its sizes fit the file in neither "
+                          "byte order (2147483392 compressed bytes read little-endian, 16777087 "
+                          "read big-endian; the file holds %1 after the header)")
                .arg(s);
-    QTest::newRow("big-endian magic with little-endian sizes")
-        << header(s, quint32(n), false, true) + stream << QString();
-    QTest::newRow("little-endian magic with big-endian sizes")
-        << header(s, quint32(n), true, false) + stream << QString();
+    QTest::newRow("compressed size too small")
+        << header(s - 1, quint32(n), false) + stream
+        << QStringLiteral("goes on after the %1 compressed bytes the header gives with something "
+                          "other than zero padding")
+               .arg(s - 1);
 
     // Garbage after the header instead of a stream: a size error proves nothing was inflated.
     const QByteArray garbage = noise(300, 3);
     QTest::newRow("uncompressed size just over 64 MiB")
-        << header(300, quint32(Container::maxUncompressedSize + 1), false, false) + garbage
-        << overLimit;
+        << header(300, quint32(Container::maxUncompressedSize + 1), false) + garbage << overLimit;
     QTest::newRow("uncompressed size 4 GiB")
-        << header(300, 0xffffffffu, true, true) + garbage << overLimit;
+        << header(300, 0xffffffffu, true) + garbage << overLimit;
 
     QTest::newRow("garbage after the stream")
-        << good + QByteArray("JUNK") << QStringLiteral("but %1 follow it").arg(s + 4);
+        << good + QByteArray("JUNK")
+        << QStringLiteral("goes on after the %1 compressed bytes the header gives with something "
+                          "other than zero padding: byte %2 of the file is 0x4a")
+               .arg(s)
+               .arg(16 + s);
+    QTest::newRow("big-endian, non-zero byte after the stream")
+        << goodBigEndian + QByteArray("\x00\x80", 2)
+        << QStringLiteral("byte %1 of the file is 0x80").arg(16 + s + 1);
     QTest::newRow("garbage counted in the compressed size")
-        << header(s + 4, quint32(n), false, false) + stream + QByteArray("JUNK")
+        << header(s + 4, quint32(n), false) + stream + QByteArray("JUNK")
         << QStringLiteral("4 unexpected bytes follow the end of the compressed data");
 
     QTest::newRow("bare zlib cut short") << stream.left(stream.size() - 1) << truncated;
@@ -363,7 +449,7 @@ void TestCodec::toolUnpacksAndPacks() {
     QCOMPARE(TestSupport::runCodec(toolArguments(workingCopy, split, false), &errors), 0);
     QCOMPARE(errors, QString());
     const QByteArray packed = TestSupport::readFile(repacked);
-    QCOMPARE(packed.left(8), QByteArray("\x00\x10\x01WESYS", 8));
+    QCOMPARE(packed.left(8), QByteArray("\x00\x01\x01WESYS", 8));
     const Container::Result unpacked = Container::decompress(packed);
     QVERIFY2(unpacked.ok(), qPrintable(unpacked.error));
     QCOMPARE(unpacked.bytes, data);
@@ -418,9 +504,20 @@ void TestCodec::toolFailsCleanly_data() {
     QTest::newRow("truncated stream") << good.left(good.size() / 2) << qint64(0) << false << unpack
                                       << false << 1 << QStringLiteral("truncated");
     QTest::newRow("lying uncompressed size, older output")
-        << header(quint32(stream.size()), quint32(data.size() + 1), false, false) + stream
-        << qint64(0) << false << unpack << true << 1
+        << header(quint32(stream.size()), quint32(data.size() + 1), false) + stream << qint64(0)
+        << false << unpack << true << 1
         << QStringLiteral("the header says %1 bytes").arg(data.size() + 1);
+    QTest::newRow("indexed archive")
+        << QByteArray("\x00\x01\x00WESYS", 8) + good.mid(8) << qint64(0) << false << unpack << false
+        << 1 << QStringLiteral("indexed archive holding several files");
+    QTest::newRow("non-zero byte after the stream, older output")
+        << good + QByteArray("\x00\x00\x07", 3) << qint64(0) << false << unpack << true << 1
+        << QStringLiteral("something other than zero padding");
+    QTest::newRow("sizes that fit neither byte order")
+        << header(quint32(good.size()), quint32(data.size()), false) + stream << qint64(0) << false
+        << unpack << false << 1 << QStringLiteral("neither byte order");
+    QTest::newRow("header cut short") << good.left(13) << qint64(0) << false << unpack << false << 1
+                                      << QStringLiteral("ends inside the 16-byte header");
     QTest::newRow("input over 128 MiB") << QByteArray() << qint64(128 * mib + 1) << false << unpack
                                         << true << 1 << QStringLiteral("128 MiB");
     QTest::newRow("no arguments") << QByteArray() << qint64(0) << false << QStringList() << false
@@ -470,6 +567,76 @@ void TestCodec::toolFailsCleanly() {
     QCOMPARE(entries(temporary.path()), before);
     if (olderOutput)
         QCOMPARE(TestSupport::readFile(output), older);
+}
+
+void TestCodec::toolKeepsTheFormOfTheGameFile_data() {
+    QTest::addColumn<QByteArray>("gameFile"); // beside the working copy unless null
+    QTest::addColumn<QString>("suffix");      // of the tool's argument, after the game file's name
+    QTest::addColumn<QByteArray>("prefix");   // expected bytes 0-7 of the result
+    QTest::addColumn<bool>("bigEndian");
+    QTest::addColumn<int>("alignment"); // 1: unpadded
+
+    const QByteArray original = makeData(20000, 1);
+    const QByteArray stream = zlibStream(original);
+    const auto game = [&](const char* first, bool bigEndian) {
+        return container(stream, original.size(), bigEndian, QByteArray(first, 3) + "WESYS");
+    };
+    const QString unzlib = QStringLiteral(".unzlib");
+    const QByteArray& pc = pcPrefix;
+
+    QTest::newRow("00 01 01, little-endian, padded to 16")
+        << padded(game("\x00\x01\x01", false), 16) << unzlib << pc << false << 16;
+    QTest::newRow("00 00 01, little-endian, unpadded")
+        << game("\x00\x00\x01", false) << unzlib << QByteArray("\x00\x00\x01WESYS", 8) << false
+        << 1;
+    QTest::newRow("00 10 01, big-endian, padded to 2048")
+        << padded(game("\x00\x10\x01", true), 2048) << unzlib << QByteArray("\x00\x10\x01WESYS", 8)
+        << true << 2048;
+    QTest::newRow("7F 33 01, big-endian, unpadded")
+        << game("\x7F\x33\x01", true) << unzlib << QByteArray("\x7F\x33\x01WESYS", 8) << true << 1;
+    QTest::newRow("padded to 8192, kept at 4096")
+        << padded(game("\x00\x01\x01", false), 8192) << unzlib << pc << false << 4096;
+    QTest::newRow("no game file") << QByteArray() << unzlib << pc << false << 1;
+    QTest::newRow("game file is bare zlib") << stream << unzlib << pc << false << 1;
+    QTest::newRow("game file is no container")
+        << QByteArray("plain text\n") << unzlib << pc << false << 1;
+    QTest::newRow("argument without .unzlib")
+        << padded(game("\x00\x00\x01", true), 16) << QStringLiteral(".raw") << pc << false << 1;
+}
+
+void TestCodec::toolKeepsTheFormOfTheGameFile() {
+    QFETCH(QByteArray, gameFile);
+    QFETCH(QString, suffix);
+    QFETCH(QByteArray, prefix);
+    QFETCH(bool, bigEndian);
+    QFETCH(int, alignment);
+
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString gamePath = temporary.filePath(QStringLiteral("unnamed_25.bin"));
+    const QString input = gamePath + suffix;
+    if (!gameFile.isNull())
+        QVERIFY(TestSupport::writeFile(gamePath, gameFile));
+    const QByteArray edited = makeData(30000, 2);
+    QVERIFY(TestSupport::writeFile(input, edited));
+
+    QString errors;
+    QCOMPARE(TestSupport::runCodec({input}, &errors), 0);
+    QCOMPARE(errors, QString());
+    const QByteArray packed = TestSupport::readFile(input + QStringLiteral(".zlib"));
+    QCOMPARE(packed.left(8), prefix);
+    QCOMPARE(uint32At(packed, 12, bigEndian), quint32(edited.size()));
+    const qint64 streamEnd = 16 + uint32At(packed, 8, bigEndian);
+    if (alignment == 1) {
+        QCOMPARE(packed.size(), streamEnd);
+    } else {
+        QCOMPARE(packed.size() % alignment, 0);
+        QVERIFY(packed.size() - streamEnd < alignment);
+        QCOMPARE(packed.mid(streamEnd), QByteArray(packed.size() - streamEnd, '\0'));
+    }
+    const Container::Result unpacked = Container::decompress(packed);
+    QVERIFY2(unpacked.ok(), qPrintable(unpacked.error));
+    QCOMPARE(unpacked.bytes, edited);
 }
 
 QTEST_GUILESS_MAIN(TestCodec)

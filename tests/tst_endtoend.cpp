@@ -46,6 +46,7 @@ class TestEndToEnd : public QObject {
 private slots:
     void typicalEditSurvivesSaveAndReopen_data();
     void typicalEditSurvivesSaveAndReopen();
+    void saveKeepsThePcFormOfBothFiles();
 };
 
 void TestEndToEnd::typicalEditSurvivesSaveAndReopen_data() {
@@ -172,6 +173,47 @@ void TestEndToEnd::typicalEditSurvivesSaveAndReopen() {
     QCOMPARE(reopened.teamEditor()->teamNames().at(4), QStringLiteral("Édité FC"));
     QCOMPARE(r.timovi_lista->itemText(4), QStringLiteral("Édité FC"));
     QVERIFY(again.messages.isEmpty());
+}
+
+void TestEndToEnd::saveKeepsThePcFormOfBothFiles() {
+    TestSupport::SampleGame game;
+    QVERIFY2(game.isValid(), qPrintable(game.error()));
+    QCOMPARE(TestSupport::readFile(game.database()).left(8), QByteArray("\x00\x01\x01WESYS", 8));
+    QCOMPARE(TestSupport::readFile(game.teamFile()).left(8), QByteArray("\x00\x00\x01WESYS", 8));
+
+    Form1 window(game.platform);
+    QVERIFY(TestSupport::openAndLoad(window, game));
+    Form1Controls& c = window.controls();
+    c.List1->setCurrentRow(3);
+    c.age->setText(QStringLiteral("33"));
+    c.promjena_imena->click();
+    Form2* editor = window.teamEditor();
+    QVERIFY(editor);
+    editor->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(2);
+    editor->findChild<QLineEdit*>(QStringLiteral("nazivigraca"))
+        ->setText(QStringLiteral("Renamed"));
+    editor->findChild<QPushButton*>(QStringLiteral("promjena_imena"))->click();
+    c.Command1->click();
+    editor->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(game.platform.messages.size(), 2, 30000);
+    for (const auto& message : game.platform.messages)
+        QCOMPARE(message.text, QStringLiteral("DONE!"));
+
+    // Same eight bytes, little-endian sizes, the database padded to 16 and the team file unpadded.
+    const QByteArray database = TestSupport::readFile(game.database());
+    const QByteArray teams = TestSupport::readFile(game.teamFile());
+    QCOMPARE(database.left(8), QByteArray("\x00\x01\x01WESYS", 8));
+    QCOMPARE(qFromLittleEndian<quint32>(database.constData() + 12), quint32(1520000));
+    QCOMPARE(database.size() % 16, 0);
+    QCOMPARE(teams.left(8), QByteArray("\x00\x00\x01WESYS", 8));
+    QCOMPARE(teams.size(), 16 + qFromLittleEndian<quint32>(teams.constData() + 8));
+
+    const QByteArray savedDatabase = decompressedGameFile(game.database());
+    QCOMPARE(quint8(savedDatabase.at(PlayerLayout::nameOffset(3) + PlayerLayout::age)), 33 + 17);
+    QCOMPARE(savedDatabase, TestSupport::readFile(game.databaseWorkingCopy()));
+    const QByteArray savedTeams = decompressedGameFile(game.teamFile());
+    QCOMPARE(savedTeams, TestSupport::readFile(game.teamWorkingCopy()));
+    QVERIFY(savedTeams != SampleBuilder::teamFile());
 }
 
 QTEST_MAIN(TestEndToEnd)

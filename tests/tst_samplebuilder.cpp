@@ -266,25 +266,55 @@ private slots:
 
     void writesTheGameFolder_data() {
         QTest::addColumn<bool>("raw");
-        QTest::newRow("game files") << false;
-        QTest::newRow("with working copies") << true;
+        QTest::addColumn<QString>("formSetName");
+        QTest::addColumn<QByteArray>("playerPrefix");
+        QTest::addColumn<QByteArray>("teamPrefix");
+        QTest::addColumn<bool>("bigEndian");
+        QTest::addColumn<int>("playerAlignment"); // the team file is never padded
+        const QByteArray p0101("\x00\x01\x01WESYS", 8);
+        const QByteArray p0001("\x00\x00\x01WESYS", 8);
+        QTest::newRow("PC form") << false << "pc" << p0101 << p0001 << false << 16;
+        QTest::newRow("PC form, working copies") << true << "pc" << p0101 << p0001 << false << 16;
+        QTest::newRow("big-endian") << false << "be" << p0101 << p0001 << true << 16;
+        QTest::newRow("plain") << false << "plain" << p0101 << p0101 << false << 1;
     }
     void writesTheGameFolder() {
         QFETCH(bool, raw);
+        QFETCH(QString, formSetName);
+        QFETCH(QByteArray, playerPrefix);
+        QFETCH(QByteArray, teamPrefix);
+        QFETCH(bool, bigEndian);
+        QFETCH(int, playerAlignment);
         QTemporaryDir temporary;
         QVERIFY(temporary.isValid());
         const QString dir = temporary.filePath(QStringLiteral("not yet/game"));
+        const std::optional<GameFileForms> forms = formSet(formSetName);
+        QVERIFY(forms);
         QString error;
-        QVERIFY2(writeGameFolder(dir, raw, &error), qPrintable(error));
+        QVERIFY2(writeGameFolder(dir, raw, &error, *forms), qPrintable(error));
 
         const QByteArray expected[] = {playerDatabase(), teamFile()};
         const QString names[] = {QStringLiteral("unnamed_25.bin"),
                                  QStringLiteral("unnamed_32.bin")};
+        const QByteArray prefixes[] = {playerPrefix, teamPrefix};
+        const int alignments[] = {playerAlignment, 1};
         for (int file = 0; file < 2; ++file) {
             const QString path = QDir(dir).filePath(names[file]);
             const QByteArray packed = TestSupport::readFile(path);
-            QVERIFY(packed.startsWith(QByteArray(Container::littleEndianMagic, 8)));
-            QVERIFY(packed.size() < expected[file].size());
+            QCOMPARE(packed.left(8), prefixes[file]);
+            const auto sizeAt = [&](qint64 at) {
+                return bigEndian ? qFromBigEndian<quint32>(packed.constData() + at)
+                                 : qFromLittleEndian<quint32>(packed.constData() + at);
+            };
+            QCOMPARE(sizeAt(12), quint32(expected[file].size()));
+            const qint64 streamEnd = 16 + sizeAt(8);
+            if (alignments[file] == 1) {
+                QCOMPARE(packed.size(), streamEnd);
+            } else { // padded with zeros, less than one boundary's worth
+                QVERIFY(packed.size() > streamEnd && packed.size() - streamEnd < alignments[file]);
+                QCOMPARE(packed.size() % alignments[file], 0);
+                QCOMPARE(packed.mid(streamEnd), QByteArray(packed.size() - streamEnd, '\0'));
+            }
             const Container::Result unpacked = Container::decompress(packed);
             QVERIFY2(unpacked.ok(), qPrintable(unpacked.error));
             QVERIFY(unpacked.bytes == expected[file]);
@@ -315,6 +345,12 @@ private slots:
         QTest::newRow("game files") << QStringList{dir} << 0 << 2;
         QTest::newRow("raw") << QStringList{dir, QStringLiteral("--raw")} << 0 << 4;
         QTest::newRow("raw first") << QStringList{QStringLiteral("--raw"), dir} << 0 << 4;
+        QTest::newRow("big-endian form")
+            << QStringList{QStringLiteral("--form"), QStringLiteral("be"), dir} << 0 << 2;
+        QTest::newRow("unknown form")
+            << QStringList{dir, QStringLiteral("--form"), QStringLiteral("zip")} << 2 << 0;
+        QTest::newRow("form without a name")
+            << QStringList{dir, QStringLiteral("--form")} << 2 << 0;
         QTest::newRow("folder under a file") << QStringList{QStringLiteral("FILE/game")} << 1 << 0;
     }
     void commandLine() {
@@ -324,7 +360,8 @@ private slots:
         QTemporaryDir temporary;
         QVERIFY(TestSupport::writeFile(temporary.filePath(QStringLiteral("FILE")), "x"));
         for (QString& argument : arguments)
-            if (!argument.startsWith(QLatin1Char('-')))
+            if (argument.startsWith(QLatin1String("DIR")) ||
+                argument.startsWith(QLatin1String("FILE")))
                 argument = temporary.filePath(argument);
 
         QProcess process;

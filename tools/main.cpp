@@ -1,6 +1,7 @@
-// The sample builder. `rosterly-sample DIR [--raw]` writes a synthetic game folder: the player
-// database unnamed_25.bin and the team file unnamed_32.bin in the game's compressed form, and with
-// --raw also their decompressed working copies. Prints every path written, one per line.
+// The sample builder. `rosterly-sample DIR [--raw] [--form NAME]` writes a synthetic game folder:
+// the player database unnamed_25.bin and the team file unnamed_32.bin in the game's compressed
+// form (the PC form unless another is named), and with --raw also their decompressed working
+// copies. Prints every path written, one per line.
 
 #include "tools/samplebuilder.h"
 
@@ -9,8 +10,18 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
+
+const char usage[] = R"(usage: rosterly-sample DIR [--raw] [--form pc|be|plain]
+Writes the synthetic unnamed_25.bin and unnamed_32.bin into DIR; with --raw also
+their decompressed forms (name + .unzlib). --form picks the container form:
+  pc     as the game's PC data (the default): sizes little-endian, the player
+         database behind 00 01 01 WESYS padded to 16 bytes, the team file behind
+         00 00 01 WESYS unpadded
+  be     the same with big-endian sizes, as console data has them
+  plain  both behind 00 01 01 WESYS, little-endian, unpadded)";
 
 void printLine(FILE* stream, const QString& text) {
     std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
@@ -21,26 +32,27 @@ void printLine(FILE* stream, const QString& text) {
 int main(int argc, char* argv[]) {
     QString dir;
     bool raw = false;
+    std::optional<SampleBuilder::GameFileForms> forms;
     bool usable = true;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == QLatin1String("--raw") && !raw)
             raw = true;
-        else if (!argument.startsWith(QLatin1Char('-')) && dir.isEmpty() && !argument.isEmpty())
+        else if (argument == QLatin1String("--form") && !forms && i + 1 < argc) {
+            forms = SampleBuilder::formSet(QString::fromLocal8Bit(argv[++i]));
+            usable = usable && forms.has_value();
+        } else if (!argument.startsWith(QLatin1Char('-')) && dir.isEmpty() && !argument.isEmpty())
             dir = argument;
         else
             usable = false;
     }
     if (!usable || dir.isEmpty()) {
-        printLine(stderr, QStringLiteral("usage: rosterly-sample DIR [--raw]\n"
-                                         "Writes the synthetic unnamed_25.bin and unnamed_32.bin "
-                                         "into DIR; with --raw also\ntheir decompressed forms "
-                                         "(name + .unzlib)."));
+        printLine(stderr, QString::fromLatin1(usage));
         return 2;
     }
 
     QString error;
-    if (!SampleBuilder::writeGameFolder(dir, raw, &error)) {
+    if (!SampleBuilder::writeGameFolder(dir, raw, &error, forms.value_or(SampleBuilder::pcForms))) {
         printLine(stderr, QStringLiteral("rosterly-sample: ") + error);
         return 1;
     }

@@ -614,7 +614,20 @@ QStringList gameFolderFiles(const QString& dir, bool raw) {
     return paths;
 }
 
-bool writeGameFolder(const QString& dir, bool raw, QString* error) {
+std::optional<GameFileForms> formSet(const QString& name) {
+    if (name == QLatin1String(formSetNames[0]))
+        return pcForms;
+    if (name == QLatin1String(formSetNames[1])) {
+        GameFileForms forms = pcForms;
+        forms.playerDatabase.bigEndian = forms.teamFile.bigEndian = true;
+        return forms;
+    }
+    if (name == QLatin1String(formSetNames[2]))
+        return GameFileForms{Container::Form{}, Container::Form{}};
+    return std::nullopt;
+}
+
+bool writeGameFolder(const QString& dir, bool raw, QString* error, const GameFileForms& forms) {
     QString ignored;
     if (!error)
         error = &ignored;
@@ -624,8 +637,9 @@ bool writeGameFolder(const QString& dir, bool raw, QString* error) {
     }
     const QStringList paths = gameFolderFiles(dir, raw);
     const QByteArray contents[] = {playerDatabase(), teamFile()};
+    const Container::Form formOfFile[] = {forms.playerDatabase, forms.teamFile};
     for (int file = 0; file < 2; ++file) {
-        const Container::Result packed = Container::compress(contents[file]);
+        const Container::Result packed = Container::compress(contents[file], formOfFile[file]);
         if (!packed.ok()) {
             *error = QStringLiteral("Cannot compress %1: %2")
                          .arg(QDir::toNativeSeparators(paths[file]), packed.error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codec/container.h"
 #include "player/playerrecord.h"
 #include "teamnames/teamnamelayout.h"
 #include "teams/rosterlayout.h"
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 // Synthetic game files for the tests, the demo and the benchmarks: a player database and a team
@@ -114,10 +116,29 @@ QByteArray teamFile();
 
 // ---- The game folder ----
 
-// Writes unnamed_25.bin and unnamed_32.bin in the game's compressed form into `dir`, creating it
+// The container form of each of the two game files.
+struct GameFileForms {
+    Container::Form playerDatabase;
+    Container::Form teamFile;
+};
+
+// The forms of the game's PC data: sizes little-endian, the player database behind 00 01 01
+// "WESYS" and padded with zeros to 16 bytes, the team file behind 00 00 01 "WESYS" and unpadded.
+inline constexpr GameFileForms pcForms{
+    Container::Form{{0x00, 0x01, 0x01, 'W', 'E', 'S', 'Y', 'S'}, false, 16},
+    Container::Form{{0x00, 0x00, 0x01, 'W', 'E', 'S', 'Y', 'S'}, false, 1}};
+
+// Form sets by name, for tests of the other forms: "pc" (pcForms), "be" (the same with big-endian
+// sizes, as console data has them) and "plain" (both files as the codec tool writes a file
+// without an original: 00 01 01 "WESYS", little-endian, unpadded).
+inline constexpr std::array<const char*, 3> formSetNames{"pc", "be", "plain"};
+std::optional<GameFileForms> formSet(const QString& name);
+
+// Writes unnamed_25.bin and unnamed_32.bin compressed in the given forms into `dir`, creating it
 // when needed; with `raw` also their decompressed working copies (name + ".unzlib"). On failure
 // returns false with the reason in `error`.
-bool writeGameFolder(const QString& dir, bool raw, QString* error);
+bool writeGameFolder(const QString& dir, bool raw, QString* error,
+                     const GameFileForms& forms = pcForms);
 
 // The paths writeGameFolder writes, game files first.
 QStringList gameFolderFiles(const QString& dir, bool raw);
