@@ -78,8 +78,9 @@ std::optional<QByteArray> GameFile::contentFor(const QByteArray& newBytes, QStri
 }
 
 QByteArray packLike(const QByteArray& original, const QByteArray& bytes) {
-    Q_UNUSED(original);
-    return Container::compress(bytes).bytes;
+    // A bare zlib stream has no form to keep: it becomes a container of the PC form.
+    return Container::compress(bytes, Container::formOf(original).value_or(Container::Form{}))
+        .bytes;
 }
 
 bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) {

@@ -22,7 +22,8 @@ struct GameFile {
     std::optional<QByteArray> contentFor(const QByteArray& newBytes, QString* error) const;
 };
 
-// Packs the bytes into a container that replaces `original`.
+// Packs the bytes into a container of the form `original` has (its eight header bytes, byte
+// order and padding), so that the game reads the replaced file as it read the original.
 QByteArray packLike(const QByteArray& original, const QByteArray& bytes);
 
 // Replaces each file with its content, each in one atomic step (a temporary file beside it,
