@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/playerindexload.h"
+#include "app/spreadsheetmenu.h"
 #include "appearance/facerelink.h"
 #include "player/abilitycolouring.h"
 #include "player/abilitytable.h"
@@ -43,6 +44,10 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuFile->setObjectName(QStringLiteral("mnuFile"));
     c.mnuOpen = c.mnuFile->addAction(QStringLiteral("Open"));
     c.mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    c.mnuExportCsv = c.mnuFile->addAction(QStringLiteral("Export to CSV…"));
+    c.mnuExportCsv->setObjectName(QStringLiteral("mnuExportCsv"));
+    c.mnuImportCsv = c.mnuFile->addAction(QStringLiteral("Import from CSV…"));
+    c.mnuImportCsv->setObjectName(QStringLiteral("mnuImportCsv"));
     c.mnuTeamEdit = menuBar()->addAction(QStringLiteral("Team Editor"));
     c.mnuTeamEdit->setObjectName(QStringLiteral("mnuTeamEdit"));
 
@@ -65,6 +70,9 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     new RosterView(c.rosterView(), c.lists, *m_session,
                    [this] { return m_form2 ? m_form2->teamIds() : QStringList(); });
     new PlayerSearch(c.playerSearch(), c.search);
+    new SpreadsheetMenu(*c.mnuExportCsv, *c.mnuImportCsv, m_platform, this,
+                        {*m_session, [this] { return m_form2 ? &m_form2->session() : nullptr; },
+                         [this] { load(); }});
     std::array<QLineEdit*, AbilityColouring::boxCount> coloured{};
     int next = 0;
     for (const AbilitySlot& slot : abilitySlots)

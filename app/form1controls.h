@@ -35,6 +35,8 @@ struct Form1Controls {
     // Menu.
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
+    QAction* mnuExportCsv = nullptr; // "Export to CSV…"
+    QAction* mnuImportCsv = nullptr; // "Import from CSV…"
     QAction* mnuTeamEdit = nullptr;
 
     // Player list, search, ID.

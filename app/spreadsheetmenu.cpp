@@ -1,0 +1,179 @@
+#include "app/spreadsheetmenu.h"
+
+#include "exchange/playersheet.h"
+#include "exchange/rostersheet.h"
+#include "exchange/sheetkind.h"
+#include "exchange/teamsheet.h"
+#include "shell/gamefilesession.h"
+#include "shell/platform.h"
+#include "shell/programtitle.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QWidget>
+
+namespace {
+
+constexpr int changesShown = 10; // the first changes the question lists
+
+const QString exportTitle = QStringLiteral("Export to CSV");
+const QString importTitle = QStringLiteral("Import from CSV");
+
+// The whole working copy, or empty after saying why.
+std::optional<QByteArray> readAll(const GameFileSession& session, QString* error) {
+    const WorkingCopy copy = session.workingCopy();
+    const auto bytes = copy.read(0, std::max<qint64>(copy.size(), 0));
+    if (!bytes)
+        *error = copy.errorString();
+    return bytes;
+}
+
+} // namespace
+
+SpreadsheetMenu::SpreadsheetMenu(QAction& exportAction, QAction& importAction, Platform& platform,
+                                 QWidget* window, Files files)
+    : QObject(window), m_platform(platform), m_window(window), m_files(std::move(files)) {
+    connect(&exportAction, &QAction::triggered, this, &SpreadsheetMenu::exportSheets);
+    connect(&importAction, &QAction::triggered, this, &SpreadsheetMenu::importSheet);
+}
+
+bool SpreadsheetMenu::refuseUnlessLoaded(const QString& action) const {
+    GameFileSession& players = m_files.players;
+    if (!players.isOpen() || !players.listsCurrent()) {
+        players.message(QStringLiteral("Open a player database and press Load first."));
+        return true;
+    }
+    return players.refuseWhileSaving(action);
+}
+
+GameFileSession* SpreadsheetMenu::loadedTeamFile() const {
+    GameFileSession* teams = m_files.teams();
+    return teams && teams->isOpen() && teams->listsCurrent() ? teams : nullptr;
+}
+
+bool SpreadsheetMenu::writeSheet(const QString& folder, const QString& name,
+                                 const QByteArray& csv) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFile::exists(path) &&
+        !m_platform.ask(m_window, programTitle(),
+                        QStringLiteral("%1 exists already. Replace it?").arg(path)))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        m_files.players.message(
+            QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void SpreadsheetMenu::exportSheets() {
+    if (refuseUnlessLoaded(QStringLiteral("Export again")))
+        return;
+    const QString folder = m_platform.chooseFolder(m_window, exportTitle);
+    if (folder.isEmpty())
+        return;
+    QString error;
+    const auto database = readAll(m_files.players, &error);
+    if (!database || !(error = PlayerSheet::databaseProblem(*database)).isEmpty()) {
+        m_files.players.message(error);
+        return;
+    }
+    std::optional<QByteArray> teamFile;
+    if (GameFileSession* teams = loadedTeamFile()) {
+        teamFile = readAll(*teams, &error);
+        if (teamFile && !TeamSheet::teamFileProblem(*teamFile).isEmpty())
+            teamFile.reset(); // listed before, unreadable now: the players go out alone
+    }
+
+    QStringList written;
+    if (writeSheet(folder, QStringLiteral("players.csv"), PlayerSheet::write(*database)))
+        written << QStringLiteral("players.csv");
+    if (teamFile) {
+        if (writeSheet(folder, QStringLiteral("teams.csv"), TeamSheet::write(*teamFile)))
+            written << QStringLiteral("teams.csv");
+        if (writeSheet(folder, QStringLiteral("rosters.csv"),
+                       RosterSheet::write(*database, *teamFile)))
+            written << QStringLiteral("rosters.csv");
+    }
+    if (!written.isEmpty())
+        m_files.players.message(
+            QStringLiteral("Wrote %1 to %2.").arg(written.join(QStringLiteral(", ")), folder));
+}
+
+void SpreadsheetMenu::importSheet() {
+    if (refuseUnlessLoaded(QStringLiteral("Import again")))
+        return;
+    const QString path = m_platform.chooseFile(
+        m_window, importTitle, QStringLiteral("Spreadsheet (CSV)"), QStringLiteral("*.csv"));
+    if (path.isEmpty())
+        return;
+    QFile sheetFile(path);
+    if (!sheetFile.open(QIODevice::ReadOnly)) {
+        m_files.players.message(
+            QStringLiteral("%1 cannot be read: %2").arg(path, sheetFile.errorString()));
+        return;
+    }
+    const QByteArray csv = sheetFile.readAll();
+
+    const SheetKind kind = sheetKindOf(csv);
+    GameFileSession* target = kind == SheetKind::Players ? &m_files.players
+                              : kind == SheetKind::Teams ? loadedTeamFile()
+                                                         : nullptr;
+    if (kind == SheetKind::Unknown) {
+        m_files.players.message(QStringLiteral("%1 is neither a players.csv (it has no index "
+                                               "column) nor a teams.csv (no position column). "
+                                               "Nothing was written.")
+                                    .arg(path));
+        return;
+    }
+    if (!target) {
+        m_files.players.message(QStringLiteral("%1 holds team names, but no team file is loaded. "
+                                               "Load the team file first. Nothing was written.")
+                                    .arg(path));
+        return;
+    }
+    if (target->refuseWhileSaving(QStringLiteral("Import again")))
+        return;
+
+    QString error;
+    const auto bytes = readAll(*target, &error);
+    if (!bytes) {
+        target->message(error + QStringLiteral("\nNothing was written."));
+        return;
+    }
+    const ImportPlan plan =
+        kind == SheetKind::Players ? PlayerSheet::plan(*bytes, csv) : TeamSheet::plan(*bytes, csv);
+    const QString notes = plan.notes.isEmpty()
+                              ? QString()
+                              : QStringLiteral("\n\n") + plan.notes.join(QLatin1Char('\n'));
+    if (!plan.ok()) {
+        target->message(QStringLiteral("%1 was refused:\n%2\nNothing was written.")
+                            .arg(path, plan.errors.join(QLatin1Char('\n'))));
+        return;
+    }
+    if (plan.patches.empty()) {
+        target->message(QStringLiteral("%1 changes nothing: every cell shows what the file holds "
+                                       "already.%2")
+                            .arg(path, notes));
+        return;
+    }
+    QStringList shown = plan.changes.mid(0, changesShown);
+    if (plan.changes.size() > changesShown)
+        shown << QStringLiteral("… and %1 more").arg(plan.changes.size() - changesShown);
+    const QString question =
+        QStringLiteral("%1 changes %2 %3 in %4 %5:\n%6%7\n\nWrite these changes into the working "
+                       "copy?")
+            .arg(path)
+            .arg(plan.fieldCount)
+            .arg(plan.fieldCount == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
+            .arg(plan.recordCount)
+            .arg(plan.recordCount == 1 ? QStringLiteral("record") : QStringLiteral("records"))
+            .arg(shown.join(QLatin1Char('\n')), notes);
+    if (!m_platform.ask(m_window, programTitle(), question))
+        return;
+    if (target->writeBack(plan.patches, QString()))
+        m_files.reload();
+}

@@ -1,0 +1,198 @@
+// File > "Export to CSV…" and "Import from CSV…" in the main window, answered through the
+// platform layer: the sheets written, an import asked for, written into the working copy and shown
+// after the lists are loaded again, and every refusal writing nothing.
+#include "app/form1.h"
+#include "exchange/playersheet.h"
+#include "exchange/rostersheet.h"
+#include "exchange/teamsheet.h"
+#include "shell/gamefilesession.h"
+#include "teamnames/form2.h"
+#include "tests/testsupport.h"
+#include "tests/windowsupport.h"
+#include "tools/samplebuilder.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString exportTitle = QStringLiteral("Export to CSV");
+const QString importTitle = QStringLiteral("Import from CSV");
+
+} // namespace
+
+class TestCsvMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_game.reset(); }
+
+    void menuItemsFollowOpen();
+    void exportWritesTheSheetsOfTheLoadedFiles();
+    void importAsksWritesAndShows_data();
+    void importAsksWritesAndShows();
+    void importRefusals_data();
+    void importRefusals();
+
+private:
+    QString sheet(const QString& name, const QByteArray& csv);
+
+    std::unique_ptr<SampleGame> m_game;
+};
+
+void TestCsvMenu::init() {
+    m_game = std::make_unique<SampleGame>(QStringLiteral("game"));
+    QVERIFY2(m_game->isValid(), qPrintable(m_game->error()));
+}
+
+QString TestCsvMenu::sheet(const QString& name, const QByteArray& csv) {
+    const QString path = m_game->path(name);
+    writeFile(path, csv);
+    return path;
+}
+
+void TestCsvMenu::menuItemsFollowOpen() {
+    Form1 window(m_game->platform);
+    const QList<QAction*> items = window.controls().mnuFile->actions();
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items.at(0)->text(), QStringLiteral("Open"));
+    QCOMPARE(items.at(1)->text(), QStringLiteral("Export to CSV…"));
+    QCOMPARE(items.at(2)->text(), QStringLiteral("Import from CSV…"));
+    // Nothing loaded: both say so and ask for nothing.
+    window.controls().mnuExportCsv->trigger();
+    window.controls().mnuImportCsv->trigger();
+    QCOMPARE(m_game->platform.messages.size(), 2);
+    QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("Load")));
+    QVERIFY(m_game->platform.askedTitles.isEmpty());
+}
+
+void TestCsvMenu::exportWritesTheSheetsOfTheLoadedFiles() {
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, *m_game));
+    const QString folder = m_game->path(QStringLiteral("sheets ö"));
+    QVERIFY(QDir().mkpath(folder));
+    m_game->platform.folderAnswers[exportTitle] = folder;
+    window.controls().mnuExportCsv->trigger();
+    const QByteArray database = readFile(m_game->databaseWorkingCopy());
+    const QByteArray teams = readFile(m_game->teamWorkingCopy());
+    QCOMPARE(readFile(folder + QStringLiteral("/players.csv")), PlayerSheet::write(database));
+    QCOMPARE(readFile(folder + QStringLiteral("/teams.csv")), TeamSheet::write(teams));
+    QCOMPARE(readFile(folder + QStringLiteral("/rosters.csv")),
+             RosterSheet::write(database, teams));
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QVERIFY(m_game->platform.questions.isEmpty());
+
+    // Again: each existing sheet is replaced only when the user agrees.
+    writeFile(folder + QStringLiteral("/players.csv"), "mine");
+    m_game->platform.answerYes = false;
+    window.controls().mnuExportCsv->trigger();
+    QCOMPARE(m_game->platform.questions.size(), 3);
+    QCOMPARE(readFile(folder + QStringLiteral("/players.csv")), QByteArray("mine"));
+}
+
+void TestCsvMenu::importAsksWritesAndShows_data() {
+    QTest::addColumn<bool>("teams");
+    QTest::addColumn<bool>("agreed");
+    QTest::newRow("players, the user goes ahead") << false << true;
+    QTest::newRow("players, the user declines") << false << false;
+    QTest::newRow("team names, the user goes ahead") << true << true;
+}
+
+void TestCsvMenu::importAsksWritesAndShows() {
+    QFETCH(bool, teams);
+    QFETCH(bool, agreed);
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, *m_game));
+    Form1Controls& c = window.controls();
+    c.List1->setCurrentRow(7);
+    // Row 7 renamed, row 5's attack lowered; semicolons and a byte-order mark, as spreadsheets
+    // in many places save them.
+    const QByteArray csv =
+        teams ? QByteArray("position,name\r\n0,\xC3\x96sterreich\r\n")
+              : QStringLiteral("\uFEFFindex;id;attack;name\r\n7;%1;%2;Imported Name\r\n"
+                               "5;%3;33;%4\r\n")
+                    .arg(c.lists.listaid.items.at(7), c.abilityBoxes[0]->text(),
+                         c.lists.listaid.items.at(5), c.lists.odabir_timova.items.at(5))
+                    .toUtf8();
+    m_game->platform.answers[importTitle] = sheet(QStringLiteral("sheet.csv"), csv);
+    m_game->platform.answerYes = agreed;
+    const QString workingCopy = teams ? m_game->teamWorkingCopy() : m_game->databaseWorkingCopy();
+    const QByteArray before = readFile(workingCopy);
+    c.mnuImportCsv->trigger();
+
+    QCOMPARE(m_game->platform.questions.size(), 1);
+    const QString question = m_game->platform.questions.first();
+    QVERIFY2(question.contains(teams ? QStringLiteral("1 field in 1 record")
+                                     : QStringLiteral("2 fields in 2 records")),
+             qPrintable(question));
+    QVERIFY(
+        question.contains(teams ? QStringLiteral("Österreich") : QStringLiteral("Imported Name")));
+    const QByteArray after = readFile(workingCopy);
+    if (!agreed) {
+        QCOMPARE(after, before);
+        return;
+    }
+    QVERIFY(m_game->platform.messages.isEmpty());
+    const ImportPlan plan = teams ? TeamSheet::plan(before, csv) : PlayerSheet::plan(before, csv);
+    QByteArray expected = before;
+    for (const Patch& patch : plan.patches)
+        expected.replace(patch.offset, patch.bytes.size(), patch.bytes);
+    QVERIFY(after != before);
+    QCOMPARE(after, expected);
+    // The lists were loaded again and show the imported values.
+    if (teams) {
+        QCOMPARE(c.timovi_lista->itemText(0), QStringLiteral("Österreich"));
+        QCOMPARE(window.teamEditor()->teamNames().first(), QStringLiteral("Österreich"));
+        return;
+    }
+    QCOMPARE(c.List1->item(7)->text(), QStringLiteral("Imported Name"));
+    c.List1->setCurrentRow(5);
+    QCOMPARE(c.abilityBoxes[0]->text(), QStringLiteral("33"));
+}
+
+void TestCsvMenu::importRefusals_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("a bad cell") << QByteArray("index,id,age\r\n3,{id3},300\r\n") << false
+                                << "row 2, column age";
+    QTest::newRow("not a sheet of this editor")
+        << QByteArray("a,b\r\n1,2\r\n") << false << "neither";
+    QTest::newRow("while the database is saving")
+        << QByteArray("index,id,age\r\n3,{id3},30\r\n") << true << "save is in progress";
+}
+
+void TestCsvMenu::importRefusals() {
+    QFETCH(QByteArray, csv);
+    QFETCH(bool, saving);
+    QFETCH(QString, said);
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, *m_game));
+    csv.replace("{id3}", window.controls().lists.listaid.items.at(3).toUtf8());
+    m_game->platform.answers[importTitle] = sheet(QStringLiteral("players.csv"), csv);
+    const QByteArray before = readFile(m_game->databaseWorkingCopy());
+    if (saving)
+        window.controls().Command1->click();
+    window.controls().mnuImportCsv->trigger();
+    QVERIFY(m_game->platform.questions.isEmpty());
+    QVERIFY(!m_game->platform.messages.isEmpty());
+    QVERIFY2(m_game->platform.messages.first().text.contains(said),
+             qPrintable(m_game->platform.messages.first().text));
+    QCOMPARE(readFile(m_game->databaseWorkingCopy()), before);
+    if (saving)
+        QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.last().text, QStringLiteral("DONE!"),
+                                  20000);
+}
+
+QTEST_MAIN(TestCsvMenu)
+#include "tst_csvmenu.moc"
