@@ -298,6 +298,8 @@ void TestExchange::refusalsWriteNothing_data() {
         "row 2, column attack: enter a number from 0 to 127.");
     row("height not a whole number", "index,id,name,height", {"42,$ID,x,180.5"},
         "row 2, column height");
+    row("age with two signs", "index,id,name,age", {"42,$ID,x,+-5"},
+        "row 2, column age: enter a number from -17 to 238.");
     row("flag neither 0 nor 1", "index,id,name,gk", {"42,$ID,x,2"}, "row 2, column gk: enter 1");
     row("foot emptied", "index,id,name,foot", {"42,$ID,x,"}, "row 2, column foot: enter Right or");
     row("unknown position", "index,id,name,position", {"42,$ID,x,XX"},
