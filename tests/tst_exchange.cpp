@@ -318,6 +318,8 @@ void TestExchange::refusalsWriteNothing_data() {
     row("unclosed quote", "index,id,name", {"42,$ID,\"abc"}, "row 3: a quoted cell is not closed");
     row("quote inside an unquoted cell", "index,id,name", {"42,$ID,ab\"c"},
         "row 3: a quote in the wrong place");
+    row("NUL byte in a cell", "index,id,name", {QStringLiteral("42,$ID,a") + QChar(0) + u'b'},
+        "row 3: a cell holds a NUL byte");
     row("rows counted as a spreadsheet counts them", "index,id,name,age",
         {QStringLiteral("7,%1,\"two\r\nlines\",20").arg(idOf(m_db, 7)), "", "42,$ID,x,300"},
         "row 4, column age");
