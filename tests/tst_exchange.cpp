@@ -398,6 +398,8 @@ void TestExchange::teamRenames() {
     for (const NBytes& e : written)
         expected.replace(e.fromN, e.bytes.size(), e.bytes);
     QVERIFY(applied(teams, plan.patches) == expected);
+    // The changes are listed as the comparison will list them.
+    QCOMPARE(plan.changes, DatabaseDiff::teams(teams, expected).lines);
     QCOMPARE(plan.notes.size(),
              lines.first().contains(QStringLiteral("short_name")) && !written.isEmpty() ? 1 : 0);
 }
