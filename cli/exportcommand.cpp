@@ -38,8 +38,9 @@ int exportCommand(const QStringList& arguments) {
         err(error);
         return Refused;
     }
-    if (const QString problem = PlayerSheet::databaseProblem(database->bytes); !problem.isEmpty()) {
-        err(files.at(0) + QStringLiteral(": ") + problem);
+    if (const QString problem = database->problem(PlayerSheet::databaseProblem);
+        !problem.isEmpty()) {
+        err(problem);
         return Refused;
     }
     std::optional<GameFile> teamFile;
@@ -49,9 +50,9 @@ int exportCommand(const QStringList& arguments) {
             err(error);
             return Refused;
         }
-        if (const QString problem = TeamSheet::teamFileProblem(teamFile->bytes);
+        if (const QString problem = teamFile->problem(TeamSheet::teamFileProblem);
             !problem.isEmpty()) {
-            err(files.at(1) + QStringLiteral(": ") + problem);
+            err(problem);
             return Refused;
         }
     }

@@ -63,6 +63,11 @@ std::optional<GameFile> GameFile::read(const QString& path, QString* error) {
     return file;
 }
 
+QString GameFile::problem(QString (*problemOf)(QByteArrayView)) const {
+    const QString problem = problemOf(bytes);
+    return problem.isEmpty() ? problem : path + QStringLiteral(": ") + problem;
+}
+
 std::optional<QByteArray> GameFile::contentFor(const QByteArray& newBytes, QString* error) const {
     if (workingCopy)
         return newBytes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -16,6 +17,10 @@ struct GameFile {
     bool workingCopy = false;
 
     static std::optional<GameFile> read(const QString& path, QString* error);
+
+    // Why the decompressed bytes are no game file of the kind `problemOf` checks, after the
+    // file's path; empty when they are one.
+    QString problem(QString (*problemOf)(QByteArrayView)) const;
 
     // The file's new content for `newBytes`: the bytes themselves for a working copy, compressed
     // again for a container (and checked to decompress to exactly `newBytes`).

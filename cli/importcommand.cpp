@@ -79,6 +79,7 @@ int importCommand(const QStringList& arguments) {
     std::vector<SheetImport> imports;
     QStringList problems;
     const auto prepare = [&](const QString& sheetPath, const QString& gamePath,
+                             QString (*problemOf)(QByteArrayView),
                              ImportPlan (*plan)(QByteArrayView, QByteArrayView)) {
         QString error;
         const auto sheet = readWholeFile(sheetPath, &error);
@@ -87,15 +88,22 @@ int importCommand(const QStringList& arguments) {
             problems << error;
             return;
         }
+        // A game file that is not of its kind is named, not the sheet.
+        if (const QString problem = target->problem(problemOf); !problem.isEmpty()) {
+            problems << problem;
+            return;
+        }
         ImportPlan result = plan(target->bytes, *sheet);
         for (const QString& line : result.errors)
             problems << QFileInfo(sheetPath).fileName() + QStringLiteral(": ") + line;
         imports.push_back({sheetPath, std::move(*target), std::move(result)});
     };
     if (players)
-        prepare(commandLine.value(playersOption), files.at(0), PlayerSheet::plan);
+        prepare(commandLine.value(playersOption), files.at(0), PlayerSheet::databaseProblem,
+                PlayerSheet::plan);
     if (teams)
-        prepare(commandLine.value(teamsOption), files.at(1), TeamSheet::plan);
+        prepare(commandLine.value(teamsOption), files.at(1), TeamSheet::teamFileProblem,
+                TeamSheet::plan);
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
             err(problem);

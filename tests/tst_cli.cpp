@@ -121,10 +121,15 @@ void TestCli::exitStatuses_data() {
         "--teams needs the team file");
     row("diff of three files", {"diff", "{db}", "{db}", "{teams}"}, 2, "give both team files");
     row("diff of a missing file", {"diff", "{db}", "{dir}/missing.bin"}, 2, "no such file");
+    row("diff of a team file as a player database", {"diff", "{db}", "{teams}"}, 2,
+        "unnamed_32.bin: The player database is too short");
     row("diff of a database with itself", {"diff", "{db}", "{db}", "{teams}", "{teams}"}, 0,
         "players: no differences\nteams: no differences\n");
     row("export of a file that is no game file", {"export", "{sheet}", "--out", "{dir}"}, 1,
         "not a game file the codec can read", "index,id\r\n");
+    row("import into a team file as a player database",
+        {"import", "{teams}", "--players", "{sheet}"}, 1,
+        "unnamed_32.bin: The player database is too short", "index,id\r\n");
     row("import of a refused sheet", {"import", "{db}", "--players", "{sheet}"}, 1,
         "sheet.csv: row 2, column age: enter a number from -17 to 238.\nNothing was written.",
         "index,id,age\r\n42,$ID,300\r\n");
