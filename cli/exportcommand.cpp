@@ -62,13 +62,14 @@ int exportCommand(const QStringList& arguments) {
         err(QStringLiteral("%1: the folder cannot be made").arg(dir.path()));
         return Refused;
     }
-    std::vector<Replacement> sheets{
-        {dir.filePath(QStringLiteral("players.csv")), PlayerSheet::write(database->bytes)}};
+    // Sheets already in the folder are replaced; their former content is not kept.
+    std::vector<Replacement> sheets{{dir.filePath(QStringLiteral("players.csv")),
+                                     PlayerSheet::write(database->bytes), std::nullopt}};
     if (teamFile) {
-        sheets.push_back(
-            {dir.filePath(QStringLiteral("teams.csv")), TeamSheet::write(teamFile->bytes)});
+        sheets.push_back({dir.filePath(QStringLiteral("teams.csv")),
+                          TeamSheet::write(teamFile->bytes), std::nullopt});
         sheets.push_back({dir.filePath(QStringLiteral("rosters.csv")),
-                          RosterSheet::write(database->bytes, teamFile->bytes)});
+                          RosterSheet::write(database->bytes, teamFile->bytes), std::nullopt});
     }
     if (!replaceFiles(sheets, &error)) {
         err(error);

@@ -33,10 +33,13 @@ QByteArray packLike(const QByteArray& original, const QByteArray& bytes);
 
 // Replaces each file with its content, each in one atomic step (a temporary file beside it,
 // renamed into place). Every content is written out before the first file is replaced, so a
-// failure while writing leaves all the files as they were.
+// failure while writing leaves all the files as they were. When a file cannot be replaced, those
+// replaced before it are put back where their former content is given; `error` then says, file
+// by file, what each holds.
 struct Replacement {
     QString path;
     QByteArray content;
+    std::optional<QByteArray> original; // the file's content before; empty: not kept
 };
 bool replaceFiles(const std::vector<Replacement>& replacements, QString* error);
 

@@ -18,7 +18,8 @@ Applies edited sheets to the game files: --players FILE (a players.csv) to PLAYE
 (a teams.csv) to TEAM_FILE. Only the fields whose cell differs from what the editor shows now are
 written, with the editor's own rules; an untouched sheet changes nothing. Every cell is checked
 first: one refused cell, and no file is touched. Each changed file is replaced in one atomic step
-(a compressed game file is compressed again; a working copy, *.unzlib, is written as it is).
+(a compressed game file is compressed again; a working copy, *.unzlib, is written as it is); when
+the second file cannot be replaced, the first is put back as it was.
 
 Prints what changes: the counts, then one line per field, "index id name: field old -> new".
 
@@ -132,7 +133,7 @@ int importCommand(const QStringList& arguments) {
             err(error);
             return Refused;
         }
-        replacements.push_back({import.target.path, *content});
+        replacements.push_back({import.target.path, *content, import.target.stored});
     }
     if (replacements.empty()) {
         out(QStringLiteral("nothing to change: no file was written"));
