@@ -96,22 +96,16 @@ QByteArray write(QByteArrayView teamFile) {
 }
 
 ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
-    ImportPlan plan;
     SheetErrors errors;
-    const auto refused = [&] {
-        plan = ImportPlan();
-        plan.errors = errors.lines();
-        return plan;
-    };
     if (const QString problem = teamFileProblem(teamFile); !problem.isEmpty()) {
         errors.add(problem);
-        return refused();
+        return refusedPlan(errors);
     }
     const TeamNameLists lists = TeamNameTable::decode(teamFile);
     const CsvTable table = CsvTable::parse(csv);
     const SheetHeader header = SheetHeader::read(table, columnNames(), {Position}, errors);
     if (errors.count() > 0)
-        return refused();
+        return refusedPlan(errors);
 
     const int teamCount = int(lists.names.size());
     std::vector<int> rowOfTeam(size_t(teamCount), 0);
@@ -187,8 +181,9 @@ ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
             renamed.push_back(std::move(team));
     }
     if (errors.count() > 0)
-        return refused();
+        return refusedPlan(errors);
 
+    ImportPlan plan;
     std::sort(renamed.begin(), renamed.end(),
               [](const RenamedTeam& a, const RenamedTeam& b) { return a.position < b.position; });
     QByteArray after = teamFile.toByteArray();
