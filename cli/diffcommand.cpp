@@ -3,6 +3,8 @@
 #include "cli/commands.h"
 #include "cli/gamefile.h"
 #include "exchange/databasediff.h"
+#include "exchange/playersheet.h"
+#include "exchange/teamsheet.h"
 
 using namespace CliOutput;
 
@@ -20,6 +22,7 @@ Exit status: 0 no differences, 1 differences, 2 a file could not be read or wron
 
 // Reads both files and compares them; the exit status on trouble, or the number of lines.
 std::optional<int> compare(const QString& oldPath, const QString& newPath,
+                           QString (*problemOf)(QByteArrayView),
                            DatabaseDiff::Result (*diff)(QByteArrayView, QByteArrayView),
                            const QString& what, int* differences) {
     QString error;
@@ -28,6 +31,13 @@ std::optional<int> compare(const QString& oldPath, const QString& newPath,
     if (!after) {
         err(error);
         return WrongUsage;
+    }
+    // The message names the file that is not of its kind.
+    for (const GameFile* file : {&*before, &*after}) {
+        if (const QString problem = file->problem(problemOf); !problem.isEmpty()) {
+            err(problem);
+            return WrongUsage;
+        }
     }
     const DatabaseDiff::Result result = diff(before->bytes, after->bytes);
     if (!result.error.isEmpty()) {
@@ -58,12 +68,12 @@ int diffCommand(const QStringList& arguments) {
     if (files.size() == 3)
         return commandLine.usageError(QStringLiteral("give both team files, or neither"));
     int differences = 0;
-    if (const auto status = compare(files.at(0), files.at(1), DatabaseDiff::players,
-                                    QStringLiteral("players"), &differences))
+    if (const auto status = compare(files.at(0), files.at(1), PlayerSheet::databaseProblem,
+                                    DatabaseDiff::players, QStringLiteral("players"), &differences))
         return *status;
     if (files.size() == 4)
-        if (const auto status = compare(files.at(2), files.at(3), DatabaseDiff::teams,
-                                        QStringLiteral("teams"), &differences))
+        if (const auto status = compare(files.at(2), files.at(3), TeamSheet::teamFileProblem,
+                                        DatabaseDiff::teams, QStringLiteral("teams"), &differences))
             return *status;
     return differences > 0 ? 1 : 0;
 }

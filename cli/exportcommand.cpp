@@ -38,8 +38,9 @@ int exportCommand(const QStringList& arguments) {
         err(error);
         return Refused;
     }
-    if (const QString problem = PlayerSheet::databaseProblem(database->bytes); !problem.isEmpty()) {
-        err(files.at(0) + QStringLiteral(": ") + problem);
+    if (const QString problem = database->problem(PlayerSheet::databaseProblem);
+        !problem.isEmpty()) {
+        err(problem);
         return Refused;
     }
     std::optional<GameFile> teamFile;
@@ -49,9 +50,9 @@ int exportCommand(const QStringList& arguments) {
             err(error);
             return Refused;
         }
-        if (const QString problem = TeamSheet::teamFileProblem(teamFile->bytes);
+        if (const QString problem = teamFile->problem(TeamSheet::teamFileProblem);
             !problem.isEmpty()) {
-            err(files.at(1) + QStringLiteral(": ") + problem);
+            err(problem);
             return Refused;
         }
     }
@@ -61,13 +62,14 @@ int exportCommand(const QStringList& arguments) {
         err(QStringLiteral("%1: the folder cannot be made").arg(dir.path()));
         return Refused;
     }
-    std::vector<Replacement> sheets{
-        {dir.filePath(QStringLiteral("players.csv")), PlayerSheet::write(database->bytes)}};
+    // Sheets already in the folder are replaced; their former content is not kept.
+    std::vector<Replacement> sheets{{dir.filePath(QStringLiteral("players.csv")),
+                                     PlayerSheet::write(database->bytes), std::nullopt}};
     if (teamFile) {
-        sheets.push_back(
-            {dir.filePath(QStringLiteral("teams.csv")), TeamSheet::write(teamFile->bytes)});
+        sheets.push_back({dir.filePath(QStringLiteral("teams.csv")),
+                          TeamSheet::write(teamFile->bytes), std::nullopt});
         sheets.push_back({dir.filePath(QStringLiteral("rosters.csv")),
-                          RosterSheet::write(database->bytes, teamFile->bytes)});
+                          RosterSheet::write(database->bytes, teamFile->bytes), std::nullopt});
     }
     if (!replaceFiles(sheets, &error)) {
         err(error);

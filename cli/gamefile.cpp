@@ -5,12 +5,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <memory>
 
 namespace {
 
 constexpr qint64 maxFileSize = 128LL * 1024 * 1024; // far above any game file or sheet
+
+// Replaces a file with `content` in one atomic step.
+bool writeWhole(const QString& path, const QByteArray& content, QString* error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+        return true;
+    *error = file.errorString();
+    return false;
+}
 
 } // namespace
 
@@ -63,6 +73,11 @@ std::optional<GameFile> GameFile::read(const QString& path, QString* error) {
     return file;
 }
 
+QString GameFile::problem(QString (*problemOf)(QByteArrayView)) const {
+    const QString problem = problemOf(bytes);
+    return problem.isEmpty() ? problem : path + QStringLiteral(": ") + problem;
+}
+
 std::optional<QByteArray> GameFile::contentFor(const QByteArray& newBytes, QString* error) const {
     if (workingCopy)
         return newBytes;
@@ -96,14 +111,30 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
         files.push_back(std::move(file));
     }
     for (size_t i = 0; i < files.size(); ++i) {
-        if (!files[i]->commit()) {
-            *error = QStringLiteral("%1: cannot be replaced: %2%3")
-                         .arg(replacements[i].path, files[i]->errorString(),
-                              i == 0 ? QStringLiteral("; nothing was changed")
-                                     : QStringLiteral("; %1 was replaced already")
-                                           .arg(replacements[0].path));
-            return false;
+        if (files[i]->commit())
+            continue;
+        // The files after this one keep their content (their temporary files are discarded);
+        // those before it are put back where their content was kept.
+        QStringList lines{QStringLiteral("%1: cannot be replaced: %2")
+                              .arg(replacements[i].path, files[i]->errorString())};
+        bool changed = false;
+        for (size_t j = 0; j < i; ++j) {
+            const Replacement& done = replacements[j];
+            QString why;
+            if (done.original && writeWhole(done.path, *done.original, &why)) {
+                lines << QStringLiteral("%1: put back as it was").arg(done.path);
+                continue;
+            }
+            changed = true;
+            lines << (done.original ? QStringLiteral("%1: replaced already; putting it back "
+                                                     "failed: %2")
+                                          .arg(done.path, why)
+                                    : QStringLiteral("%1: replaced already").arg(done.path));
         }
+        lines << (changed ? QStringLiteral("Every other file was left as it was.")
+                          : QStringLiteral("Nothing was changed."));
+        *error = lines.join(u'\n');
+        return false;
     }
     return true;
 }

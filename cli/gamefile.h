@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -17,6 +18,10 @@ struct GameFile {
 
     static std::optional<GameFile> read(const QString& path, QString* error);
 
+    // Why the decompressed bytes are no game file of the kind `problemOf` checks, after the
+    // file's path; empty when they are one.
+    QString problem(QString (*problemOf)(QByteArrayView)) const;
+
     // The file's new content for `newBytes`: the bytes themselves for a working copy, compressed
     // again for a container (and checked to decompress to exactly `newBytes`).
     std::optional<QByteArray> contentFor(const QByteArray& newBytes, QString* error) const;
@@ -28,10 +33,13 @@ QByteArray packLike(const QByteArray& original, const QByteArray& bytes);
 
 // Replaces each file with its content, each in one atomic step (a temporary file beside it,
 // renamed into place). Every content is written out before the first file is replaced, so a
-// failure while writing leaves all the files as they were.
+// failure while writing leaves all the files as they were. When a file cannot be replaced, those
+// replaced before it are put back where their former content is given; `error` then says, file
+// by file, what each holds.
 struct Replacement {
     QString path;
     QByteArray content;
+    std::optional<QByteArray> original; // the file's content before; empty: not kept
 };
 bool replaceFiles(const std::vector<Replacement>& replacements, QString* error);
 

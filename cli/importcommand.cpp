@@ -18,7 +18,8 @@ Applies edited sheets to the game files: --players FILE (a players.csv) to PLAYE
 (a teams.csv) to TEAM_FILE. Only the fields whose cell differs from what the editor shows now are
 written, with the editor's own rules; an untouched sheet changes nothing. Every cell is checked
 first: one refused cell, and no file is touched. Each changed file is replaced in one atomic step
-(a compressed game file is compressed again; a working copy, *.unzlib, is written as it is).
+(a compressed game file is compressed again; a working copy, *.unzlib, is written as it is); when
+the second file cannot be replaced, the first is put back as it was.
 
 Prints what changes: the counts, then one line per field, "index id name: field old -> new".
 
@@ -79,6 +80,7 @@ int importCommand(const QStringList& arguments) {
     std::vector<SheetImport> imports;
     QStringList problems;
     const auto prepare = [&](const QString& sheetPath, const QString& gamePath,
+                             QString (*problemOf)(QByteArrayView),
                              ImportPlan (*plan)(QByteArrayView, QByteArrayView)) {
         QString error;
         const auto sheet = readWholeFile(sheetPath, &error);
@@ -87,15 +89,22 @@ int importCommand(const QStringList& arguments) {
             problems << error;
             return;
         }
+        // A game file that is not of its kind is named, not the sheet.
+        if (const QString problem = target->problem(problemOf); !problem.isEmpty()) {
+            problems << problem;
+            return;
+        }
         ImportPlan result = plan(target->bytes, *sheet);
         for (const QString& line : result.errors)
             problems << QFileInfo(sheetPath).fileName() + QStringLiteral(": ") + line;
         imports.push_back({sheetPath, std::move(*target), std::move(result)});
     };
     if (players)
-        prepare(commandLine.value(playersOption), files.at(0), PlayerSheet::plan);
+        prepare(commandLine.value(playersOption), files.at(0), PlayerSheet::databaseProblem,
+                PlayerSheet::plan);
     if (teams)
-        prepare(commandLine.value(teamsOption), files.at(1), TeamSheet::plan);
+        prepare(commandLine.value(teamsOption), files.at(1), TeamSheet::teamFileProblem,
+                TeamSheet::plan);
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
             err(problem);
@@ -124,7 +133,7 @@ int importCommand(const QStringList& arguments) {
             err(error);
             return Refused;
         }
-        replacements.push_back({import.target.path, *content});
+        replacements.push_back({import.target.path, *content, import.target.stored});
     }
     if (replacements.empty()) {
         out(QStringLiteral("nothing to change: no file was written"));

@@ -10,8 +10,11 @@ std::optional<qint64> wholeNumber(QByteArrayView cell) {
     const QByteArrayView trimmed = cell.trimmed();
     const char* begin = trimmed.data();
     const char* end = begin + trimmed.size();
-    if (begin != end && *begin == '+')
+    if (begin != end && *begin == '+') {
         ++begin; // from_chars takes a minus sign only
+        if (begin != end && *begin == '-')
+            return std::nullopt; // one sign at most
+    }
     qint64 value = 0;
     const auto [stop, error] = std::from_chars(begin, end, value);
     if (begin == end || error != std::errc() || stop != end)

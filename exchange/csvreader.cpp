@@ -2,6 +2,8 @@
 
 #include <csv.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
@@ -40,9 +42,12 @@ struct CsvTableBuilder {
     int rowNumber = 0; // of the row being read
     int cellsInRow = 0;
     bool rowHasText = false;
-    int lastEnd = 0; // the character that ended the previous report
+    int lastEnd = 0;    // the character that ended the previous report
+    int rowWithNul = 0; // the first row with a NUL byte in a cell; 0 while there is none
 
     void cell(const char* bytes, size_t size) {
+        if (rowWithNul == 0 && size > 0 && std::memchr(bytes, '\0', size) != nullptr)
+            rowWithNul = rowNumber + 1;
         table.m_cells.append(bytes, qsizetype(size));
         table.m_bounds.push_back(table.m_cells.size());
         ++cellsInRow;
@@ -115,6 +120,13 @@ CsvTable CsvTable::parse(QByteArrayView text) {
                                            "ends with a quote, and a quote inside it is doubled)"))
                 : QString::fromLatin1(csv_strerror(error));
         table.m_error = QStringLiteral("row %1: %2").arg(builder.rowNumber + 1).arg(what);
+    } else if (builder.rowWithNul > 0) {
+        // No text holds a NUL byte; a sheet saved as UTF-16 without its mark holds many.
+        table.m_error = QStringLiteral("row %1: a cell holds a NUL byte, which is no text; save "
+                                       "the sheet as CSV in UTF-8.")
+                            .arg(builder.rowWithNul);
+    }
+    if (!table.m_error.isEmpty()) {
         table.m_rows.clear();
         table.m_cells.clear();
         table.m_bounds.assign(1, 0);

@@ -32,6 +32,12 @@ QStringList SheetErrors::lines() const {
     return result;
 }
 
+ImportPlan refusedPlan(const SheetErrors& errors) {
+    ImportPlan plan;
+    plan.errors = errors.lines();
+    return plan;
+}
+
 QString changeLine(const QString& who, const QString& field, const QString& oldValue,
                    const QString& newValue) {
     return QStringLiteral("%1: %2 %3 -> %4")

@@ -41,6 +41,9 @@ private:
     int m_count = 0;
 };
 
+// The plan of an import refused for `errors`: no patches and no changes, the errors in words.
+ImportPlan refusedPlan(const SheetErrors& errors);
+
 // One changed field, the same line for the import's changes and for the comparison of two files:
 // "<who>: <field> <old> -> <new>", an empty value shown as "".
 QString changeLine(const QString& who, const QString& field, const QString& oldValue,

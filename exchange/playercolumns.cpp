@@ -264,6 +264,14 @@ const QStringList& names() {
     return list;
 }
 
+int columnOf(Kind kind, int detail) {
+    const auto& columns = all();
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].kind == kind && columns[i].detail == detail)
+            return int(i);
+    return -1;
+}
+
 void write(CsvWriter& out, const Column& column, int index, const ShownPlayer& player) {
     if (isNumber(column, player))
         out.cell(number(column, index, player));

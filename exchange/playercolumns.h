@@ -42,6 +42,8 @@ struct Column {
 const std::vector<Column>& all();
 // Their names, in the same order.
 const QStringList& names();
+// The position in all() of the column of `kind` (and `detail`), or -1.
+int columnOf(Kind kind, int detail = 0);
 
 // The cell of record `index` as the view shows it.
 void write(CsvWriter& out, const Column& column, int index, const ShownPlayer& player);

@@ -11,15 +11,8 @@ namespace PlayerRowEdit {
 namespace {
 
 namespace L = PlayerLayout;
+using PlayerColumns::columnOf;
 using PlayerColumns::Kind;
-
-int columnOf(Kind kind, int detail = 0) {
-    const auto& columns = PlayerColumns::all();
-    for (size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].kind == kind && columns[i].detail == detail)
-            return int(i);
-    return -1;
-}
 
 bool positionDiffers(const ShownPlayer& a, const ShownPlayer& b) {
     return a.positionEntry != b.positionEntry ||

@@ -29,14 +29,6 @@ struct ChangedRecord {
     PlayerRowEdit::Result edit;
 };
 
-int columnOfKind(Kind kind) {
-    const auto& columns = PlayerColumns::all();
-    for (size_t i = 0; i < columns.size(); ++i)
-        if (columns[i].kind == kind)
-            return int(i);
-    return -1;
-}
-
 QString who(int index, const ShownPlayer& player) {
     return QStringLiteral("%1 %2 %3").arg(index).arg(player.id).arg(player.name);
 }
@@ -45,7 +37,7 @@ QString who(int index, const ShownPlayer& player) {
 std::optional<int> recordOfRow(const CsvTable& table, const CsvTable::Row& row,
                                const SheetHeader& header, std::vector<int>& rowOfRecord,
                                QByteArrayView database, SheetErrors& errors) {
-    const int indexColumn = columnOfKind(Kind::Index);
+    const int indexColumn = PlayerColumns::columnOf(Kind::Index);
     const auto index = CellValue::wholeNumber(table.cell(row, header.cellOf(indexColumn)));
     if (!index || *index < 0 || *index >= L::recordCount) {
         errors.add(row.number, QStringLiteral("index"),
@@ -61,7 +53,7 @@ std::optional<int> recordOfRow(const CsvTable& table, const CsvTable::Row& row,
     rowOfRecord[i] = row.number;
     const qint32 id = qFromLittleEndian<qint32>(database.data() + L::nameOffset(i) + L::playerId);
     const auto cellId =
-        CellValue::wholeNumber(table.cell(row, header.cellOf(columnOfKind(Kind::Id))));
+        CellValue::wholeNumber(table.cell(row, header.cellOf(PlayerColumns::columnOf(Kind::Id))));
     if (!cellId || *cellId != id) {
         errors.add(row.number, QStringLiteral("id"),
                    QStringLiteral("the ID of record %1 is %2; the row belongs to another player "
@@ -119,23 +111,18 @@ QByteArray write(QByteArrayView database) {
 }
 
 ImportPlan plan(QByteArrayView database, QByteArrayView csv) {
-    ImportPlan plan;
     SheetErrors errors;
-    const auto refused = [&] {
-        plan = ImportPlan();
-        plan.errors = errors.lines();
-        return plan;
-    };
     if (const QString problem = databaseProblem(database); !problem.isEmpty()) {
         errors.add(problem);
-        return refused();
+        return refusedPlan(errors);
     }
     const CsvTable table = CsvTable::parse(csv);
     const auto& columns = PlayerColumns::all();
     const SheetHeader header = SheetHeader::read(
-        table, PlayerColumns::names(), {columnOfKind(Kind::Index), columnOfKind(Kind::Id)}, errors);
+        table, PlayerColumns::names(),
+        {PlayerColumns::columnOf(Kind::Index), PlayerColumns::columnOf(Kind::Id)}, errors);
     if (errors.count() > 0)
-        return refused();
+        return refusedPlan(errors);
 
     std::vector<int> rowOfRecord(L::recordCount, 0);
     std::vector<ChangedRecord> changed;
@@ -171,8 +158,9 @@ ImportPlan plan(QByteArrayView database, QByteArrayView csv) {
         changed.push_back({*index, shown, std::move(edit)});
     }
     if (errors.count() > 0)
-        return refused();
+        return refusedPlan(errors);
 
+    ImportPlan plan;
     std::sort(changed.begin(), changed.end(),
               [](const ChangedRecord& a, const ChangedRecord& b) { return a.index < b.index; });
     for (const ChangedRecord& record : changed)

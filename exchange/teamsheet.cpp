@@ -3,6 +3,7 @@
 #include "exchange/cellvalue.h"
 #include "exchange/csvreader.h"
 #include "exchange/csvwriter.h"
+#include "exchange/databasediff.h"
 #include "exchange/sheetheader.h"
 #include "teamnames/teamnametable.h"
 
@@ -95,22 +96,16 @@ QByteArray write(QByteArrayView teamFile) {
 }
 
 ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
-    ImportPlan plan;
     SheetErrors errors;
-    const auto refused = [&] {
-        plan = ImportPlan();
-        plan.errors = errors.lines();
-        return plan;
-    };
     if (const QString problem = teamFileProblem(teamFile); !problem.isEmpty()) {
         errors.add(problem);
-        return refused();
+        return refusedPlan(errors);
     }
     const TeamNameLists lists = TeamNameTable::decode(teamFile);
     const CsvTable table = CsvTable::parse(csv);
     const SheetHeader header = SheetHeader::read(table, columnNames(), {Position}, errors);
     if (errors.count() > 0)
-        return refused();
+        return refusedPlan(errors);
 
     const int teamCount = int(lists.names.size());
     std::vector<int> rowOfTeam(size_t(teamCount), 0);
@@ -186,30 +181,35 @@ ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
             renamed.push_back(std::move(team));
     }
     if (errors.count() > 0)
-        return refused();
+        return refusedPlan(errors);
 
+    ImportPlan plan;
     std::sort(renamed.begin(), renamed.end(),
               [](const RenamedTeam& a, const RenamedTeam& b) { return a.position < b.position; });
+    QByteArray after = teamFile.toByteArray();
     for (const RenamedTeam& team : renamed) {
-        const QString who = team.shown.who(team.position);
-        ++plan.recordCount;
-        if (team.name != team.shown.name) {
-            plan.changes << changeLine(who, columnNames()[Name], team.shown.name, team.name);
-            ++plan.fieldCount;
+        if (team.shortName != team.shown.shortName)
+            plan.notes << team.shown.who(team.position) +
+                              QStringLiteral(": the short name is written where Change name "
+                                             "writes it, after the team's name slots; the team "
+                                             "list reads short names from the short-name table, "
+                                             "which keeps \"%1\".")
+                                  .arg(team.shown.shortName);
+        for (const Patch& patch : team.patches) {
+            // A part written as it is stored changes nothing, so it is left out.
+            if (teamFile.sliced(patch.offset, patch.bytes.size()) == QByteArrayView(patch.bytes))
+                continue;
+            plan.patches.push_back(patch);
+            after.replace(patch.offset, patch.bytes.size(), patch.bytes);
         }
-        if (team.shortName != team.shown.shortName) {
-            plan.changes << changeLine(who, columnNames()[ShortName], team.shown.shortName,
-                                       team.shortName);
-            ++plan.fieldCount;
-            plan.notes << who + QStringLiteral(": the short name is written where Change name "
-                                               "writes it, after the team's name slots; the "
-                                               "team list reads short names from the short-name "
-                                               "table, which keeps \"%1\".")
-                                    .arg(team.shown.shortName);
-        }
-        for (const Patch& patch : team.patches)
-            if (teamFile.sliced(patch.offset, patch.bytes.size()) != QByteArrayView(patch.bytes))
-                plan.patches.push_back(patch);
+    }
+    // The changes are listed as the comparison of the two files will list them, from the bytes
+    // written: a short name lands in the name entry, not in the short-name table the list shows.
+    if (!plan.patches.empty()) {
+        const DatabaseDiff::Result changes = DatabaseDiff::teams(teamFile, after);
+        plan.changes = changes.lines;
+        plan.fieldCount = changes.fieldCount;
+        plan.recordCount = changes.recordCount;
     }
     return plan;
 }

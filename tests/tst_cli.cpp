@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QMap>
 #include <QProcess>
+#include <QSaveFile>
 #include <QTest>
 #include <QtEndian>
 
@@ -61,6 +62,7 @@ private slots:
     void untouchedSheetsLeaveTheGameFilesAlone();
     void importRewritesOnlyTheEditedBytes_data();
     void importRewritesOnlyTheEditedBytes();
+    void refusedImportTouchesNothing_data();
     void refusedImportTouchesNothing();
 
 private:
@@ -121,10 +123,15 @@ void TestCli::exitStatuses_data() {
         "--teams needs the team file");
     row("diff of three files", {"diff", "{db}", "{db}", "{teams}"}, 2, "give both team files");
     row("diff of a missing file", {"diff", "{db}", "{dir}/missing.bin"}, 2, "no such file");
+    row("diff of a team file as a player database", {"diff", "{db}", "{teams}"}, 2,
+        "unnamed_32.bin: The player database is too short");
     row("diff of a database with itself", {"diff", "{db}", "{db}", "{teams}", "{teams}"}, 0,
         "players: no differences\nteams: no differences\n");
     row("export of a file that is no game file", {"export", "{sheet}", "--out", "{dir}"}, 1,
         "not a game file the codec can read", "index,id\r\n");
+    row("import into a team file as a player database",
+        {"import", "{teams}", "--players", "{sheet}"}, 1,
+        "unnamed_32.bin: The player database is too short", "index,id\r\n");
     row("import of a refused sheet", {"import", "{db}", "--players", "{sheet}"}, 1,
         "sheet.csv: row 2, column age: enter a number from -17 to 238.\nNothing was written.",
         "index,id,age\r\n42,$ID,300\r\n");
@@ -222,19 +229,51 @@ void TestCli::importRewritesOnlyTheEditedBytes() {
     QCOMPARE(diff.out, change + QStringLiteral("\nplayers: 1 difference in 1 record\n"));
 }
 
-// A valid player sheet beside a refused team sheet: neither game file is written, and no
-// temporary file is left behind.
+// A valid player sheet beside a refused team sheet, or beside a team file that cannot be replaced
+// once it is written out (its name leaves no room for the temporary name the rename needs): no
+// game file is changed, and no temporary file is left behind.
+void TestCli::refusedImportTouchesNothing_data() {
+    QTest::addColumn<QString>("teamsSheet");
+    QTest::addColumn<bool>("unreplaceableTeamFile");
+    QTest::addColumn<QString>("errStart"); // "{db}" and "{teams}" stand for the game files
+    QTest::addColumn<QString>("errEnd");
+    QTest::newRow("refused team sheet")
+        << "position,team_id\r\n0,101\r\n"
+        << false
+        << "teams.csv: row 2, column team_id: team IDs are not edited here; the team's is 100.\n"
+        << "\nNothing was written.\n";
+    QTest::newRow("team file that cannot be replaced")
+        << "position,name\r\n0,Österreich\r\n"
+        << true << "{teams}: cannot be replaced: "
+        << "\n{db}: put back as it was\nNothing was changed.\n";
+}
+
 void TestCli::refusedImportTouchesNothing() {
+    QFETCH(QString, teamsSheet);
+    QFETCH(bool, unreplaceableTeamFile);
+    QFETCH(QString, errStart);
+    QFETCH(QString, errEnd);
+    QString teams = m_game->teamFile();
+    if (unreplaceableTeamFile) {
+        teams = QDir(m_game->folder()).filePath(QString(246, u't') + QStringLiteral(".bin"));
+        QVERIFY(QFile::copy(m_game->teamFile(), teams));
+        QSaveFile probe(teams);
+        if (!probe.open(QIODevice::WriteOnly))
+            QSKIP("this file system makes no unnamed temporary files, so the writing fails first");
+    }
     QVERIFY(writeSheet("players.csv",
                        QStringLiteral("index,id,attack\r\n42,%1,77\r\n").arg(idOf(m_db, 42))));
-    QVERIFY(writeSheet("teams.csv", QStringLiteral("position,team_id\r\n0,101\r\n")));
+    QVERIFY(writeSheet("teams.csv", teamsSheet));
     const auto before = snapshot(m_game->folder());
-    const Run run = cli(paths({"import", "{db}", "{teams}", "--players", "{dir}/players.csv",
-                               "--teams", "{dir}/teams.csv"}));
+    const Run run = cli(paths(
+        {"import", "{db}", teams, "--players", "{dir}/players.csv", "--teams", "{dir}/teams.csv"}));
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, QStringLiteral("teams.csv: row 2, column team_id: team IDs are not edited "
-                                     "here; the team's is 100.\nNothing was written.\n"));
-    QCOMPARE(run.out, QString());
+    for (QString* expected : {&errStart, &errEnd}) {
+        expected->replace(QStringLiteral("{db}"), m_game->database());
+        expected->replace(QStringLiteral("{teams}"), teams);
+    }
+    QVERIFY2(run.err.startsWith(errStart) && run.err.endsWith(errEnd), qPrintable(run.err));
+    QCOMPARE(run.out.isEmpty(), !unreplaceableTeamFile); // the plan is printed before writing
     QCOMPARE(snapshot(m_game->folder()), before);
 }
 

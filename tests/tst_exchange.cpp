@@ -298,6 +298,8 @@ void TestExchange::refusalsWriteNothing_data() {
         "row 2, column attack: enter a number from 0 to 127.");
     row("height not a whole number", "index,id,name,height", {"42,$ID,x,180.5"},
         "row 2, column height");
+    row("age with two signs", "index,id,name,age", {"42,$ID,x,+-5"},
+        "row 2, column age: enter a number from -17 to 238.");
     row("flag neither 0 nor 1", "index,id,name,gk", {"42,$ID,x,2"}, "row 2, column gk: enter 1");
     row("foot emptied", "index,id,name,foot", {"42,$ID,x,"}, "row 2, column foot: enter Right or");
     row("unknown position", "index,id,name,position", {"42,$ID,x,XX"},
@@ -316,6 +318,8 @@ void TestExchange::refusalsWriteNothing_data() {
     row("unclosed quote", "index,id,name", {"42,$ID,\"abc"}, "row 3: a quoted cell is not closed");
     row("quote inside an unquoted cell", "index,id,name", {"42,$ID,ab\"c"},
         "row 3: a quote in the wrong place");
+    row("NUL byte in a cell", "index,id,name", {QStringLiteral("42,$ID,a") + QChar(0) + u'b'},
+        "row 3: a cell holds a NUL byte");
     row("rows counted as a spreadsheet counts them", "index,id,name,age",
         {QStringLiteral("7,%1,\"two\r\nlines\",20").arg(idOf(m_db, 7)), "", "42,$ID,x,300"},
         "row 4, column age");
@@ -394,6 +398,8 @@ void TestExchange::teamRenames() {
     for (const NBytes& e : written)
         expected.replace(e.fromN, e.bytes.size(), e.bytes);
     QVERIFY(applied(teams, plan.patches) == expected);
+    // The changes are listed as the comparison will list them.
+    QCOMPARE(plan.changes, DatabaseDiff::teams(teams, expected).lines);
     QCOMPARE(plan.notes.size(),
              lines.first().contains(QStringLiteral("short_name")) && !written.isEmpty() ? 1 : 0);
 }
