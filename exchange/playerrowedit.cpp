@@ -19,17 +19,6 @@ bool positionDiffers(const ShownPlayer& a, const ShownPlayer& b) {
            (a.positionEntry < 0 && a.positionCode != b.positionCode);
 }
 
-// The rules the window runs when a control is edited, for the controls the row leaves as shown.
-void applyTies(const ShownPlayer& shown, ShownPlayer& wanted) {
-    if (positionDiffers(shown, wanted) && wanted.positionEntry >= 0) {
-        const int box = PositionTable::checkBoxForEntry(wanted.positionEntry);
-        if (wanted.checks[box] == shown.checks[box])
-            wanted.checks[box] = true;
-    }
-    if (wanted.face != shown.face && wanted.hair == shown.hair)
-        wanted.hair = wanted.face + Relink::hairProposal;
-}
-
 int firstDiffering(const ShownPlayer& shown, const ShownPlayer& wanted) {
     const auto& columns = PlayerColumns::all();
     for (size_t i = 0; i < columns.size(); ++i)
@@ -86,11 +75,10 @@ private:
 
 } // namespace
 
-Result apply(QByteArrayView record, qint64 n, const ShownPlayer& shown, ShownPlayer wanted) {
+Result apply(QByteArrayView record, qint64 n, const ShownPlayer& shown, const ShownPlayer& wanted) {
     Result result;
     RowWriter w(n, result);
     const PlayerRecord stored = PlayerRecord::decode(record);
-    applyTies(shown, wanted);
 
     // Apply Changes.
     if (wanted.name != shown.name)

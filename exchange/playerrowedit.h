@@ -11,9 +11,10 @@
 
 // What importing one row of players.csv does to its record: what the editor's controls and its
 // three buttons would write, but only for the fields whose value in the row differs from what the
-// view shows now. Rules that tie fields together:
-// - Choosing a position checks its playable box, and a new face proposes hair = face + 3574,
-//   unless the row changes that box or the hair itself (then the row's value wins).
+// view shows now. The row is what the controls hold in the end, so the rules the window runs while
+// a control is edited (choosing a position checks its box, a new face proposes a hair) have no
+// say: a cell the row leaves as shown stays, and importing the same sheet twice writes what it
+// wrote once. Rules that tie bytes no column shows to the fields that change:
 // - An ability slot is rewritten whole (value + 128 for the flag) when its value or its flag box
 //   changes; "1-On-1 Stopper" is both slot 13's flag and bit 7 of the special-ability byte. The
 //   box of the registered position a row moves away from shows checked without its flag; its
@@ -37,6 +38,6 @@ struct Result {
 // `record` holds the stored record (from its start), whose name offset is `nameOffset`;
 // `wanted` is `shown` with the row's cells read into it.
 Result apply(QByteArrayView record, qint64 nameOffset, const ShownPlayer& shown,
-             ShownPlayer wanted);
+             const ShownPlayer& wanted);
 
 } // namespace PlayerRowEdit

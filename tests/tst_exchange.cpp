@@ -160,10 +160,15 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite_data() {
     row("weight keeps its flag", "weight", "75", {at(111, {203})});
     row("foot keeps bits 1-7", "foot", "Left", {at(66, {17})});
     row("spacing", "spacing", "1", {at(64, {0})});
-    row("position checks its playable box, the old one keeps its box", "position", "DMF",
-        {at(67, {81}), at(74, {178}), at(76, {178})});
+    // The row is what the controls hold in the end: the new position's box stays as the row
+    // has it (the view checks it anyway), the old position's box keeps being checked.
+    const QString dmfShown = QStringLiteral("dmf shows 1, not 0: the view checks the box");
+    row("position: the old one keeps its box", "position", "DMF", {at(67, {81}), at(74, {178})}, {},
+        dmfShown);
     row("position moving leaves 1-On-1 Stopper of the special byte alone", "position", "DMF",
-        {at(67, {81}), at(74, {178}), at(76, {178})}, {at(100, {128})});
+        {at(67, {81}), at(74, {178})}, {at(100, {128})}, dmfShown);
+    row("position with its box set in the row", "position,dmf", "DMF,1",
+        {at(67, {81}), at(74, {178}), at(76, {178})});
     row("position whose box is checked", "position", "SB", {at(67, {65}), at(74, {178})});
     row("position with its box cleared: the flag goes, the view still checks the box",
         "position,sb", "sb,0", {at(67, {65}), at(74, {178}), at(75, {50})}, {},
@@ -182,8 +187,8 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite_data() {
     row("long throw", "long_throw", "1", {at(102, {148})});
     row("long throw 100-127 cannot be cleared", "long_throw", "0", {}, {at(102, {110})},
         "long_throw shows 1, not 0");
-    row("face proposes its hair and relinks", "face", "300",
-        {at(112, {0x81, 0x2D}), at(114, {42, 0}), at(116, {42, 0})});
+    row("face alone relinks, the hair stays as the row has it", "face", "300",
+        {at(112, {0x81, 0x2D}), at(114, {42, 0})});
     row("hair alone", "hair", "4000", {at(112, {0x81, 0x2D}), at(116, {168, 0})});
     row("face with its hair edited: the hair wins", "face,hair", "300,5000",
         {at(112, {0x81, 0x2D}), at(114, {42, 0}), at(116, {0x90, 0x04})});
@@ -197,9 +202,10 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite() {
     QFETCH(Edits, written);
     QFETCH(QString, note);
     const QByteArray db = applied(applied(m_db, player, startingRecord), player, stored);
-    const ImportPlan plan = PlayerSheet::plan(
-        db, sheet({QStringLiteral("index,id,") + columns, QStringLiteral("42,$ID,") + cells}, db,
-                  player));
+    const QByteArray csv =
+        sheet({QStringLiteral("index,id,") + columns, QStringLiteral("42,$ID,") + cells}, db,
+              player);
+    const ImportPlan plan = PlayerSheet::plan(db, csv);
     QVERIFY2(plan.ok(), qPrintable(plan.errors.join(u'\n')));
     const QByteArray after = applied(db, plan.patches);
     const QByteArray expected = applied(db, player, written);
@@ -211,6 +217,8 @@ void TestExchange::editedCellWritesWhatTheButtonsWrite() {
     QCOMPARE(DatabaseDiff::players(db, after).lines, plan.changes);
     QCOMPARE(plan.notes.join(u'\n').contains(note), true);
     QVERIFY2(plan.notes.isEmpty() == note.isEmpty(), qPrintable(plan.notes.join(u'\n')));
+    // The same sheet imported again writes nothing new.
+    QVERIFY(applied(after, PlayerSheet::plan(after, csv).patches) == after);
 }
 
 // ---- The same edits in every form a spreadsheet program may save ----
