@@ -1,5 +1,6 @@
 #include "app/spreadsheetmenu.h"
 
+#include "common/wholefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
 #include "exchange/sheetkind.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QWidget>
 
 namespace {
@@ -60,13 +60,11 @@ bool SpreadsheetMenu::writeSheet(const QString& folder, const QString& name,
         !m_platform.ask(m_window, programTitle(),
                         QStringLiteral("%1 exists already. Replace it?").arg(path)))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        m_files.players.message(
-            QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    QString why;
+    if (WholeFile::replace(path, csv, &why))
+        return true;
+    m_files.players.message(QStringLiteral("%1 could not be written: %2").arg(path, why));
+    return false;
 }
 
 void SpreadsheetMenu::exportSheets() {

@@ -1,60 +1,18 @@
 #include "cli/gamefile.h"
 
 #include "codec/container.h"
+#include "common/wholefile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
 #include <memory>
 
-namespace {
-
-constexpr qint64 maxFileSize = 128LL * 1024 * 1024; // far above any game file or sheet
-
-// Replaces a file with `content` in one atomic step.
-bool writeWhole(const QString& path, const QByteArray& content, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
-}
-
-} // namespace
-
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1: %2").arg(path, info.exists() ? QStringLiteral("not a file")
-                                                                  : QStringLiteral("no such file"));
-        return std::nullopt;
-    }
-    if (info.size() > maxFileSize) {
-        *error = QStringLiteral("%1: %2 bytes, far more than a game file or sheet holds")
-                     .arg(path)
-                     .arg(info.size());
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 std::optional<GameFile> GameFile::read(const QString& path, QString* error) {
     GameFile file;
     file.path = path;
     file.workingCopy = path.endsWith(QStringLiteral(".unzlib"));
-    const auto stored = readWholeFile(path, error);
+    const auto stored = WholeFile::read(path, error);
     if (!stored)
         return std::nullopt;
     file.stored = *stored;
@@ -121,7 +79,7 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
         for (size_t j = 0; j < i; ++j) {
             const Replacement& done = replacements[j];
             QString why;
-            if (done.original && writeWhole(done.path, *done.original, &why)) {
+            if (done.original && WholeFile::replace(done.path, *done.original, &why)) {
                 lines << QStringLiteral("%1: put back as it was").arg(done.path);
                 continue;
             }

@@ -42,6 +42,3 @@ struct Replacement {
     std::optional<QByteArray> original; // the file's content before; empty: not kept
 };
 bool replaceFiles(const std::vector<Replacement>& replacements, QString* error);
-
-// A whole file, for the sheets; empty with the reason in `error` when it cannot be read.
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error);

@@ -2,6 +2,7 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/gamefile.h"
+#include "common/wholefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
 
@@ -83,7 +84,7 @@ int importCommand(const QStringList& arguments) {
                              QString (*problemOf)(QByteArrayView),
                              ImportPlan (*plan)(QByteArrayView, QByteArrayView)) {
         QString error;
-        const auto sheet = readWholeFile(sheetPath, &error);
+        const auto sheet = WholeFile::read(sheetPath, &error);
         auto target = sheet ? GameFile::read(gamePath, &error) : std::nullopt;
         if (!target) {
             problems << error;

@@ -11,11 +11,11 @@
 // earlier run stays exactly as it was.
 
 #include "codec/container.h"
+#include "common/wholefile.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr qint64 maxInputSize = 128LL * 1024 * 1024;
 constexpr char workingCopySuffix[] = ".unzlib";
 
 enum ExitCode { Success = 0, Failure = 1, WrongUsage = 2 };
@@ -42,51 +41,19 @@ void printUsage() {
 }
 
 std::optional<QByteArray> readInput(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        printError(QStringLiteral("%1: no such file").arg(path));
-        return std::nullopt;
-    }
-    if (!info.isFile()) {
-        printError(QStringLiteral("%1: not a regular file").arg(path));
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(QStringLiteral("%1: cannot be opened: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    if (file.size() > maxInputSize) {
-        printError(QStringLiteral("%1: the file is %2 bytes, more than the %3 MiB this tool reads")
-                       .arg(path)
-                       .arg(file.size())
-                       .arg(maxInputSize / (1024 * 1024)));
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() != file.size()) {
-        printError(QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
+    QString error;
+    std::optional<QByteArray> bytes = WholeFile::read(path, &error);
+    if (!bytes)
+        printError(error);
     return bytes;
 }
 
 bool writeOutput(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        printError(QStringLiteral("%1: cannot be created: %2").arg(path, file.errorString()));
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        printError(QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString()));
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        printError(QStringLiteral("%1: cannot be saved: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    QString error;
+    if (WholeFile::replace(path, bytes, &error))
+        return true;
+    printError(QStringLiteral("%1: cannot be written: %2").arg(path, error));
+    return false;
 }
 
 // The form of the game file a packed working copy will replace; nothing (so the default form) when

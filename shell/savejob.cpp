@@ -1,12 +1,12 @@
 #include "shell/savejob.h"
 
 #include "codec/container.h"
+#include "common/wholefile.h"
 #include "common/workingcopy.h"
 #include "shell/platform.h"
 #include "shell/programtitle.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -108,11 +108,9 @@ bool SaveJob::replaceGameFile(QString* error) const {
         *error = QStringLiteral("The compressed result %1 is damaged.").arg(compressedPath);
         return false;
     }
-    QSaveFile game(m_gameFile);
-    if (!game.open(QIODevice::WriteOnly) || game.write(bytes) != bytes.size() || !game.commit()) {
-        *error = QStringLiteral("The game file %1 could not be replaced: %2")
-                     .arg(m_gameFile, game.errorString());
-        return false;
-    }
-    return true;
+    QString why;
+    if (WholeFile::replace(m_gameFile, bytes, &why))
+        return true;
+    *error = QStringLiteral("The game file %1 could not be replaced: %2").arg(m_gameFile, why);
+    return false;
 }
