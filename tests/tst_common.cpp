@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +42,7 @@ private slots:
     void everyNonZeroByteSurvivesDecodeAndEncode();
     void decodeEndsAtTheFirstZeroByte_data();
     void decodeEndsAtTheFirstZeroByte();
+    void codePageAgreesWithTheSystemConverter();
     void encodeField_data();
     void encodeField();
     void unrepresentable_data();
@@ -97,12 +100,38 @@ void TestCommon::decodeEndsAtTheFirstZeroByte_data() {
     QTest::newRow("code-page letters")
         << QByteArray("\xD6zil\0\xFF", 6) << QString::fromUtf8("Özil");
     QTest::newRow("euro sign") << QByteArray("\x80", 1) << QString::fromUtf8("€");
+    QTest::newRow("typographic bytes")
+        << QByteArray("\x8A\x8E\x93\x96\x97\x99\x9F") << QString::fromUtf8("ŠŽ“–—™Ÿ");
+    QTest::newRow("unassigned bytes stand for themselves")
+        << QByteArray("\x81\x8D\x8F\x90\x9D")
+        << QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D");
+    QTest::newRow("Latin-1 above 0x9F")
+        << QByteArray("\xA0\xC6\xFF") << QString::fromUtf16(u"\u00A0Æÿ");
 }
 
 void TestCommon::decodeEndsAtTheFirstZeroByte() {
     QFETCH(QByteArray, field);
     QFETCH(QString, text);
     QCOMPARE(GameText::decode(field), text);
+}
+
+// The code page is the project's own table, so that it needs no ICU; where Qt has ICU (the Linux
+// build), both must read and write every byte alike.
+void TestCommon::codePageAgreesWithTheSystemConverter() {
+    QStringDecoder decoder("windows-1252");
+    if (!decoder.isValid())
+        QSKIP("this Qt has no Windows-1252 converter to compare with");
+    for (int b = 1; b <= 255; ++b) {
+        const QByteArray byte(1, char(b));
+        QStringDecoder fresh("windows-1252");
+        const QString expected = fresh.decode(byte);
+        QCOMPARE(GameText::decode(byte), expected);
+        QStringEncoder encoder("windows-1252");
+        QCOMPARE(GameText::encodeField(expected, 1).value_or("refused").toHex(),
+                 QByteArray(encoder.encode(expected)).toHex());
+    }
+    // A C1 control the code page puts a typographic character in its place of is refused.
+    QCOMPARE(GameText::unrepresentable(QString(QChar(0x80))), QString(QChar(0x80)));
 }
 
 void TestCommon::encodeField_data() {

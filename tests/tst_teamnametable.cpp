@@ -172,7 +172,7 @@ void TestTeamNameTable::renameWritesTwelveSlots() {
     for (const Patch& p : *patches)
         file.replace(p.offset, p.bytes.size(), p.bytes);
 
-    QByteArray expectedSlot = QStringEncoder("windows-1252").encode(name);
+    QByteArray expectedSlot = name.toLatin1(); // the names here are all Latin-1
     expectedSlot.append(nameSlotWidth - expectedSlot.size(), '\0');
     for (int slot = 0; slot < nameSlotCount; ++slot) {
         const QByteArray bytes = file.mid(n + slot * nameSlotWidth, nameSlotWidth);
