@@ -14,7 +14,7 @@
 #include "common/wholefile.h"
 
 #include <QByteArray>
-#include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
@@ -80,9 +80,11 @@ std::optional<Container::Form> formToKeep(const QString& input, bool* failed) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
+    // The application object reads the arguments as the system passed them (UTF-16 on Windows,
+    // where argv holds only what the ANSI code page can show of a path).
+    const QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
 
     const bool unpack = !arguments.isEmpty() && arguments.last() == QLatin1String("-d");
     if (unpack)

@@ -412,14 +412,22 @@ void TestCodec::toolUnpacksAndPacks_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("split");
     QTest::addColumn<bool>("staleOutput");
+    QTest::addColumn<bool>("nativeSeparators"); // backslashes on Windows
 
-    QTest::newRow("plain path") << QString() << QStringLiteral("unnamed_25.bin") << false << false;
+    const QString plain = QStringLiteral("unnamed_25.bin");
+    QTest::newRow("plain path") << QString() << plain << false << false << false;
     QTest::newRow("blanks, one argument")
-        << QStringLiteral("my game") << QStringLiteral("unnamed 25.bin") << false << false;
+        << QStringLiteral("my game") << QStringLiteral("unnamed 25.bin") << false << false << false;
     QTest::newRow("blanks, split arguments")
-        << QStringLiteral("my  game") << QStringLiteral("unnamed 25 .bin") << true << false;
-    QTest::newRow("older output replaced")
-        << QString() << QStringLiteral("unnamed_25.bin") << false << true;
+        << QStringLiteral("my  game") << QStringLiteral("unnamed 25 .bin") << true << false
+        << false;
+    QTest::newRow("older output replaced") << QString() << plain << false << true << false;
+    // Letters of no single ANSI code page: only a program that reads its arguments as the system
+    // passed them (not through argv on Windows) finds this file.
+    QTest::newRow("letters beyond one code page")
+        << QString::fromUtf8("Spielstände Łódź") << plain << false << false << false;
+    QTest::newRow("native separators")
+        << QStringLiteral("PES 2011/save") << plain << false << false << true;
 }
 
 void TestCodec::toolUnpacksAndPacks() {
@@ -427,12 +435,15 @@ void TestCodec::toolUnpacksAndPacks() {
     QFETCH(QString, name);
     QFETCH(bool, split);
     QFETCH(bool, staleOutput);
+    QFETCH(bool, nativeSeparators);
 
     QTemporaryDir temporary;
     QVERIFY(temporary.isValid());
-    const QString dir = folder.isEmpty() ? temporary.path() : temporary.filePath(folder);
+    QString dir = folder.isEmpty() ? temporary.path() : temporary.filePath(folder);
     QVERIFY(QDir().mkpath(dir));
-    const QString gameFile = dir + QLatin1Char('/') + name;
+    if (nativeSeparators)
+        dir = QDir::toNativeSeparators(dir);
+    const QString gameFile = dir + (nativeSeparators ? QDir::separator() : QLatin1Char('/')) + name;
     const QString workingCopy = gameFile + QStringLiteral(".unzlib");
     const QString repacked = workingCopy + QStringLiteral(".zlib");
 

@@ -5,6 +5,7 @@
 
 #include "tools/samplebuilder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -30,16 +31,18 @@ void printLine(FILE* stream, const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const QCoreApplication app(argc, argv); // the arguments as the system passed them
+    const QStringList arguments = QCoreApplication::arguments();
     QString dir;
     bool raw = false;
     std::optional<SampleBuilder::GameFileForms> forms;
     bool usable = true;
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
         if (argument == QLatin1String("--raw") && !raw)
             raw = true;
-        else if (argument == QLatin1String("--form") && !forms && i + 1 < argc) {
-            forms = SampleBuilder::formSet(QString::fromLocal8Bit(argv[++i]));
+        else if (argument == QLatin1String("--form") && !forms && i + 1 < arguments.size()) {
+            forms = SampleBuilder::formSet(arguments.at(++i));
             usable = usable && forms.has_value();
         } else if (!argument.startsWith(QLatin1Char('-')) && dir.isEmpty() && !argument.isEmpty())
             dir = argument;
