@@ -1,27 +1,14 @@
 #include "shell/gamefilesession.h"
 
+#include "common/samefile.h"
 #include "shell/platform.h"
 #include "shell/programtitle.h"
 #include "shell/savejob.h"
 
-#include <QFileInfo>
 #include <QProgressBar>
 
 #include <QWidget>
 #include <utility>
-
-namespace {
-
-// Two paths name the same file when they lead to it through any folders or links.
-bool sameFile(const QString& a, const QString& b) {
-    const QFileInfo first(a);
-    const QFileInfo second(b);
-    if (first.exists() && second.exists())
-        return first.canonicalFilePath() == second.canonicalFilePath();
-    return first.absoluteFilePath() == second.absoluteFilePath();
-}
-
-} // namespace
 
 GameFileSession::GameFileSession(Platform& platform, QWidget* window, QTimer& sat,
                                  QString windowName, qint64 completeSize)
