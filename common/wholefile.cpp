@@ -42,6 +42,11 @@ bool replace(const QString& path, const QByteArray& bytes, QString* error) {
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     *error = file.errorString();
+    // Windows refuses to replace a file that another program holds open (the game, a virus
+    // scanner, another editor), and its own words for that do not say so.
+    if (file.error() == QFileDevice::RenameError && QFileInfo::exists(path))
+        *error += QStringLiteral(" (another program may hold the file open: close it and try "
+                                 "again)");
     return false; // an uncommitted QSaveFile discards its temporary file
 }
 

@@ -1,0 +1,154 @@
+// Game files as Windows treats them too: paths in any letters and with either separator, names
+// that differ only in case, a file that another program holds open.
+#include "common/samefile.h"
+#include "common/wholefile.h"
+#include "tests/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+bool onWindows() {
+    return QSysInfo::kernelType() == QLatin1String("winnt");
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void replaceLeavesOnlyTheFile_data();
+    void replaceLeavesOnlyTheFile();
+    void fileHeldOpenIsReplacedWholeOrNotAtAll();
+    void sameFile_data();
+    void sameFile();
+};
+
+void TestFiles::replaceLeavesOnlyTheFile_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("existing"); // a file already in the folder ("" = none)
+    QTest::addColumn<QString>("replaced"); // the name given to replace
+    QTest::addColumn<bool>("nativeSeparators");
+
+    const QString game = QStringLiteral("unnamed_25.bin");
+    QTest::newRow("new file") << QString() << QString() << game << false;
+    QTest::newRow("existing file") << QString() << game << game << false;
+    QTest::newRow("blanks, letters of no single code page, native separators")
+        << QString::fromUtf8("PES 2011/Spielstände Łódź") << game << game << true;
+    // One file where names are compared without case (Windows), two where they are not.
+    QTest::newRow("name differing only in case")
+        << QString() << game << QStringLiteral("UNNAMED_25.BIN") << false;
+}
+
+void TestFiles::replaceLeavesOnlyTheFile() {
+    QFETCH(QString, folder);
+    QFETCH(QString, existing);
+    QFETCH(QString, replaced);
+    QFETCH(bool, nativeSeparators);
+
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString dir = folder.isEmpty() ? temporary.path() : temporary.filePath(folder);
+    QVERIFY(QDir().mkpath(dir));
+    if (!existing.isEmpty())
+        QVERIFY(TestSupport::writeFile(QDir(dir).filePath(existing), QByteArray(4096, 'o')));
+    const bool sameFileByCase =
+        !existing.isEmpty() && existing != replaced && QFile::exists(QDir(dir).filePath(replaced));
+
+    QString path = QDir(dir).filePath(replaced);
+    if (nativeSeparators)
+        path = QDir::toNativeSeparators(path);
+    const QByteArray bytes("new bytes\r\n", 11);
+    QString error;
+    QVERIFY2(WholeFile::replace(path, bytes, &error), qPrintable(error));
+    QCOMPARE(WholeFile::read(path, &error).value_or("unreadable"), bytes);
+
+    // No temporary file stays behind; a name in other capitals is the same file only where the
+    // file system found it before the replacement.
+    QStringList expected{replaced};
+    if (!existing.isEmpty() && existing != replaced && !sameFileByCase)
+        expected << existing;
+    expected.sort();
+    if (sameFileByCase) {
+        QCOMPARE(entries(dir).size(), 1);
+        QCOMPARE(entries(dir).constFirst().toLower(), existing.toLower());
+        QCOMPARE(WholeFile::read(QDir(dir).filePath(existing), &error).value_or(""), bytes);
+    } else {
+        QCOMPARE(entries(dir), expected);
+    }
+}
+
+// Windows does not rename over a file that is open elsewhere; the replacement must then fail as a
+// whole, say why in words a user understands, and leave the file as it was.
+void TestFiles::fileHeldOpenIsReplacedWholeOrNotAtAll() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString path = temporary.filePath(QStringLiteral("unnamed_25.bin"));
+    const QByteArray original(100000, 'o');
+    QVERIFY(TestSupport::writeFile(path, original));
+
+    QFile holder(path);
+    QVERIFY(holder.open(QIODevice::ReadOnly));
+    const QByteArray replacement(100000, 'n');
+    QString error;
+    const bool replaced = WholeFile::replace(path, replacement, &error);
+    holder.close();
+
+    if (onWindows())
+        QVERIFY2(!replaced, "a file held open was replaced");
+    QString readError;
+    const QByteArray now = WholeFile::read(path, &readError).value_or("unreadable");
+    if (replaced) {
+        QCOMPARE(now, replacement);
+    } else {
+        QVERIFY2(now == original, "a refused replacement changed the file");
+        QVERIFY2(error.contains(QStringLiteral("another program may hold the file open")),
+                 qPrintable(error));
+    }
+    QCOMPARE(entries(temporary.path()), QStringList{QStringLiteral("unnamed_25.bin")});
+}
+
+// The rule that keeps one game file out of two windows.
+void TestFiles::sameFile_data() {
+    QTest::addColumn<QString>("other"); // another way to name <dir>/PES 2011/unnamed_25.bin
+    QTest::addColumn<bool>("same");
+
+    QTest::newRow("the same path") << QStringLiteral("PES 2011/unnamed_25.bin") << true;
+    QTest::newRow("through another folder")
+        << QStringLiteral("PES 2011/../PES 2011/./unnamed_25.bin") << true;
+    QTest::newRow("another file") << QStringLiteral("PES 2011/unnamed_32.bin") << false;
+    QTest::newRow("a file that does not exist") << QStringLiteral("PES 2011/missing.bin") << false;
+    QTest::newRow("capitals") << QStringLiteral("pes 2011/UNNAMED_25.BIN") << true;
+}
+
+void TestFiles::sameFile() {
+    QFETCH(QString, other);
+    QFETCH(bool, same);
+
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    QVERIFY(QDir(temporary.path()).mkpath(QStringLiteral("PES 2011")));
+    const QString game = temporary.filePath(QStringLiteral("PES 2011/unnamed_25.bin"));
+    QVERIFY(TestSupport::writeFile(game, "25"));
+    QVERIFY(TestSupport::writeFile(temporary.filePath(QStringLiteral("PES 2011/unnamed_32.bin")),
+                                   "32"));
+    const QString otherPath = temporary.filePath(other);
+    // Capitals name the same file exactly where the file system finds it by them (Windows).
+    if (other.startsWith(QLatin1String("pes")))
+        same = QFile::exists(otherPath);
+    QCOMPARE(::sameFile(game, otherPath), same);
+    QCOMPARE(::sameFile(QDir::toNativeSeparators(otherPath), game), same);
+}
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"
