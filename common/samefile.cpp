@@ -5,9 +5,9 @@
 bool sameFile(const QString& a, const QString& b) {
     const QFileInfo first(a);
     const QFileInfo second(b);
-    // The canonical path is spelt as the file system stores it (on Windows with the capitals of
-    // the names on disk), so it is the same for every way of reaching one file.
+    // Qt compares the canonical paths with the case rule of the system's file names; the
+    // canonical path alone keeps the capitals it was given on Windows.
     if (first.exists() && second.exists())
-        return first.canonicalFilePath() == second.canonicalFilePath();
+        return first == second;
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
