@@ -48,9 +48,12 @@ std::optional<QByteArray> readInput(const QString& path) {
     return bytes;
 }
 
+// How long a Windows rename refused by a passing reader of the output is tried again.
+constexpr int renamePatienceMs = 5000;
+
 bool writeOutput(const QString& path, const QByteArray& bytes) {
     QString error;
-    if (WholeFile::replace(path, bytes, &error))
+    if (WholeFile::replacePatiently(path, bytes, renamePatienceMs, &error))
         return true;
     printError(QStringLiteral("%1: cannot be written: %2").arg(path, error));
     return false;

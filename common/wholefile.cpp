@@ -1,8 +1,30 @@
 #include "common/wholefile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
+
+namespace {
+
+enum class Outcome { Replaced, RenameRefused, Failed };
+
+Outcome replaceOnce(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return Outcome::Replaced;
+    *error = file.errorString();
+    // An uncommitted QSaveFile has discarded its temporary file.
+    if (file.error() != QFileDevice::RenameError || !QFileInfo::exists(path))
+        return Outcome::Failed;
+    // Windows refuses to replace a file that another program holds open (the game, a virus
+    // scanner, another editor), and its own words for that do not say so.
+    *error += QStringLiteral(" (another program may hold the file open: close it and try again)");
+    return Outcome::RenameRefused;
+}
+
+} // namespace
 
 namespace WholeFile {
 
@@ -38,16 +60,20 @@ std::optional<QByteArray> read(const QString& path, QString* error) {
 }
 
 bool replace(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    // Windows refuses to replace a file that another program holds open (the game, a virus
-    // scanner, another editor), and its own words for that do not say so.
-    if (file.error() == QFileDevice::RenameError && QFileInfo::exists(path))
-        *error += QStringLiteral(" (another program may hold the file open: close it and try "
-                                 "again)");
-    return false; // an uncommitted QSaveFile discards its temporary file
+    return replaceOnce(path, bytes, error) == Outcome::Replaced;
+}
+
+bool replacePatiently(const QString& path, const QByteArray& bytes, int patienceMs,
+                      QString* error) {
+    constexpr int retryMs = 50;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const Outcome outcome = replaceOnce(path, bytes, error);
+        if (outcome != Outcome::RenameRefused || clock.elapsed() >= patienceMs)
+            return outcome == Outcome::Replaced;
+        QThread::msleep(retryMs);
+    }
 }
 
 } // namespace WholeFile

@@ -21,4 +21,10 @@ std::optional<QByteArray> read(const QString& path, QString* error);
 // cannot; the file is then as it was.
 bool replace(const QString& path, const QByteArray& bytes, QString* error);
 
+// The same, for a program without a window to keep answering: while Windows refuses the rename
+// because the file is open elsewhere for a moment (a virus scanner reading a file just written,
+// the editor's second decompress run replacing the same working copy), it tries again for up to
+// `patienceMs`.
+bool replacePatiently(const QString& path, const QByteArray& bytes, int patienceMs, QString* error);
+
 } // namespace WholeFile

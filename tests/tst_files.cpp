@@ -9,6 +9,10 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -30,6 +34,7 @@ private slots:
     void replaceLeavesOnlyTheFile_data();
     void replaceLeavesOnlyTheFile();
     void fileHeldOpenIsReplacedWholeOrNotAtAll();
+    void patientReplaceOutwaitsAPassingReader();
     void sameFile_data();
     void sameFile();
 };
@@ -116,6 +121,31 @@ void TestFiles::fileHeldOpenIsReplacedWholeOrNotAtAll() {
                  qPrintable(error));
     }
     QCOMPARE(entries(temporary.path()), QStringList{QStringLiteral("unnamed_25.bin")});
+}
+
+// A reader that holds the file for a moment (another thread here, a virus scanner on Windows)
+// delays the codec tool's replacement but does not make it fail.
+void TestFiles::patientReplaceOutwaitsAPassingReader() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString path = temporary.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    QVERIFY(TestSupport::writeFile(path, QByteArray(100000, 'o')));
+
+    std::promise<void> opened;
+    std::thread reader([&path, &opened] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        opened.set_value();
+        QThread::msleep(300);
+    });
+    opened.get_future().wait();
+    const QByteArray replacement(100000, 'n');
+    QString error;
+    const bool replaced = WholeFile::replacePatiently(path, replacement, 10000, &error);
+    reader.join();
+    QVERIFY2(replaced, qPrintable(error));
+    QCOMPARE(WholeFile::read(path, &error).value_or("unreadable"), replacement);
+    QCOMPARE(entries(temporary.path()), QStringList{QStringLiteral("unnamed_25.bin.unzlib")});
 }
 
 // The rule that keeps one game file out of two windows.
