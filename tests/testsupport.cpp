@@ -15,6 +15,10 @@ QString builtProgram(const QString& name) {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
 }
 
+QString failingProgram() {
+    return builtProgram(QStringLiteral("rosterly-cli"));
+}
+
 QByteArray readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -57,6 +57,10 @@ inline const QString teamTitle = QStringLiteral("Select unnamed_32.bin:");
 // Full path of a program built beside the test executables (the codec tool, the sample builder).
 QString builtProgram(const QString& name);
 
+// A program of this build that fails, writing nothing, whatever a codec run passes it (the command
+// line, to which a game file's path is an unknown command): a broken codec on every system.
+QString failingProgram();
+
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
 

@@ -24,7 +24,9 @@ struct Run {
 
 Run cli(const QStringList& arguments) {
     QProcess process;
-    process.start(TestSupport::builtProgram(QStringLiteral("rosterly-cli")), arguments);
+    // Text mode reads Windows' CRLF line ends as LF, so the expected texts serve both systems.
+    process.start(TestSupport::builtProgram(QStringLiteral("rosterly-cli")), arguments,
+                  QIODevice::ReadWrite | QIODevice::Text);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;

@@ -256,7 +256,7 @@ void TestForm1::failingCodecLeavesTheGameFileAlone() {
     Form1 window(m_game->platform);
     openSample(window);
     const QByteArray original = TestSupport::readFile(m_game->database());
-    m_game->platform.codec = QStringLiteral("/bin/false");
+    m_game->platform.codec = TestSupport::failingProgram();
     window.controls().Command1->click();
     QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
     QVERIFY(m_game->platform.messages.first().text != QStringLiteral("DONE!"));

@@ -142,7 +142,7 @@ void TestForm2::loadRefusesAShortWorkingCopy() {
 }
 
 void TestForm2::loadReportsAFailedDecompress() {
-    m_game->platform.codec = QStringLiteral("/bin/false");
+    m_game->platform.codec = TestSupport::failingProgram();
     Form2 editor(m_game->platform);
     editor.windowLoad();
     QVERIFY(!pressLoadAndWait(editor));

@@ -253,7 +253,7 @@ void TestPlayerView::loadBeforeOpenCreatesNothing() {
 }
 
 void TestPlayerView::loadAfterFailedDecompressSaysSo() {
-    m_game->platform.codec = QStringLiteral("/bin/false");
+    m_game->platform.codec = TestSupport::failingProgram();
     Form1 window(m_game->platform);
     window.show();
     QVERIFY(TestSupport::openAndWait(window));

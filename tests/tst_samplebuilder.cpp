@@ -365,7 +365,9 @@ private slots:
                 argument = temporary.filePath(argument);
 
         QProcess process;
-        process.start(TestSupport::builtProgram(QStringLiteral("rosterly-sample")), arguments);
+        // Text mode reads Windows' CRLF line ends as LF.
+        process.start(TestSupport::builtProgram(QStringLiteral("rosterly-sample")), arguments,
+                      QIODevice::ReadWrite | QIODevice::Text);
         QVERIFY2(process.waitForFinished(120000), qPrintable(process.errorString()));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), exitCode);

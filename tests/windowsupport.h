@@ -27,10 +27,16 @@ inline bool openAndWait(Form1& window) {
     return waitForDecompress(window);
 }
 
-// File > Open; true when the decompress finished and succeeded.
+// File > Open; true when the decompress finished and succeeded (else the test log says why).
 inline bool openDecompressed(Form1& window) {
-    return openAndWait(window) &&
-           window.session().decompressRuns().state() == CodecRuns::State::Succeeded;
+    if (!openAndWait(window)) {
+        qWarning("the codec's decompress did not finish in time");
+        return false;
+    }
+    const CodecRuns& runs = window.session().decompressRuns();
+    if (runs.state() != CodecRuns::State::Succeeded)
+        qWarning("the codec's decompress failed: %s", qPrintable(runs.failure()));
+    return runs.state() == CodecRuns::State::Succeeded;
 }
 
 // Shows the window, opens the sample, writes the crafted patches into its working copy and
@@ -41,7 +47,11 @@ inline bool openAndLoad(Form1& window, const QString& workingCopy,
     if (!openDecompressed(window))
         return false;
     WorkingCopy copy(workingCopy);
-    return (crafted.empty() || copy.write(crafted)) && window.load();
+    if (!crafted.empty() && !copy.write(crafted)) {
+        qWarning("the crafted bytes could not be written into %s", qPrintable(workingCopy));
+        return false;
+    }
+    return window.load();
 }
 
 // The same on the player database of a sample game.
