@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Debian's source packages, fetched into "$CACHE/src" through an apt configuration of the cache's
+# own: the machine's sources list is read, never changed, and gets no deb-src entry.
+# Sourced by scripts/windows.sh, which sets CACHE.
+
+apt_source_options() {
+    echo -o "Dir::Etc::SourceParts=$CACHE/apt/sources.list.d" \
+        -o "Dir::Etc::SourceList=/dev/null" \
+        -o "Dir::State::Lists=$CACHE/apt/lists"
+}
+
+# The machine's own Debian sources, each as a deb-src entry.
+write_source_entries() {
+    local entries="$CACHE/apt/sources.list.d/rosterly-src.sources"
+    mkdir -p "$CACHE/apt/sources.list.d" "$CACHE/apt/lists/partial"
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$entries"
+    else
+        grep -h '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+            sed 's/^deb /deb-src /' >"$CACHE/apt/sources.list.d/rosterly-src.list"
+    fi
+}
+
+# Unpacks the source of a Debian package (with Debian's patches applied) into "$CACHE/src".
+fetch_debian_source() {
+    local package=$1
+    mkdir -p "$CACHE/src"
+    if [ ! -d "$CACHE/apt/lists" ] || [ -z "$(ls "$CACHE/apt/lists" | grep -v partial)" ]; then
+        write_source_entries
+        # shellcheck disable=SC2046
+        apt-get $(apt_source_options) update -qq
+    fi
+    # shellcheck disable=SC2046
+    (cd "$CACHE/src" && apt-get $(apt_source_options) source -qq "$package" 2>&1 |
+        grep -v "^W: Download is performed unsandboxed" || true)
+    ls -d "$CACHE/src/$package"-*/ >/dev/null
+}
+
+# The unpacked source folder of a package, fetching it when it is not there.
+debian_source_dir() {
+    local package=$1
+    local dir
+    dir=$(ls -d "$CACHE/src/$package"-*/ 2>/dev/null | head -n 1)
+    if [ -z "$dir" ]; then
+        fetch_debian_source "$package" >&2
+        dir=$(ls -d "$CACHE/src/$package"-*/ | head -n 1)
+    fi
+    echo "${dir%/}"
+}
