@@ -133,11 +133,6 @@ QByteArray withByteFlipped(QByteArray bytes, qsizetype at) {
     return bytes;
 }
 
-QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
-}
-
 // The arguments for the tool: the path as one argument, or split at its blanks the way a caller
 // that does not quote would pass it.
 QStringList toolArguments(const QString& path, bool split, bool unpack) {
@@ -470,7 +465,7 @@ void TestCodec::toolUnpacksAndPacks() {
                                QFileInfo(repacked).fileName()};
     QStringList sortedExpected = expected;
     sortedExpected.sort();
-    QCOMPARE(entries(dir), sortedExpected);
+    QCOMPARE(TestSupport::entries(dir), sortedExpected);
 
     // Success is silent on standard output.
     QProcess process;
@@ -566,7 +561,7 @@ void TestCodec::toolFailsCleanly() {
     const QByteArray older("the working copy from an earlier run");
     if (olderOutput)
         QVERIFY(TestSupport::writeFile(output, older));
-    const QStringList before = entries(temporary.path());
+    const QStringList before = TestSupport::entries(temporary.path());
 
     arguments.replaceInStrings(QStringLiteral("IN"), gameFile);
     QString errors;
@@ -575,7 +570,7 @@ void TestCodec::toolFailsCleanly() {
     QVERIFY2(errors.contains(errorPart), qPrintable(errors));
 
     // Nothing was created, and an older output is exactly as it was.
-    QCOMPARE(entries(temporary.path()), before);
+    QCOMPARE(TestSupport::entries(temporary.path()), before);
     if (olderOutput)
         QCOMPARE(TestSupport::readFile(output), older);
 }

@@ -16,11 +16,6 @@
 
 namespace {
 
-QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
-}
-
 bool onWindows() {
     return QSysInfo::kernelType() == QLatin1String("winnt");
 }
@@ -85,11 +80,11 @@ void TestFiles::replaceLeavesOnlyTheFile() {
         expected << existing;
     expected.sort();
     if (sameFileByCase) {
-        QCOMPARE(entries(dir).size(), 1);
-        QCOMPARE(entries(dir).constFirst().toLower(), existing.toLower());
+        QCOMPARE(TestSupport::entries(dir).size(), 1);
+        QCOMPARE(TestSupport::entries(dir).constFirst().toLower(), existing.toLower());
         QCOMPARE(WholeFile::read(QDir(dir).filePath(existing), &error).value_or(""), bytes);
     } else {
-        QCOMPARE(entries(dir), expected);
+        QCOMPARE(TestSupport::entries(dir), expected);
     }
 }
 
@@ -120,7 +115,7 @@ void TestFiles::fileHeldOpenIsReplacedWholeOrNotAtAll() {
         QVERIFY2(error.contains(QStringLiteral("another program may hold the file open")),
                  qPrintable(error));
     }
-    QCOMPARE(entries(temporary.path()), QStringList{QStringLiteral("unnamed_25.bin")});
+    QCOMPARE(TestSupport::entries(temporary.path()), QStringList{QStringLiteral("unnamed_25.bin")});
 }
 
 // A reader that holds the file for a moment (another thread here, a virus scanner on Windows)
@@ -145,7 +140,8 @@ void TestFiles::patientReplaceOutwaitsAPassingReader() {
     reader.join();
     QVERIFY2(replaced, qPrintable(error));
     QCOMPARE(WholeFile::read(path, &error).value_or("unreadable"), replacement);
-    QCOMPARE(entries(temporary.path()), QStringList{QStringLiteral("unnamed_25.bin.unzlib")});
+    QCOMPARE(TestSupport::entries(temporary.path()),
+             QStringList{QStringLiteral("unnamed_25.bin.unzlib")});
 }
 
 // The rule that keeps one game file out of two windows.
