@@ -62,10 +62,10 @@ QString builtProgram(const QString& name);
 QString failingProgram();
 
 QByteArray readFile(const QString& path);
+bool writeFile(const QString& path, const QByteArray& bytes);
 
 // The names of everything in a folder, hidden files too, sorted: to show what a run left behind.
 QStringList entries(const QString& folder);
-bool writeFile(const QString& path, const QByteArray& bytes);
 
 // Runs the codec tool on the arguments and waits for it; returns its exit code (-1 if it crashed
 // or could not start).

@@ -7,8 +7,7 @@
 dll_folders() {
     echo "$CACHE/qt/bin"
     echo "$CACHE/libs/bin"
-    echo "/usr/lib/gcc/$mingw/$("$mingw-gcc-posix" -dumpversion)"
-    echo "/usr/lib/gcc/$mingw/$("$mingw-gcc-posix" -dumpversion | cut -d. -f1)-posix"
+    echo "/usr/lib/gcc/$mingw/$("$mingw-gcc-posix" -dumpversion)" # 12-posix: libstdc++, libgcc
     echo "/usr/$mingw/lib"
     echo "/usr/$mingw/bin"
 }

@@ -3,10 +3,10 @@
 # own: the machine's sources list is read, never changed, and gets no deb-src entry.
 # Sourced by scripts/windows.sh, which sets CACHE.
 
-apt_source_options() {
-    echo -o "Dir::Etc::SourceParts=$CACHE/apt/sources.list.d" \
-        -o "Dir::Etc::SourceList=/dev/null" \
-        -o "Dir::State::Lists=$CACHE/apt/lists"
+# apt-get with the cache's own sources and lists.
+apt_get_sources() {
+    apt-get -o "Dir::Etc::SourceParts=$CACHE/apt/sources.list.d" \
+        -o "Dir::Etc::SourceList=/dev/null" -o "Dir::State::Lists=$CACHE/apt/lists" "$@"
 }
 
 # The machine's own Debian sources, each as a deb-src entry.
@@ -25,13 +25,11 @@ write_source_entries() {
 fetch_debian_source() {
     local package=$1
     mkdir -p "$CACHE/src"
-    if [ ! -d "$CACHE/apt/lists" ] || [ -z "$(ls "$CACHE/apt/lists" | grep -v partial)" ]; then
+    if ! ls "$CACHE/apt/lists/"*Sources* >/dev/null 2>&1; then
         write_source_entries
-        # shellcheck disable=SC2046
-        apt-get $(apt_source_options) update -qq
+        apt_get_sources update -qq
     fi
-    # shellcheck disable=SC2046
-    (cd "$CACHE/src" && apt-get $(apt_source_options) source -qq "$package" 2>&1 |
+    (cd "$CACHE/src" && apt_get_sources source -qq "$package" 2>&1 |
         grep -v "^W: Download is performed unsandboxed" || true)
     ls -d "$CACHE/src/$package"-*/ >/dev/null
 }
