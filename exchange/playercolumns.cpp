@@ -357,7 +357,7 @@ void cover(const Column& column, qint64 n, ByteChanges& changes) {
         changes.cover(n + L::name, L::nameWidth);
         return;
     case Kind::ShirtName:
-        changes.cover(n + L::shirtName, L::shirtNameListWidth);
+        changes.cover(n + L::shirtName, L::shirtNameWidth);
         return;
     case Kind::Age:
         changes.cover(n + L::age, 1);

@@ -30,6 +30,7 @@ struct ShownTeam {
     QString teamId;
     bool hasShortEntry = false;
     qint64 nameOffset = 0;
+    qint64 shortEntryOffset = 0;
 
     static ShownTeam at(const TeamNameLists& lists, int p) {
         ShownTeam team;
@@ -38,6 +39,7 @@ struct ShownTeam {
         if (team.hasShortEntry) {
             team.shortName = lists.shortNames.at(p);
             team.teamId = lists.teamIds.at(p);
+            team.shortEntryOffset = lists.shortEntryOffsets.at(p);
         }
         team.nameOffset = lists.nameOffsets.at(p).toLongLong();
         return team;
@@ -163,9 +165,10 @@ ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
                 errors.add(row.number, columnNames()[ShortName],
                            QStringLiteral("the team is listed past the end of the short names "
                                           "and has no short name that could be written."));
-            else if (const auto patch = TeamNameTable::shortNamePatch(team.shown.nameOffset,
-                                                                      team.shortName, &refusal))
-                team.patches.push_back(*patch);
+            else if (const auto patches = TeamNameTable::shortNamePatches(
+                         team.shown.nameOffset, team.shown.shortEntryOffset, team.shortName,
+                         &refusal))
+                team.patches.insert(team.patches.end(), patches->begin(), patches->end());
             else
                 errors.add(row.number, columnNames()[ShortName], refusal);
         }
@@ -188,13 +191,6 @@ ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
               [](const RenamedTeam& a, const RenamedTeam& b) { return a.position < b.position; });
     QByteArray after = teamFile.toByteArray();
     for (const RenamedTeam& team : renamed) {
-        if (team.shortName != team.shown.shortName)
-            plan.notes << team.shown.who(team.position) +
-                              QStringLiteral(": the short name is written where Change name "
-                                             "writes it, after the team's name slots; the team "
-                                             "list reads short names from the short-name table, "
-                                             "which keeps \"%1\".")
-                                  .arg(team.shown.shortName);
         for (const Patch& patch : team.patches) {
             // A part written as it is stored changes nothing, so it is left out.
             if (teamFile.sliced(patch.offset, patch.bytes.size()) == QByteArrayView(patch.bytes))
@@ -204,7 +200,7 @@ ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
         }
     }
     // The changes are listed as the comparison of the two files will list them, from the bytes
-    // written: a short name lands in the name entry, not in the short-name table the list shows.
+    // written.
     if (!plan.patches.empty()) {
         const DatabaseDiff::Result changes = DatabaseDiff::teams(teamFile, after);
         plan.changes = changes.lines;

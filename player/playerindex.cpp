@@ -12,7 +12,7 @@ QString PlayerIndex::listName(QByteArrayView record) {
 
 QString PlayerIndex::listShirtText(QByteArrayView record) {
     using namespace PlayerLayout;
-    return GameText::decode(record.sliced(nameOffsetInRecord + shirtName, shirtNameListWidth));
+    return GameText::decode(record.sliced(nameOffsetInRecord + shirtName, shirtNameWidth));
 }
 
 PlayerIndex PlayerIndex::decode(QByteArrayView table) {

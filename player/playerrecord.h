@@ -32,7 +32,6 @@ constexpr qint64 name = 0;
 constexpr int nameWidth = 46;
 constexpr qint64 shirtName = 46;
 constexpr int shirtNameWidth = 16;
-constexpr int shirtNameListWidth = 26; // the player list keeps the 26 bytes from the shirt name on
 constexpr qint64 spacing = 64;
 constexpr qint64 foot = 66;
 constexpr qint64 positionCode = 67;

@@ -149,6 +149,7 @@ bool Form2::loadNow() {
     List1->addItems(lists->names);
     adrese_naziv.items = lists->nameOffsets;
     igraci_skraceno.items = lists->shortNames;
+    m_shortEntryOffsets = lists->shortEntryOffsets;
     listaid.items = lists->teamIds;
     m_session->markListsCurrent();
     return true;
@@ -189,11 +190,20 @@ void Form2::changeName() {
     }
     QString error;
     const qint64 nameOffset = adrese_naziv.text().toLongLong();
-    // A team past the end of the short names shows none; its stored bytes stay as they are.
-    const std::optional<QString> shortName =
-        igraci_skraceno.hasCurrent() ? std::optional(nazivigraca_dres->text()) : std::nullopt;
+    // A team past the end of the short names shows none and has none to write: its stored bytes
+    // stay as they are.
+    std::optional<TeamNameTable::ShortNameTarget> shortName;
+    if (igraci_skraceno.hasCurrent())
+        shortName = TeamNameTable::ShortNameTarget{
+            nazivigraca_dres->text(), m_shortEntryOffsets.value(igraci_skraceno.current)};
     const auto patches =
-        TeamNameTable::renamePatches(nameOffset, nazivigraca->text(), shortName, &error);
+        shortName || nazivigraca_dres->text().isEmpty()
+            ? TeamNameTable::renamePatches(nameOffset, nazivigraca->text(), shortName, &error)
+            : std::nullopt;
+    if (!shortName && !nazivigraca_dres->text().isEmpty())
+        error = QStringLiteral("This team is listed past the end of the short-name table, so it "
+                               "has no short name that could be written. Empty the Short Name "
+                               "box to rename the team alone.");
     if (!m_session->writeBack(patches.value_or(std::vector<Patch>()), error))
         return;
     List1->item(row)->setText(nazivigraca->text());

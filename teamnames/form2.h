@@ -73,4 +73,5 @@ private:
     ParallelList adrese_naziv;
     ParallelList igraci_skraceno;
     ParallelList listaid;
+    QList<qint64> m_shortEntryOffsets; // where each short name of igraci_skraceno lies
 };

@@ -76,15 +76,16 @@ std::optional<std::vector<Patch>> namePatches(qint64 nameOffset, const QString& 
     return patches;
 }
 
-std::optional<Patch> shortNamePatch(qint64 nameOffset, const QString& shortName, QString* refusal) {
+std::optional<std::vector<Patch>> shortNamePatches(qint64 nameOffset, qint64 shortEntryOffset,
+                                                   const QString& shortName, QString* refusal) {
     const auto bytes = fieldBytes(shortName, shortNameWidth, refusal);
     if (!bytes)
         return std::nullopt;
-    return Patch{nameOffset + renamedShortName, *bytes};
+    return std::vector<Patch>{{nameOffset + renamedShortName, *bytes}, {shortEntryOffset, *bytes}};
 }
 
 std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString& name,
-                                                const std::optional<QString>& shortName,
+                                                const std::optional<ShortNameTarget>& shortName,
                                                 QString* error) {
     QString refusal;
     auto patches = namePatches(nameOffset, name, &refusal);
@@ -94,12 +95,13 @@ std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString
     }
     if (!shortName)
         return patches;
-    const auto shortPatch = shortNamePatch(nameOffset, *shortName, &refusal);
-    if (!shortPatch) {
+    const auto shortPatches =
+        shortNamePatches(nameOffset, shortName->entryOffset, shortName->text, &refusal);
+    if (!shortPatches) {
         *error = QStringLiteral("The short name ") + refusal;
         return std::nullopt;
     }
-    patches->push_back(*shortPatch);
+    patches->insert(patches->end(), shortPatches->begin(), shortPatches->end());
     return patches;
 }
 

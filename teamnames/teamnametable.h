@@ -34,20 +34,27 @@ TeamNameLists decode(QByteArrayView file);
 // missing or too short for either pass.
 std::optional<TeamNameLists> load(const WorkingCopy& workingCopy, QString* error);
 
-// The bytes renaming writes for the entry at `nameOffset`: the name into twelve of the sixteen
-// slots, each zero-filled, and the short name (zero-filled to three bytes). A team listed past the
-// end of the short names shows none, so it has none to write (`shortName` empty): the bytes there
-// stay as stored. Empty, with the reason in `error`, when the name or short name does not fit or
-// is not representable.
-// The two parts of a rename, each written only when it changes: the name into its twelve slots,
-// and the short name at the entry's short-name position. Empty, with a refusal that names no
-// field ("may have at most 70 characters."), when the text does not fit or is not representable.
+// The parts of a rename, each written only when it changes. The name goes into twelve of the
+// sixteen slots, each zero-filled. The short name (zero-filled to three bytes) goes both after the
+// name slots, where the game's own tools write it, and into the short-name entry paired with the
+// team, which is what the team list shows. Empty, with a refusal that names no field ("may have at
+// most 70 characters."), when the text does not fit or is not representable.
 std::optional<std::vector<Patch>> namePatches(qint64 nameOffset, const QString& name,
                                               QString* refusal);
-std::optional<Patch> shortNamePatch(qint64 nameOffset, const QString& shortName, QString* refusal);
+std::optional<std::vector<Patch>> shortNamePatches(qint64 nameOffset, qint64 shortEntryOffset,
+                                                   const QString& shortName, QString* refusal);
 
+// A listed team's short name and the short-name entry it is paired with.
+struct ShortNameTarget {
+    QString text;
+    qint64 entryOffset = 0;
+};
+
+// The whole rename of the entry at `nameOffset`. A team listed past the end of the short names
+// has no entry to write (`shortName` empty): the short-name bytes then stay as stored. Empty, with
+// the reason in `error`, when the name or short name does not fit or is not representable.
 std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString& name,
-                                                const std::optional<QString>& shortName,
+                                                const std::optional<ShortNameTarget>& shortName,
                                                 QString* error);
 
 } // namespace TeamNameTable

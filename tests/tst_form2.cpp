@@ -198,9 +198,17 @@ void TestForm2::renameWritesTheWorkingCopyAndTheList() {
     QCOMPARE(after.mid(n + 5 * nameSlotWidth, nameSlotWidth),
              before.mid(n + 5 * nameSlotWidth, nameSlotWidth));
     QCOMPARE(after.mid(n + renamedShortName, 3), QByteArray("RFC"));
+    // The list shows the short name from the second short-name entry, which gets it too.
+    const qint64 shortEntry = 1448 + 1244;
+    QCOMPARE(after.mid(shortEntry, 3), QByteArray("RFC"));
     // Bytes outside the entry's renamed slots stay as they were.
     QCOMPARE(after.left(n), before.left(n));
-    QCOMPARE(after.mid(n + renamedShortName + 3), before.mid(n + renamedShortName + 3));
+    QCOMPARE(after.mid(n + renamedShortName + 3, shortEntry - n - renamedShortName - 3),
+             before.mid(n + renamedShortName + 3, shortEntry - n - renamedShortName - 3));
+    QCOMPARE(after.mid(shortEntry + 3), before.mid(shortEntry + 3));
+    // Listed again from the file, the team shows its new short name.
+    QVERIFY(editor->loadNow());
+    QCOMPARE(editor->shortNames().items.at(1), QStringLiteral("RFC"));
 }
 
 void TestForm2::renameIsRefusedWithoutSelectionOrBeforeLoad() {

@@ -293,9 +293,9 @@ void TestPlayerRecord::indexOfCraftedRecords() {
     qToLittleEndian<qint32>(0, table.data() + n(1) - 50);
     qToLittleEndian<qint32>(std::numeric_limits<qint32>::min(), table.data() + n(2) - 50);
     qToLittleEndian<qint32>(std::numeric_limits<qint32>::max(), table.data() + n(6664) - 50);
-    // Record 0: a 16-byte shirt name, two more bytes, then a zero.
+    // Record 0: a 16-byte shirt name with no zero after it; the next bytes are not part of it.
     table.replace(n(0) + 46, 19, QByteArray("ABCDEFGHIJKLMNOPXY\0", 19));
-    // Record 1: the 26 bytes hold no zero; the byte after them is not part of the text.
+    // Record 1: no zero for 27 bytes.
     table.replace(n(1) + 46, 27, QByteArray(26, 'q') + "Z");
     // Record 2: a short shirt name, then bytes the text must not reach.
     table.replace(n(2) + 46, 8, QByteArray("AB\0CDEFG", 8));
@@ -306,8 +306,8 @@ void TestPlayerRecord::indexOfCraftedRecords() {
     QCOMPARE(index.ids.at(1), QStringLiteral("0"));
     QCOMPARE(index.ids.at(2), QStringLiteral("-2147483648"));
     QCOMPARE(index.ids.at(6664), QStringLiteral("2147483647"));
-    QCOMPARE(index.shirtTexts.at(0), QStringLiteral("ABCDEFGHIJKLMNOPXY"));
-    QCOMPARE(index.shirtTexts.at(1), QString(26, u'q'));
+    QCOMPARE(index.shirtTexts.at(0), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    QCOMPARE(index.shirtTexts.at(1), QString(16, u'q'));
     QCOMPARE(index.shirtTexts.at(2), QStringLiteral("AB"));
     QCOMPARE(index.shirtTexts.at(3), QString());
     QCOMPARE(index.names.at(6664), QStringLiteral("Zed"));

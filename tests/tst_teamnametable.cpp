@@ -167,7 +167,9 @@ void TestTeamNameTable::renameWritesTwelveSlots() {
     QByteArray file(renameEnd, '\x55');
     const qint64 n = longNameOffset(199);
     QString error;
-    const auto patches = TeamNameTable::renamePatches(n, name, shortName, &error);
+    const qint64 shortEntry = 1448 + 1244 * 200;
+    const auto patches = TeamNameTable::renamePatches(
+        n, name, TeamNameTable::ShortNameTarget{shortName, shortEntry}, &error);
     QVERIFY2(patches, qPrintable(error));
     for (const Patch& p : *patches)
         file.replace(p.offset, p.bytes.size(), p.bytes);
@@ -182,6 +184,9 @@ void TestTeamNameTable::renameWritesTwelveSlots() {
     QByteArray expectedShort = shortName.toLatin1();
     expectedShort.append(3 - expectedShort.size(), '\0');
     QCOMPARE(file.mid(n + renamedShortName, 3), expectedShort);
+    // The short-name entry the list shows gets it too, and keeps its fourth byte and team ID.
+    QCOMPARE(file.mid(shortEntry, 6), expectedShort + QByteArray(3, '\x55'));
+    QCOMPARE(file.at(shortEntry - 1), '\x55');
     QCOMPARE(file.size(), renameEnd); // nothing past the short name
     QCOMPARE(file.at(n - 1), '\x55');
 
@@ -207,7 +212,8 @@ void TestTeamNameTable::renameRefusesWhatCannotBeStored() {
     QFETCH(QString, name);
     QFETCH(QString, shortName);
     QString error;
-    QVERIFY(!TeamNameTable::renamePatches(80, name, shortName, &error));
+    QVERIFY(!TeamNameTable::renamePatches(80, name, TeamNameTable::ShortNameTarget{shortName, 1448},
+                                          &error));
     QVERIFY(!error.isEmpty());
 }
 

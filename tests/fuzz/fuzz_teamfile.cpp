@@ -28,9 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const QString name = QString::fromUtf8(patch.right(80));
     QString error;
-    if (const auto patches = TeamNameTable::renamePatches(80, name, name.left(3), &error))
+    if (const auto patches = TeamNameTable::renamePatches(
+            80, name, TeamNameTable::ShortNameTarget{name.left(3), shortNameOffset(200)}, &error))
         for (const Patch& p : *patches)
-            if (p.offset < 80 || p.offset + p.bytes.size() > renameEnd)
+            if (p.offset < 80 || p.offset + p.bytes.size() > std::max(renameEnd, shortNamePassEnd))
                 std::abort();
     return 0;
 }
