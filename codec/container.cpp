@@ -3,12 +3,14 @@
 #include <QList>
 #include <QtEndian>
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <memory>
 
 namespace Container {
 
@@ -18,6 +20,25 @@ constexpr qsizetype signatureSize = qsizetype(sizeof signature);
 static_assert(signatureOffset + signatureSize == prefixSize);
 static_assert(uncompressedSizeOffset + 4 == headerSize);
 static_assert(maxUncompressedSize < std::numeric_limits<quint32>::max());
+
+// libdeflate's fastest level. On the sample player database its stream is smaller than zlib's at
+// its best level and is written in a twentieth of the time; libdeflate's own levels 2-9 come out
+// larger than zlib's, and 10-12, the smallest, take a third of zlib's time or more. The benchmark
+// program measures both compressors side by side.
+constexpr int compressionLevel = 1;
+
+struct FreeCompressor {
+    void operator()(libdeflate_compressor* compressor) const {
+        libdeflate_free_compressor(compressor);
+    }
+};
+struct FreeDecompressor {
+    void operator()(libdeflate_decompressor* decompressor) const {
+        libdeflate_free_decompressor(decompressor);
+    }
+};
+using Compressor = std::unique_ptr<libdeflate_compressor, FreeCompressor>;
+using Decompressor = std::unique_ptr<libdeflate_decompressor, FreeDecompressor>;
 
 Result failure(const QString& error) {
     return Result{QByteArray(), error};
@@ -226,9 +247,30 @@ Result inflateStream(QByteArrayView stream, qint64 expectedSize, qint64 limit) {
     return Result{out, QString()};
 }
 
+// The data of a stream that fills `stream` exactly and unpacks to exactly `size` bytes, inflated
+// in one go by libdeflate (over twice as fast as zlib); nothing for any other stream. libdeflate
+// tells only that a stream failed, not why, so such a stream goes to inflateStream for the reason.
+std::optional<QByteArray> inflateWhole(QByteArrayView stream, qint64 size) {
+    const Decompressor decompressor(libdeflate_alloc_decompressor());
+    if (!decompressor)
+        return std::nullopt;
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    size_t consumed = 0;
+    size_t produced = 0;
+    const libdeflate_result status =
+        libdeflate_zlib_decompress_ex(decompressor.get(), stream.data(), size_t(stream.size()),
+                                      out.data(), size_t(out.size()), &consumed, &produced);
+    if (status != LIBDEFLATE_SUCCESS || consumed != size_t(stream.size()) ||
+        produced != size_t(size))
+        return std::nullopt;
+    return out;
+}
+
 Result decodeStream(QByteArrayView file, const Reading& reading) {
-    Result result = inflateStream(file.sliced(headerSize, reading.compressedSize),
-                                  reading.uncompressedSize, maxUncompressedSize);
+    const QByteArrayView stream = file.sliced(headerSize, reading.compressedSize);
+    if (std::optional<QByteArray> whole = inflateWhole(stream, reading.uncompressedSize))
+        return Result{std::move(*whole), QString()};
+    Result result = inflateStream(stream, reading.uncompressedSize, maxUncompressedSize);
     if (result.ok() && result.bytes.size() != reading.uncompressedSize)
         return failure(QStringLiteral("the header says %1 bytes, the data holds %2")
                            .arg(reading.uncompressedSize)
@@ -315,18 +357,20 @@ Result compress(QByteArrayView data, const Form& form) {
                            .arg(data.size())
                            .arg(formatMiB(maxUncompressedSize)));
 
-    const uLong bound = compressBound(uLong(data.size()));
+    const Compressor compressor(libdeflate_alloc_compressor(compressionLevel));
+    if (!compressor)
+        return failure(QStringLiteral("not enough memory to compress the data"));
+    const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), size_t(data.size()));
     QByteArray file(headerSize + qsizetype(bound) + form.alignment - 1, Qt::Uninitialized);
-    uLongf written = bound;
-    // An empty view may carry no pointer at all; zlib wants one.
-    static const Bytef nothing = 0;
-    const Bytef* source = data.isEmpty() ? &nothing : reinterpret_cast<const Bytef*>(data.data());
-    const int status = compress2(reinterpret_cast<Bytef*>(file.data() + headerSize), &written,
-                                 source, uLong(data.size()), Z_BEST_COMPRESSION);
-    if (status != Z_OK)
-        return failure(status == Z_MEM_ERROR
-                           ? QStringLiteral("not enough memory to compress the data")
-                           : QStringLiteral("the compressor failed (zlib status %1)").arg(status));
+    // An empty view may carry no pointer at all; the compressor is given one all the same.
+    static const char nothing = 0;
+    const char* source = data.isEmpty() ? &nothing : data.data();
+    const size_t written = libdeflate_zlib_compress(compressor.get(), source, size_t(data.size()),
+                                                    file.data() + headerSize, bound);
+    // No stream exceeds the bound libdeflate gives; a zero would mean the library is broken.
+    if (written == 0)
+        return failure(QStringLiteral("the compressor failed: its stream did not fit the room it "
+                                      "asked for"));
 
     std::copy(form.prefix.begin(), form.prefix.end(), file.data());
     const auto writeSize = [&](int offset, quint32 value) {

@@ -1,5 +1,6 @@
 #include "codec/container.h"
 #include "tests/testsupport.h"
+#include "tools/samplebuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,6 +151,7 @@ class TestCodec : public QObject {
 private slots:
     void roundTrip_data();
     void roundTrip();
+    void sampleDatabaseNoLargerThanZlibBest();
     void compressRefuses_data();
     void compressRefuses();
     void decompressAccepts_data();
@@ -170,6 +172,7 @@ void TestCodec::roundTrip_data() {
     QTest::newRow("one byte") << QByteArray(1, '\x7f');
     QTest::newRow("database-sized") << makeData(1519652);
     QTest::newRow("incompressible") << noise(70001, 7);
+    QTest::newRow("sample player database") << SampleBuilder::playerDatabase();
 }
 
 void TestCodec::roundTrip() {
@@ -196,6 +199,17 @@ void TestCodec::roundTrip() {
     const Container::Result unpacked = Container::decompress(packed.bytes);
     QVERIFY2(unpacked.ok(), qPrintable(unpacked.error));
     QCOMPARE(unpacked.bytes, data);
+}
+
+// SAVE must not grow the game file beyond what zlib's best level made of it.
+void TestCodec::sampleDatabaseNoLargerThanZlibBest() {
+    const QByteArray database = SampleBuilder::playerDatabase();
+    const Container::Result packed = Container::compress(database);
+    QVERIFY2(packed.ok(), qPrintable(packed.error));
+    const qsizetype stream = packed.bytes.size() - Container::headerSize;
+    const qsizetype best = zlibStream(database, Z_BEST_COMPRESSION).size();
+    QVERIFY2(stream <= best,
+             qPrintable(QStringLiteral("%1 bytes, zlib -9 %2").arg(stream).arg(best)));
 }
 
 void TestCodec::compressRefuses_data() {
