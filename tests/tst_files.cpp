@@ -1,5 +1,7 @@
 // Game files as Windows treats them too: paths in any letters and with either separator, names
-// that differ only in case, a file that another program holds open.
+// that differ only in case, a file that another program holds open; the backups kept before each
+// replacement.
+#include "common/backups.h"
 #include "common/samefile.h"
 #include "common/wholefile.h"
 #include "tests/testsupport.h"
@@ -32,6 +34,11 @@ private slots:
     void patientReplaceOutwaitsAPassingReader();
     void sameFile_data();
     void sameFile();
+    void backupsKeepTheNewestAndTheOldest();
+    void backupThatCannotBeMadeStopsTheReplacement_data();
+    void backupThatCannotBeMadeStopsTheReplacement();
+    void restore_data();
+    void restore();
 };
 
 void TestFiles::replaceLeavesOnlyTheFile_data() {
@@ -175,6 +182,127 @@ void TestFiles::sameFile() {
         same = QFile::exists(otherPath);
     QCOMPARE(::sameFile(game, otherPath), same);
     QCOMPARE(::sameFile(QDir::toNativeSeparators(otherPath), game), same);
+}
+
+// Thirteen replacements within a second or two: their backups are told apart by counters up to
+// "-13", which order by number ("-10" after "-9", "-2" after none) and not by letters.
+void TestFiles::backupsKeepTheNewestAndTheOldest() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString game = temporary.filePath(QStringLiteral("unnamed_25.bin"));
+    const QString backups = temporary.filePath(QStringLiteral("backups"));
+    QString error;
+    QString made;
+    QVERIFY2(Backups::replaceGameFile(game, "v0", &error, &made), qPrintable(error));
+    QVERIFY2(made.isEmpty() && !QFile::exists(backups), "a new game file was backed up");
+    // Another game file's backup and a file of the user's are no backups of this one.
+    QVERIFY(QDir().mkpath(backups));
+    const QStringList others{QStringLiteral("unnamed_32.bin.20000101-000000.bak"),
+                             QStringLiteral("notes.txt")};
+    for (const QString& name : others)
+        QVERIFY(TestSupport::writeFile(QDir(backups).filePath(name), "other"));
+
+    constexpr int replacements = 13;
+    QDateTime started = QDateTime::currentDateTime(); // to the second, as the names give it
+    started.setTime(QTime(started.time().hour(), started.time().minute(), started.time().second()));
+    for (int version = 1; version <= replacements; ++version) {
+        const QByteArray bytes = "v" + QByteArray::number(version);
+        QVERIFY2(Backups::replaceGameFile(game, bytes, &error, &made), qPrintable(error));
+        QCOMPARE(TestSupport::readFile(made), "v" + QByteArray::number(version - 1));
+        QCOMPARE(TestSupport::readFile(game), bytes);
+    }
+    // v1 and v2 went; v0, the file before the first replacement, stays with the ten newest.
+    QStringList kept;
+    for (const Backups::Backup& backup : Backups::list(game)) {
+        QCOMPARE(backup.size, TestSupport::readFile(backup.path).size());
+        QVERIFY(backup.time >= started && backup.time <= QDateTime::currentDateTime());
+        kept << QString::fromLatin1(TestSupport::readFile(backup.path));
+    }
+    QCOMPARE(kept,
+             QStringList({"v12", "v11", "v10", "v9", "v8", "v7", "v6", "v5", "v4", "v3", "v0"}));
+    QCOMPARE(TestSupport::entries(backups).size(), Backups::newestKept + 1 + others.size());
+    for (const QString& name : others)
+        QVERIFY(QFile::exists(QDir(backups).filePath(name)));
+}
+
+void TestFiles::backupThatCannotBeMadeStopsTheReplacement_data() {
+    QTest::addColumn<QString>("gameName");
+    QTest::addColumn<bool>("fileInTheWay"); // a file named backups where the folder goes
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a file named backups") << "unnamed_25.bin" << true << "is a file, not a folder";
+    // The game file's name fits the folder; with the time and ".bak" the backup's does not.
+    QTest::newRow("a backup name too long to write") << QString(240, u'g') << false << "";
+}
+
+void TestFiles::backupThatCannotBeMadeStopsTheReplacement() {
+    QFETCH(QString, gameName);
+    QFETCH(bool, fileInTheWay);
+    QFETCH(QString, says);
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString game = temporary.filePath(gameName);
+    const QByteArray original(70000, 'o');
+    QVERIFY(TestSupport::writeFile(game, original));
+    if (fileInTheWay)
+        QVERIFY(TestSupport::writeFile(temporary.filePath(QStringLiteral("backups")), "mine"));
+    const QStringList before = TestSupport::entries(temporary.path());
+
+    QString error;
+    QString made;
+    QVERIFY(!Backups::replaceGameFile(game, "new", &error, &made));
+    QVERIFY(made.isEmpty());
+    const QString backup =
+        QDir::toNativeSeparators(temporary.filePath(QStringLiteral("backups/")) + gameName + u'.');
+    QVERIFY2(error.startsWith(QStringLiteral("no backup could be made as ") + backup) &&
+                 error.contains(says),
+             qPrintable(error));
+    QCOMPARE(TestSupport::readFile(game), original);
+    QCOMPARE(TestSupport::entries(temporary.path()), before);
+}
+
+// A backup put back: the game file holds its bytes, and the file as it was before is a backup of
+// its own. A file that is not a backup changes nothing.
+void TestFiles::restore_data() {
+    QTest::addColumn<QString>("backup"); // in the game folder
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("a backup") << "backups/unnamed_25.bin.20240101-120000-2.bak"
+                              << "";
+    QTest::newRow("no time in the name") << "backups/unnamed_25.bin.bak"
+                                         << "is not named like a backup";
+    QTest::newRow("no such time") << "backups/unnamed_25.bin.20241301-120000.bak"
+                                  << "is not named like a backup";
+    QTest::newRow("not in a backups folder") << "saved/unnamed_25.bin.20240101-120000.bak"
+                                             << "is not in a folder named backups";
+}
+
+void TestFiles::restore() {
+    QFETCH(QString, backup);
+    QFETCH(QString, refusal);
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString game = temporary.filePath(QStringLiteral("unnamed_25.bin"));
+    QVERIFY(TestSupport::writeFile(game, "now"));
+    const QString backupPath = temporary.filePath(backup);
+    QVERIFY(QDir().mkpath(QFileInfo(backupPath).absolutePath()));
+    QVERIFY(TestSupport::writeFile(backupPath, "then"));
+
+    QString error;
+    const auto restored = Backups::restore(backupPath, &error);
+    if (!refusal.isEmpty()) {
+        QVERIFY(!restored);
+        QVERIFY2(error.contains(refusal), qPrintable(error));
+        QCOMPARE(TestSupport::readFile(game), "now");
+        QVERIFY(Backups::list(game).empty());
+        return;
+    }
+    QVERIFY2(restored, qPrintable(error));
+    QVERIFY(::sameFile(restored->gameFile, game));
+    QCOMPARE(TestSupport::readFile(game), "then");
+    QCOMPARE(TestSupport::readFile(restored->backupMade), "now");
+    const std::vector<Backups::Backup> backups = Backups::list(game);
+    QCOMPARE(backups.size(), size_t(2));
+    QCOMPARE(backups.front().path, restored->backupMade);
+    QCOMPARE(backups.back().time, QDateTime(QDate(2024, 1, 1), QTime(12, 0)));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)
