@@ -7,3 +7,5 @@
 int exportCommand(const QStringList& arguments);
 int importCommand(const QStringList& arguments);
 int diffCommand(const QStringList& arguments);
+int restoreCommand(const QStringList& arguments);
+int backupsCommand(const QStringList& arguments);

@@ -1,6 +1,7 @@
 #include "cli/gamefile.h"
 
 #include "codec/container.h"
+#include "common/backups.h"
 #include "common/wholefile.h"
 
 #include <QSaveFile>
@@ -56,6 +57,35 @@ QByteArray packLike(const QByteArray& original, const QByteArray& bytes) {
         .bytes;
 }
 
+namespace {
+
+// Puts back the files replaced before the one that failed, where their content was kept, and says
+// after `failure` what each holds now.
+QString putBackBefore(const std::vector<Replacement>& replacements, size_t failed,
+                      const QString& failure) {
+    QStringList lines{failure};
+    bool changed = false;
+    for (size_t j = 0; j < failed; ++j) {
+        const Replacement& done = replacements[j];
+        QString why;
+        // A game file as it was is in its backups already, so putting it back makes no other.
+        if (done.original && WholeFile::replace(done.path, *done.original, &why)) {
+            lines << QStringLiteral("%1: put back as it was").arg(done.path);
+            continue;
+        }
+        changed = true;
+        lines << (done.original ? QStringLiteral("%1: replaced already; putting it back "
+                                                 "failed: %2")
+                                      .arg(done.path, why)
+                                : QStringLiteral("%1: replaced already").arg(done.path));
+    }
+    lines << (changed ? QStringLiteral("Every other file was left as it was.")
+                      : QStringLiteral("Nothing was changed."));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
 bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) {
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const Replacement& replacement : replacements) {
@@ -71,28 +101,28 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
     for (size_t i = 0; i < files.size(); ++i) {
         if (files[i]->commit())
             continue;
-        // The files after this one keep their content (their temporary files are discarded);
-        // those before it are put back where their content was kept.
-        QStringList lines{QStringLiteral("%1: cannot be replaced: %2")
-                              .arg(replacements[i].path, files[i]->errorString())};
-        bool changed = false;
-        for (size_t j = 0; j < i; ++j) {
-            const Replacement& done = replacements[j];
-            QString why;
-            if (done.original && WholeFile::replace(done.path, *done.original, &why)) {
-                lines << QStringLiteral("%1: put back as it was").arg(done.path);
-                continue;
-            }
-            changed = true;
-            lines << (done.original ? QStringLiteral("%1: replaced already; putting it back "
-                                                     "failed: %2")
-                                          .arg(done.path, why)
-                                    : QStringLiteral("%1: replaced already").arg(done.path));
-        }
-        lines << (changed ? QStringLiteral("Every other file was left as it was.")
-                          : QStringLiteral("Nothing was changed."));
-        *error = lines.join(u'\n');
+        // The files after this one keep their content (their temporary files are discarded).
+        *error = putBackBefore(replacements, i,
+                               QStringLiteral("%1: cannot be replaced: %2")
+                                   .arg(replacements[i].path, files[i]->errorString()));
         return false;
+    }
+    return true;
+}
+
+bool replaceGameFiles(const std::vector<Replacement>& replacements, QStringList* backups,
+                      QString* error) {
+    for (size_t i = 0; i < replacements.size(); ++i) {
+        const Replacement& replacement = replacements[i];
+        QString why;
+        QString backup;
+        if (!Backups::replaceGameFile(replacement.path, replacement.content, &why, &backup)) {
+            *error = putBackBefore(
+                replacements, i,
+                QStringLiteral("%1: cannot be replaced: %2").arg(replacement.path, why));
+            return false;
+        }
+        backups->append(backup);
     }
     return true;
 }

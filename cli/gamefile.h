@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -42,3 +43,9 @@ struct Replacement {
     std::optional<QByteArray> original; // the file's content before; empty: not kept
 };
 bool replaceFiles(const std::vector<Replacement>& replacements, QString* error);
+
+// The same for game files, one after another, each backed up first (common/backups.h): a backup
+// that cannot be made stops the replacement of its file as a failed rename would. `backups` gets
+// each file's new backup, in order (empty for a file that did not exist).
+bool replaceGameFiles(const std::vector<Replacement>& replacements, QStringList* backups,
+                      QString* error);

@@ -6,6 +6,7 @@
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace CliOutput;
@@ -19,8 +20,9 @@ Applies edited sheets to the game files: --players FILE (a players.csv) to PLAYE
 (a teams.csv) to TEAM_FILE. Only the fields whose cell differs from what the editor shows now are
 written, with the editor's own rules; an untouched sheet changes nothing. Every cell is checked
 first: one refused cell, and no file is touched. Each changed file is replaced in one atomic step
-(a compressed game file is compressed again; a working copy, *.unzlib, is written as it is); when
-the second file cannot be replaced, the first is put back as it was.
+(a compressed game file is compressed again; a working copy, *.unzlib, is written as it is), after
+the file as it was is kept in the folder backups beside it; when the second file cannot be backed
+up or replaced, the first is put back as it was.
 
 Prints what changes: the counts, then one line per field, "index id name: field old -> new".
 
@@ -141,11 +143,16 @@ int importCommand(const QStringList& arguments) {
         return Done;
     }
     QString error;
-    if (!replaceFiles(replacements, &error)) {
+    QStringList backups;
+    if (!replaceGameFiles(replacements, &backups, &error)) {
         err(error);
         return Refused;
     }
-    for (const Replacement& replacement : replacements)
-        out(QStringLiteral("wrote %1").arg(replacement.path));
+    for (qsizetype i = 0; i < backups.size(); ++i) {
+        const QString& path = replacements[size_t(i)].path;
+        out(backups[i].isEmpty() ? QStringLiteral("wrote %1").arg(path)
+                                 : QStringLiteral("wrote %1 (the file as it was: %2)")
+                                       .arg(path, QDir::toNativeSeparators(backups[i])));
+    }
     return Done;
 }

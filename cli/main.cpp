@@ -1,5 +1,6 @@
-// rosterly-cli: the spreadsheet export and import and the comparison of two databases, on the
-// command line. The same rules as the editor's File menu (exchange/), without the windows.
+// rosterly-cli: the spreadsheet export and import, the comparison of two databases and the
+// backups of game files, on the command line. The same rules as the editor's File menu
+// (exchange/, common/backups.h), without the windows.
 #include "cli/clioutput.h"
 #include "cli/commands.h"
 
@@ -15,6 +16,10 @@ const char usage[] = R"(usage: rosterly-cli COMMAND ...
       apply edited sheets to the game files
   diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]
       list every field that differs between two databases (and team files)
+  backups GAME_FILE
+      list the backups kept of a game file, newest first
+  restore BACKUP
+      put a backup in place of its game file (which is backed up first)
 
 Game files are compressed game files (unnamed_25.bin) or working copies (unnamed_25.bin.unzlib).
 rosterly-cli COMMAND --help tells more about a command.)";
@@ -39,5 +44,9 @@ int main(int argc, char* argv[]) {
         return importCommand(arguments);
     if (command == QStringLiteral("diff"))
         return diffCommand(arguments);
+    if (command == QStringLiteral("backups"))
+        return backupsCommand(arguments);
+    if (command == QStringLiteral("restore"))
+        return restoreCommand(arguments);
     return CliOutput::usageError({}, QStringLiteral("unknown command \"%1\"").arg(command));
 }

@@ -1,7 +1,7 @@
 #include "shell/savejob.h"
 
 #include "codec/container.h"
-#include "common/wholefile.h"
+#include "common/backups.h"
 #include "common/workingcopy.h"
 #include "shell/platform.h"
 #include "shell/programtitle.h"
@@ -108,8 +108,9 @@ bool SaveJob::replaceGameFile(QString* error) const {
         *error = QStringLiteral("The compressed result %1 is damaged.").arg(compressedPath);
         return false;
     }
+    // The game file as it was goes into its backups first; without a backup it stays as it is.
     QString why;
-    if (WholeFile::replace(m_gameFile, bytes, &why))
+    if (Backups::replaceGameFile(m_gameFile, bytes, &why))
         return true;
     *error = QStringLiteral("The game file %1 could not be replaced: %2").arg(m_gameFile, why);
     return false;

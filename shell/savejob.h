@@ -13,8 +13,9 @@ class QWidget;
 // `sat` then puts the compressed result in place of the game file. Both windows save this way.
 //
 // The game file is replaced only by a compressed result that a codec run finished successfully
-// and that decodes as a container, and only atomically. While the run is still going, the timer
-// keeps ticking; past a bound the save is abandoned and the game file stays as it was.
+// and that decodes as a container, only atomically, and only once the file as it was is kept in
+// its backups (common/backups.h). While the run is still going, the timer keeps ticking; past a
+// bound the save is abandoned and the game file stays as it was.
 class SaveJob : public QObject {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 // rosterly-cli, the real program: its exit statuses, the export and import round trip through
-// compressed game files and working copies, --dry-run, refusals that touch nothing, and diff.
+// compressed game files and working copies, --dry-run, refusals that touch nothing, diff, and the
+// backups that import makes and restore puts back.
 #include "codec/container.h"
+#include "common/backups.h"
 #include "player/playerrecord.h"
 #include "tests/testsupport.h"
 #include "tools/samplebuilder.h"
@@ -8,7 +10,6 @@
 #include <QDir>
 #include <QMap>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTest>
 #include <QtEndian>
 
@@ -66,6 +67,7 @@ private slots:
     void importRewritesOnlyTheEditedBytes();
     void refusedImportTouchesNothing_data();
     void refusedImportTouchesNothing();
+    void backupIsListedAndRestored();
 
 private:
     std::unique_ptr<TestSupport::SampleGame> m_game;
@@ -116,6 +118,10 @@ void TestCli::exitStatuses_data() {
     row("export help", {"export", "--help"}, 0, "usage: rosterly-cli export PLAYER_DB");
     row("import help", {"import", "--help"}, 0, "usage: rosterly-cli import PLAYER_DB");
     row("diff help", {"diff", "--help"}, 0, "usage: rosterly-cli diff OLD_DB NEW_DB");
+    row("restore help", {"restore", "--help"}, 0, "usage: rosterly-cli restore BACKUP");
+    row("restore without a backup", {"restore"}, 2, "too few arguments");
+    row("restore of a game file", {"restore", "{db}"}, 1, "is not named like a backup");
+    row("backups of a file without any", {"backups", "{db}"}, 0, "unnamed_25.bin: no backups\n");
     row("no command", {}, 2, "no command given");
     row("unknown command", {"frobnicate"}, 2, "unknown command");
     row("export without --out", {"export", "{db}"}, 2, "--out DIR is missing");
@@ -212,7 +218,18 @@ void TestCli::importRewritesOnlyTheEditedBytes() {
     QVERIFY(run.out.contains(QStringLiteral("0 100 Austria: name Austria -> Österreich")));
     if (dryRun) {
         QCOMPARE(snapshot(m_game->folder()), before);
+        QVERIFY(Backups::list(db).empty());
         return;
+    }
+    // Each game file as it was is kept, and the output names where.
+    for (const QString& file : {db, teamFile}) {
+        const std::vector<Backups::Backup> backups = Backups::list(file);
+        QCOMPARE(backups.size(), size_t(1));
+        QCOMPARE(TestSupport::readFile(backups.front().path),
+                 before.value(QFileInfo(file).fileName()));
+        QVERIFY2(run.out.contains(QStringLiteral("wrote %1 (the file as it was: %2)\n")
+                                      .arg(file, QDir::toNativeSeparators(backups.front().path))),
+                 qPrintable(run.out));
     }
 
     QByteArray expected = m_db;
@@ -231,9 +248,9 @@ void TestCli::importRewritesOnlyTheEditedBytes() {
     QCOMPARE(diff.out, change + QStringLiteral("\nplayers: 1 difference in 1 record\n"));
 }
 
-// A valid player sheet beside a refused team sheet, or beside a team file that cannot be replaced
-// once it is written out (its name leaves no room for the temporary name the rename needs): no
-// game file is changed, and no temporary file is left behind.
+// A valid player sheet beside a refused team sheet, or beside a team file that cannot be backed up
+// (its name leaves no room for the backup's time and ".bak") once the player database is
+// replaced: no game file is changed, and no temporary file is left behind.
 void TestCli::refusedImportTouchesNothing_data() {
     QTest::addColumn<QString>("teamsSheet");
     QTest::addColumn<bool>("unreplaceableTeamFile");
@@ -244,9 +261,9 @@ void TestCli::refusedImportTouchesNothing_data() {
         << false
         << "teams.csv: row 2, column team_id: team IDs are not edited here; the team's is 100.\n"
         << "\nNothing was written.\n";
-    QTest::newRow("team file that cannot be replaced")
+    QTest::newRow("team file that cannot be backed up")
         << "position,name\r\n0,Österreich\r\n"
-        << true << "{teams}: cannot be replaced: "
+        << true << "{teams}: cannot be replaced: no backup could be made as "
         << "\n{db}: put back as it was\nNothing was changed.\n";
 }
 
@@ -259,9 +276,6 @@ void TestCli::refusedImportTouchesNothing() {
     if (unreplaceableTeamFile) {
         teams = QDir(m_game->folder()).filePath(QString(246, u't') + QStringLiteral(".bin"));
         QVERIFY(QFile::copy(m_game->teamFile(), teams));
-        QSaveFile probe(teams);
-        if (!probe.open(QIODevice::WriteOnly))
-            QSKIP("this file system makes no unnamed temporary files, so the writing fails first");
     }
     QVERIFY(writeSheet("players.csv",
                        QStringLiteral("index,id,attack\r\n42,%1,77\r\n").arg(idOf(m_db, 42))));
@@ -277,6 +291,34 @@ void TestCli::refusedImportTouchesNothing() {
     QVERIFY2(run.err.startsWith(errStart) && run.err.endsWith(errEnd), qPrintable(run.err));
     QCOMPARE(run.out.isEmpty(), !unreplaceableTeamFile); // the plan is printed before writing
     QCOMPARE(snapshot(m_game->folder()), before);
+}
+
+void TestCli::backupIsListedAndRestored() {
+    const QString db = m_game->database();
+    const QString folder = QDir(m_game->folder()).filePath(QStringLiteral("backups"));
+    const QString old = QDir(folder).filePath(QStringLiteral("unnamed_25.bin.20200101-000000.bak"));
+    QVERIFY(QDir().mkpath(folder) && TestSupport::writeFile(old, "old bytes"));
+    const QByteArray current = TestSupport::readFile(db);
+    const QString oldLine =
+        QDir::toNativeSeparators(old) + QStringLiteral("\t9 bytes\t2020-01-01 00:00:00");
+    const Run listed = cli({QStringLiteral("backups"), db});
+    QCOMPARE(listed.exitCode, 0);
+    QCOMPARE(listed.out, oldLine + u'\n');
+
+    const Run restored = cli({QStringLiteral("restore"), old});
+    QCOMPARE(restored.exitCode, 0);
+    QCOMPARE(TestSupport::readFile(db), QByteArray("old bytes"));
+    const std::vector<Backups::Backup> backups = Backups::list(db);
+    QCOMPARE(backups.size(), size_t(2));
+    QCOMPARE(TestSupport::readFile(backups.front().path), current);
+    QVERIFY2(restored.out.endsWith(QStringLiteral("the file as it was: %1\n")
+                                       .arg(QDir::toNativeSeparators(backups.front().path))),
+             qPrintable(restored.out));
+    const Run again = cli({QStringLiteral("backups"), db});
+    QCOMPARE(again.out, QStringLiteral("%1\t%2 bytes\t%3\n%4\n")
+                            .arg(QDir::toNativeSeparators(backups.front().path))
+                            .arg(current.size())
+                            .arg(backups.front().time.toString(u"yyyy-MM-dd HH:mm:ss"), oldLine));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
