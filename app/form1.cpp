@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/backupmenu.h"
 #include "app/playerindexload.h"
 #include "app/spreadsheetmenu.h"
 #include "appearance/facerelink.h"
@@ -48,6 +49,8 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuExportCsv->setObjectName(QStringLiteral("mnuExportCsv"));
     c.mnuImportCsv = c.mnuFile->addAction(QStringLiteral("Import from CSV…"));
     c.mnuImportCsv->setObjectName(QStringLiteral("mnuImportCsv"));
+    c.mnuRestoreBackup = c.mnuFile->addAction(QStringLiteral("Restore Backup…"));
+    c.mnuRestoreBackup->setObjectName(QStringLiteral("mnuRestoreBackup"));
     c.mnuTeamEdit = menuBar()->addAction(QStringLiteral("Team Editor"));
     c.mnuTeamEdit->setObjectName(QStringLiteral("mnuTeamEdit"));
 
@@ -73,6 +76,8 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     new SpreadsheetMenu(*c.mnuExportCsv, *c.mnuImportCsv, m_platform, this,
                         {*m_session, [this] { return m_form2 ? &m_form2->session() : nullptr; },
                          [this] { load(); }});
+    new BackupMenu(*c.mnuRestoreBackup, m_platform, this,
+                   {*m_session, [this] { return m_form2 ? &m_form2->session() : nullptr; }});
     std::array<QLineEdit*, AbilityColouring::boxCount> coloured{};
     int next = 0;
     for (const AbilitySlot& slot : abilitySlots)

@@ -35,8 +35,9 @@ struct Form1Controls {
     // Menu.
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
-    QAction* mnuExportCsv = nullptr; // "Export to CSV…"
-    QAction* mnuImportCsv = nullptr; // "Import from CSV…"
+    QAction* mnuExportCsv = nullptr;     // "Export to CSV…"
+    QAction* mnuImportCsv = nullptr;     // "Import from CSV…"
+    QAction* mnuRestoreBackup = nullptr; // "Restore Backup…"
     QAction* mnuTeamEdit = nullptr;
 
     // Player list, search, ID.

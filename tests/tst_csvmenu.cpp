@@ -1,7 +1,9 @@
-// File > "Export to CSV…" and "Import from CSV…" in the main window, answered through the
-// platform layer: the sheets written, an import asked for, written into the working copy and shown
-// after the lists are loaded again, and every refusal writing nothing.
+// File > "Export to CSV…", "Import from CSV…" and "Restore Backup…" in the main window, answered
+// through the platform layer: the sheets written, an import asked for, written into the working
+// copy and shown after the lists are loaded again, every refusal writing nothing, and the backup
+// a SAVE made put back.
 #include "app/form1.h"
+#include "common/backups.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
 #include "exchange/teamsheet.h"
@@ -43,6 +45,8 @@ private slots:
     void importAsksWritesAndShows();
     void importRefusals_data();
     void importRefusals();
+    void restoreBackupPutsTheSavedFileBack_data();
+    void restoreBackupPutsTheSavedFileBack();
 
 private:
     QString sheet(const QString& name, const QByteArray& csv);
@@ -64,10 +68,12 @@ QString TestCsvMenu::sheet(const QString& name, const QByteArray& csv) {
 void TestCsvMenu::menuItemsFollowOpen() {
     Form1 window(m_game->platform);
     const QList<QAction*> items = window.controls().mnuFile->actions();
-    QCOMPARE(items.size(), 3);
+    QCOMPARE(items.size(), 4);
     QCOMPARE(items.at(0)->text(), QStringLiteral("Open"));
     QCOMPARE(items.at(1)->text(), QStringLiteral("Export to CSV…"));
     QCOMPARE(items.at(2)->text(), QStringLiteral("Import from CSV…"));
+    QCOMPARE(items.at(3)->text(), QStringLiteral("Restore Backup…"));
+    QCOMPARE(items.at(3)->objectName(), QStringLiteral("mnuRestoreBackup"));
     // Nothing loaded: both say so and ask for nothing.
     window.controls().mnuExportCsv->trigger();
     window.controls().mnuImportCsv->trigger();
@@ -192,6 +198,66 @@ void TestCsvMenu::importRefusals() {
     if (saving)
         QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.last().text, QStringLiteral("DONE!"),
                                   20000);
+}
+
+void TestCsvMenu::restoreBackupPutsTheSavedFileBack_data() {
+    QTest::addColumn<bool>("teams");
+    QTest::addColumn<bool>("agreed");
+    QTest::addColumn<bool>("saving"); // a second SAVE of the file still going
+    QTest::addColumn<QString>("said");
+    QTest::newRow("player database")
+        << false << true << false << "open in the player editor, whose working copy still holds";
+    QTest::newRow("team file") << true << true << false << "open in the team name editor";
+    QTest::newRow("declined") << false << false << false << "";
+    QTest::newRow("while the file saves") << false << true << true << "save is in progress";
+}
+
+// A SAVE keeps the game file as it was in a backup; File > Restore Backup… puts that back.
+void TestCsvMenu::restoreBackupPutsTheSavedFileBack() {
+    QFETCH(bool, teams);
+    QFETCH(bool, agreed);
+    QFETCH(bool, saving);
+    QFETCH(QString, said);
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, *m_game));
+    const QString gameFile = teams ? m_game->teamFile() : m_game->database();
+    QPushButton* save = teams ? window.teamEditor()->findChild<QPushButton*>("Command1")
+                              : window.controls().Command1;
+    WorkingCopy(WorkingCopy::pathForGameFile(gameFile)).write({{80, QByteArray("X")}});
+    const QByteArray original = readFile(gameFile);
+    save->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    QCOMPARE(m_game->platform.messages.takeFirst().text, QStringLiteral("DONE!"));
+    const std::vector<Backups::Backup> backups = Backups::list(gameFile);
+    QCOMPARE(backups.size(), size_t(1));
+    QCOMPARE(readFile(backups.front().path), original);
+    const QByteArray saved = readFile(gameFile);
+    QVERIFY(saved != original);
+
+    m_game->platform.answers[QStringLiteral("Restore Backup")] = backups.front().path;
+    m_game->platform.answerYes = agreed;
+    if (saving)
+        save->click();
+    window.controls().mnuRestoreBackup->trigger();
+    QCOMPARE(m_game->platform.questions.size(), 1);
+    QVERIFY(m_game->platform.questions.first().startsWith(
+        QStringLiteral("Put the backup %1 in place of ").arg(backups.front().path)));
+    QCOMPARE(m_game->platform.messages.isEmpty(), !agreed);
+    if (saving)
+        QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.last().text, QStringLiteral("DONE!"),
+                                  20000);
+    if (!agreed || saving) {
+        QCOMPARE(readFile(gameFile), saved);
+        QVERIFY2(said.isEmpty() || m_game->platform.messages.first().text.contains(said),
+                 qPrintable(m_game->platform.messages.value(0).text));
+        return;
+    }
+    const QString text = m_game->platform.messages.first().text;
+    QVERIFY2(text.contains(said) && text.contains(QStringLiteral("File > Open")), qPrintable(text));
+    QCOMPARE(readFile(gameFile), original);
+    const std::vector<Backups::Backup> after = Backups::list(gameFile);
+    QCOMPARE(after.size(), size_t(2));
+    QCOMPARE(readFile(after.front().path), saved);
 }
 
 QTEST_MAIN(TestCsvMenu)

@@ -1,0 +1,80 @@
+#include "app/backupmenu.h"
+
+#include "common/backups.h"
+#include "common/samefile.h"
+#include "shell/gamefilesession.h"
+#include "shell/platform.h"
+#include "shell/programtitle.h"
+
+#include <QAction>
+#include <QDir>
+#include <QStringList>
+#include <QWidget>
+
+namespace {
+
+const QString restoreTitle = QStringLiteral("Restore Backup");
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+BackupMenu::BackupMenu(QAction& restoreAction, Platform& platform, QWidget* window, Windows windows)
+    : QObject(window), m_platform(platform), m_window(window), m_windows(std::move(windows)) {
+    connect(&restoreAction, &QAction::triggered, this, &BackupMenu::restoreBackup);
+}
+
+void BackupMenu::tell(const QString& text) {
+    m_platform.showMessage(m_window, programTitle(), text);
+}
+
+void BackupMenu::restoreBackup() {
+    const QString backup = m_platform.chooseFile(m_window, restoreTitle, QStringLiteral("Backup"),
+                                                 QStringLiteral("*.bak"));
+    if (backup.isEmpty())
+        return;
+    QString error;
+    const auto gameFile = Backups::gameFileOf(backup, &error);
+    if (!gameFile) {
+        tell(error + QStringLiteral("\nNothing was changed."));
+        return;
+    }
+    if (!m_platform.ask(m_window, programTitle(),
+                        QStringLiteral("Put the backup %1 in place of %2? %2 as it is now is "
+                                       "backed up first.")
+                            .arg(shown(backup), shown(*gameFile))))
+        return;
+
+    // The windows that have the game file open: a save running there would replace it again.
+    const std::pair<GameFileSession*, QString> windows[] = {
+        {&m_windows.players, QStringLiteral("the player editor")},
+        {m_windows.teams(), QStringLiteral("the team name editor")}};
+    QStringList openIn;
+    for (const auto& [session, name] : windows) {
+        if (!session || !session->isOpen() || !sameFile(session->gameFile(), *gameFile))
+            continue;
+        if (session->refuseWhileSaving(QStringLiteral("Restore the backup")))
+            return;
+        openIn << name;
+    }
+
+    const auto restored = Backups::restore(backup, &error);
+    if (!restored) {
+        tell(error);
+        return;
+    }
+    QString text =
+        QStringLiteral("%1 now holds the backup %2.").arg(shown(*gameFile), shown(backup));
+    if (!restored->backupMade.isEmpty())
+        text +=
+            QStringLiteral(" The file as it was is kept as %1.").arg(shown(restored->backupMade));
+    for (const QString& window : openIn)
+        text +=
+            QStringLiteral("\n\nThe file is open in %1, whose working copy still holds the file "
+                           "as it was before. File > Open there decompresses the restored "
+                           "file.")
+                .arg(window);
+    tell(text);
+}
