@@ -121,6 +121,12 @@ void TestCli::exitStatuses_data() {
     row("restore help", {"restore", "--help"}, 0, "usage: rosterly-cli restore BACKUP");
     row("restore without a backup", {"restore"}, 2, "too few arguments");
     row("restore of a game file", {"restore", "{db}"}, 1, "is not named like a backup");
+    row("restore of a backup of no such time",
+        {"restore", "{dir}/backups/unnamed_25.bin.20241301-120000.bak"}, 1,
+        "is not named like a backup");
+    row("restore of a backup outside a backups folder",
+        {"restore", "{dir}/unnamed_25.bin.20240101-120000-2.bak"}, 1,
+        "is not in a folder named backups beside its game file");
     row("backups of a file without any", {"backups", "{db}"}, 0, "unnamed_25.bin: no backups\n");
     row("no command", {}, 2, "no command given");
     row("unknown command", {"frobnicate"}, 2, "unknown command");

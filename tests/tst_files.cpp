@@ -37,8 +37,6 @@ private slots:
     void backupsKeepTheNewestAndTheOldest();
     void backupThatCannotBeMadeStopsTheReplacement_data();
     void backupThatCannotBeMadeStopsTheReplacement();
-    void restore_data();
-    void restore();
 };
 
 void TestFiles::replaceLeavesOnlyTheFile_data() {
@@ -203,8 +201,6 @@ void TestFiles::backupsKeepTheNewestAndTheOldest() {
         QVERIFY(TestSupport::writeFile(QDir(backups).filePath(name), "other"));
 
     constexpr int replacements = 13;
-    QDateTime started = QDateTime::currentDateTime(); // to the second, as the names give it
-    started.setTime(QTime(started.time().hour(), started.time().minute(), started.time().second()));
     for (int version = 1; version <= replacements; ++version) {
         const QByteArray bytes = "v" + QByteArray::number(version);
         QVERIFY2(Backups::replaceGameFile(game, bytes, &error, &made), qPrintable(error));
@@ -215,7 +211,6 @@ void TestFiles::backupsKeepTheNewestAndTheOldest() {
     QStringList kept;
     for (const Backups::Backup& backup : Backups::list(game)) {
         QCOMPARE(backup.size, TestSupport::readFile(backup.path).size());
-        QVERIFY(backup.time >= started && backup.time <= QDateTime::currentDateTime());
         kept << QString::fromLatin1(TestSupport::readFile(backup.path));
     }
     QCOMPARE(kept,
@@ -258,51 +253,6 @@ void TestFiles::backupThatCannotBeMadeStopsTheReplacement() {
              qPrintable(error));
     QCOMPARE(TestSupport::readFile(game), original);
     QCOMPARE(TestSupport::entries(temporary.path()), before);
-}
-
-// A backup put back: the game file holds its bytes, and the file as it was before is a backup of
-// its own. A file that is not a backup changes nothing.
-void TestFiles::restore_data() {
-    QTest::addColumn<QString>("backup"); // in the game folder
-    QTest::addColumn<QString>("refusal");
-    QTest::newRow("a backup") << "backups/unnamed_25.bin.20240101-120000-2.bak"
-                              << "";
-    QTest::newRow("no time in the name") << "backups/unnamed_25.bin.bak"
-                                         << "is not named like a backup";
-    QTest::newRow("no such time") << "backups/unnamed_25.bin.20241301-120000.bak"
-                                  << "is not named like a backup";
-    QTest::newRow("not in a backups folder") << "saved/unnamed_25.bin.20240101-120000.bak"
-                                             << "is not in a folder named backups";
-}
-
-void TestFiles::restore() {
-    QFETCH(QString, backup);
-    QFETCH(QString, refusal);
-    QTemporaryDir temporary;
-    QVERIFY(temporary.isValid());
-    const QString game = temporary.filePath(QStringLiteral("unnamed_25.bin"));
-    QVERIFY(TestSupport::writeFile(game, "now"));
-    const QString backupPath = temporary.filePath(backup);
-    QVERIFY(QDir().mkpath(QFileInfo(backupPath).absolutePath()));
-    QVERIFY(TestSupport::writeFile(backupPath, "then"));
-
-    QString error;
-    const auto restored = Backups::restore(backupPath, &error);
-    if (!refusal.isEmpty()) {
-        QVERIFY(!restored);
-        QVERIFY2(error.contains(refusal), qPrintable(error));
-        QCOMPARE(TestSupport::readFile(game), "now");
-        QVERIFY(Backups::list(game).empty());
-        return;
-    }
-    QVERIFY2(restored, qPrintable(error));
-    QVERIFY(::sameFile(restored->gameFile, game));
-    QCOMPARE(TestSupport::readFile(game), "then");
-    QCOMPARE(TestSupport::readFile(restored->backupMade), "now");
-    const std::vector<Backups::Backup> backups = Backups::list(game);
-    QCOMPARE(backups.size(), size_t(2));
-    QCOMPARE(backups.front().path, restored->backupMade);
-    QCOMPARE(backups.back().time, QDateTime(QDate(2024, 1, 1), QTime(12, 0)));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)
