@@ -17,6 +17,25 @@ build_libcsv() {
     cp "$source_dir/csv.h" "$libs_prefix/include/csv.h"
 }
 
+# libdeflate packs the game files. Its own Makefile knows a mingw-w64 compiler and makes the DLL
+# with its import library (named libdeflate.lib; installed as the .dll.a mingw-w64 looks for
+# first). It builds inside its source tree, so it gets a copy of its own.
+build_libdeflate() {
+    [ -f "$libs_prefix/bin/libdeflate.dll" ] && return 0
+    local source_dir build
+    source_dir=$(debian_source_dir libdeflate)
+    build="$CACHE/build/libdeflate"
+    echo "libdeflate for Windows: building from $source_dir"
+    rm -rf "$build"
+    mkdir -p "$CACHE/build" "$libs_prefix/include" "$libs_prefix/lib" "$libs_prefix/bin"
+    cp -r "$source_dir" "$build"
+    make -C "$build" -j2 CC="$mingw-gcc-posix" libdeflate.dll >/dev/null
+    cp "$build/libdeflate.h" "$libs_prefix/include/libdeflate.h"
+    cp "$build/libdeflate.lib" "$libs_prefix/lib/libdeflate.dll.a"
+    cp "$build/libdeflate.dll" "$libs_prefix/bin/libdeflate.dll"
+}
+
 build_libraries() {
     build_libcsv
+    build_libdeflate
 }
