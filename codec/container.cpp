@@ -22,9 +22,9 @@ static_assert(uncompressedSizeOffset + 4 == headerSize);
 static_assert(maxUncompressedSize < std::numeric_limits<quint32>::max());
 
 // libdeflate's fastest level. On the sample player database its stream is smaller than zlib's at
-// its best level and is written in a twentieth of the time; libdeflate's own levels 2-9 come out
-// larger than zlib's, and 10-12, the smallest, take a third of zlib's time or more. The benchmark
-// program measures both compressors side by side.
+// its best level and is written in under a twentieth of the time; libdeflate's levels 2-9 come
+// out larger than zlib's, and 10-12, the smallest, take a third of zlib's time or more. The
+// benchmark program measures both compressors side by side.
 constexpr int compressionLevel = 1;
 
 struct FreeCompressor {
