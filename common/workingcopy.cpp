@@ -52,7 +52,65 @@ std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
     return bytes;
 }
 
-bool WorkingCopy::write(const std::vector<Patch>& patches) {
+std::optional<std::vector<Patch>> WorkingCopy::readUnder(const std::vector<Patch>& patches) const {
+    m_error.clear();
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
+        m_error = QStringLiteral("The working copy %1 cannot be opened: %2")
+                      .arg(m_path, file.errorString());
+        return std::nullopt;
+    }
+    std::vector<Patch> under;
+    under.reserve(patches.size());
+    for (const Patch& patch : patches) {
+        QByteArray bytes;
+        if (patch.offset >= 0 && patch.offset + patch.bytes.size() <= file.size() &&
+            file.seek(patch.offset))
+            bytes = file.read(patch.bytes.size());
+        if (bytes.size() != patch.bytes.size()) {
+            m_error = QStringLiteral("The working copy %1 has %2 bytes and cannot be read up to "
+                                     "byte %3.")
+                          .arg(m_path)
+                          .arg(file.size())
+                          .arg(patch.offset + patch.bytes.size());
+            return std::nullopt;
+        }
+        under.push_back({patch.offset, std::move(bytes)});
+    }
+    return under;
+}
+
+std::vector<Patch> WorkingCopy::merged(const std::vector<Patch>& patches) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < patches.size(); ++i)
+        if (!patches[i].bytes.isEmpty())
+            order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return patches[a].offset < patches[b].offset;
+    });
+    std::vector<Patch> result;
+    for (std::size_t first = 0; first < order.size();) {
+        // A run of patches that overlap one another covers one stretch of bytes without a gap.
+        qint64 end = patches[order[first]].offset + patches[order[first]].bytes.size();
+        std::size_t last = first + 1;
+        while (last < order.size() && patches[order[last]].offset < end) {
+            end = std::max(end, patches[order[last]].offset + patches[order[last]].bytes.size());
+            ++last;
+        }
+        const qint64 start = patches[order[first]].offset;
+        QByteArray bytes(end - start, '\0');
+        std::vector<std::size_t> run(order.begin() + qsizetype(first),
+                                     order.begin() + qsizetype(last));
+        std::sort(run.begin(), run.end()); // in the order they were given: later ones win
+        for (const std::size_t i : run)
+            bytes.replace(patches[i].offset - start, patches[i].bytes.size(), patches[i].bytes);
+        result.push_back({start, std::move(bytes)});
+        first = last;
+    }
+    return result;
+}
+
+bool WorkingCopy::write(const std::vector<Patch>& patches, std::vector<Patch>* replaced) {
     m_error.clear();
     QFile file(m_path);
     // ExistingOnly: a missing working copy must never be created empty.
@@ -78,7 +136,7 @@ bool WorkingCopy::write(const std::vector<Patch>& patches) {
                       .arg(end);
         return false;
     }
-    if (!writePatches(file, patches, &m_error)) {
+    if (!writePatches(file, patches, &m_error, replaced)) {
         m_error = QStringLiteral("Writing the working copy %1 failed: %2").arg(m_path, m_error);
         return false;
     }
@@ -96,8 +154,8 @@ qint64 writeAt(QIODevice& device, qint64 offset, const QByteArray& bytes) {
 
 } // namespace
 
-bool WorkingCopy::writePatches(QIODevice& device, const std::vector<Patch>& patches,
-                               QString* error) {
+bool WorkingCopy::writePatches(QIODevice& device, const std::vector<Patch>& patches, QString* error,
+                               std::vector<Patch>* replaced) {
     // What each patch replaces, read before anything is written, so that a failure can undo it.
     std::vector<QByteArray> before;
     before.reserve(patches.size());
@@ -136,6 +194,11 @@ bool WorkingCopy::writePatches(QIODevice& device, const std::vector<Patch>& patc
                                       "saved state.")
                            .arg(why, stillNew.join(QStringLiteral(", ")));
         return false;
+    }
+    if (replaced) {
+        replaced->clear();
+        for (std::size_t i = 0; i < patches.size(); ++i)
+            replaced->push_back({patches[i].offset, std::move(before[i])});
     }
     return true;
 }
