@@ -10,6 +10,7 @@
 #include "player/playerrecord.h"
 #include "player/playerview.h"
 #include "shell/clicknotifier.h"
+#include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
 #include "teamnames/form2.h"
@@ -67,9 +68,16 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
 
     m_session = new GameFileSession(m_platform, this, *c.sat, QStringLiteral("the player editor"),
                                     PlayerLayout::tableEnd);
-    new PlayerView(c.playerView(), c.lists, c.hidden, *m_session);
-    new PlayerEditor(c.playerEditor(), c.lists, c.hidden, *m_session);
-    new FaceRelink(c.faceRelink(), c.lists, c.hidden, *m_session);
+    m_session->setRecords(
+        {PlayerLayout::tableStart, PlayerLayout::recordSize, PlayerLayout::recordCount});
+    new EditMenu(*menuBar(), c.mnuTeamEdit, *m_session);
+    auto* view = new PlayerView(c.playerView(), c.lists, c.hidden, *m_session);
+    const auto showPlayer = [view = QPointer(view)](qint64 nameOffset) {
+        if (view)
+            view->showAgain(nameOffset);
+    };
+    new PlayerEditor(c.playerEditor(), c.lists, c.hidden, *m_session, showPlayer);
+    new FaceRelink(c.faceRelink(), c.lists, c.hidden, *m_session, showPlayer);
     new RosterView(c.rosterView(), c.lists, *m_session,
                    [this] { return m_form2 ? m_form2->teamIds() : QStringList(); });
     new PlayerSearch(c.playerSearch(), c.search);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -172,6 +173,11 @@ void SpreadsheetMenu::importSheet() {
             .arg(shown.join(QLatin1Char('\n')), notes);
     if (!m_platform.ask(m_window, programTitle(), question))
         return;
-    if (target->writeBack(plan.patches, QString()))
+    const QString label =
+        QStringLiteral("Import %1 (%2 %3)")
+            .arg(QFileInfo(path).fileName())
+            .arg(plan.recordCount)
+            .arg(plan.recordCount == 1 ? QStringLiteral("record") : QStringLiteral("records"));
+    if (target->writeBack(plan.patches, QString(), label, m_files.reload))
         m_files.reload();
 }

@@ -10,9 +10,9 @@
 #include <QPushButton>
 
 FaceRelink::FaceRelink(const FaceRelinkControls& controls, const PlayerLists& lists,
-                       HiddenPlayerFields& hidden, GameFileSession& session)
-    : QObject(controls.Command5), c(controls), m_lists(lists), m_hidden(hidden),
-      m_session(session) {
+                       HiddenPlayerFields& hidden, GameFileSession& session, ShowPlayer showPlayer)
+    : QObject(controls.Command5), c(controls), m_lists(lists), m_hidden(hidden), m_session(session),
+      m_showPlayer(std::move(showPlayer)) {
     connect(c.face, &QLineEdit::textChanged, this, &FaceRelink::faceChanged);
     connect(c.hair, &QLineEdit::textChanged, this, &FaceRelink::hairChanged);
     connect(c.Command5, &QPushButton::clicked, this, &FaceRelink::relink);
@@ -37,6 +37,9 @@ void FaceRelink::relink() {
     }
     const Relink::Result result =
         Relink::relink(*nameOffset, m_hidden.Text2, c.face->text(), c.hair->text());
-    if (m_session.writeBack(result.patches, result.error))
+    const qint64 n = *nameOffset;
+    if (m_session.writeBack(result.patches, result.error,
+                            QStringLiteral("Relink: %1").arg(m_lists.odabir_timova.text()),
+                            [show = m_showPlayer, n] { show(n); }))
         m_hidden.Text2 = result.wordText;
 }

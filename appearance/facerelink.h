@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class GameFileSession;
 class PlayerLists;
 class QLabel;
@@ -23,8 +25,10 @@ struct FaceRelinkControls {
 class FaceRelink : public QObject {
     Q_OBJECT
 public:
+    // `showPlayer` shows the player of a name offset again after an undo or redo of his record.
+    using ShowPlayer = std::function<void(qint64 nameOffset)>;
     FaceRelink(const FaceRelinkControls& controls, const PlayerLists& lists,
-               HiddenPlayerFields& hidden, GameFileSession& session);
+               HiddenPlayerFields& hidden, GameFileSession& session, ShowPlayer showPlayer);
 
     void relink();
 
@@ -36,4 +40,5 @@ private:
     const PlayerLists& m_lists;
     HiddenPlayerFields& m_hidden;
     GameFileSession& m_session;
+    ShowPlayer m_showPlayer;
 };

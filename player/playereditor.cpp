@@ -15,8 +15,10 @@
 #include <QPushButton>
 
 PlayerEditor::PlayerEditor(const PlayerEditorControls& controls, PlayerLists& lists,
-                           const HiddenPlayerFields& hidden, GameFileSession& session)
-    : QObject(controls.List1), c(controls), m_lists(lists), m_hidden(hidden), m_session(session) {
+                           const HiddenPlayerFields& hidden, GameFileSession& session,
+                           ShowPlayer showPlayer)
+    : QObject(controls.List1), c(controls), m_lists(lists), m_hidden(hidden), m_session(session),
+      m_showPlayer(std::move(showPlayer)) {
     connect(c.promjena_imena, &QPushButton::clicked, this, &PlayerEditor::applyChanges);
     connect(c.Command4, &QPushButton::clicked, this, &PlayerEditor::applyAbilities);
 }
@@ -54,7 +56,10 @@ void PlayerEditor::applyChanges() {
     details.height = c.visina->text();
     const PlayerEdits::Result result =
         PlayerEdits::applyDetails(selected->first, details, selected->second);
-    if (!m_session.writeBack(result.patches, result.error))
+    const qint64 n = selected->first;
+    if (!m_session.writeBack(result.patches, result.error,
+                             QStringLiteral("Apply Changes: %1").arg(details.name),
+                             [show = m_showPlayer, n] { show(n); }))
         return;
     // The lists show the new names without a reload; the player keeps his record.
     c.List1->item(c.List1->currentRow())->setText(details.name);
@@ -77,6 +82,11 @@ void PlayerEditor::applyAbilities() {
     abilities.longThrow = c.checks.at(longThrowBox)->isChecked();
     const PlayerEdits::Result result =
         PlayerEdits::applyAbilities(selected->first, abilities, selected->second);
-    if (m_session.writeBack(result.patches, result.error) && !result.note.isEmpty())
+    const qint64 n = selected->first;
+    const QString label =
+        QStringLiteral("Apply Abilities: %1").arg(c.List1->item(c.List1->currentRow())->text());
+    if (m_session.writeBack(result.patches, result.error, label,
+                            [show = m_showPlayer, n] { show(n); }) &&
+        !result.note.isEmpty())
         m_session.message(result.note);
 }

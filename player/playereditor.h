@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class GameFileSession;
@@ -39,8 +40,10 @@ struct PlayerEditorControls {
 class PlayerEditor : public QObject {
     Q_OBJECT
 public:
+    // `showPlayer` shows the player of a name offset again after an undo or redo of his record.
+    using ShowPlayer = std::function<void(qint64 nameOffset)>;
     PlayerEditor(const PlayerEditorControls& controls, PlayerLists& lists,
-                 const HiddenPlayerFields& hidden, GameFileSession& session);
+                 const HiddenPlayerFields& hidden, GameFileSession& session, ShowPlayer showPlayer);
 
     void applyChanges();
     void applyAbilities();
@@ -53,4 +56,5 @@ private:
     PlayerLists& m_lists;
     const HiddenPlayerFields& m_hidden;
     GameFileSession& m_session;
+    ShowPlayer m_showPlayer;
 };

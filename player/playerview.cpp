@@ -2,6 +2,7 @@
 
 #include "player/abilitytable.h"
 #include "player/hiddenplayerfields.h"
+#include "player/playerindex.h"
 #include "player/playerlists.h"
 #include "player/playerrecord.h"
 #include "player/positiontable.h"
@@ -99,6 +100,23 @@ void PlayerView::show(int row) {
     }
     showAbilities(shown);
     c.lblprebaciigrac->setText(c.List1->item(row)->text());
+}
+
+void PlayerView::showAgain(qint64 nameOffset) {
+    const int row = int(m_lists.adrese_naziv.items.indexOf(QString::number(nameOffset)));
+    if (row < 0 || row >= c.List1->count())
+        return; // listed no more (another file was opened since): nothing to show
+    const auto record = m_session.workingCopy().read(nameOffset - PlayerLayout::nameOffsetInRecord,
+                                                     PlayerLayout::recordSize);
+    if (record) {
+        c.List1->item(row)->setText(PlayerIndex::listName(*record));
+        m_lists.odabir_timova.items[row] = PlayerIndex::listName(*record);
+        m_lists.igraci_skraceno.items[row] = PlayerIndex::listShirtText(*record);
+    }
+    if (c.List1->currentRow() == row)
+        show(row);
+    else
+        c.List1->setCurrentRow(row);
 }
 
 void PlayerView::showAbilities(const ShownPlayer& shown) {

@@ -48,6 +48,9 @@ public:
 
     // The selection of position `row` of the player list.
     void show(int row);
+    // After an undo or redo of a write into the record at `nameOffset`: its names in the list as
+    // the record holds them now, and the player selected and shown again.
+    void showAgain(qint64 nameOffset);
 
     // The position rule: `pozicija` gets the entry's code and its position box is checked.
     void positionChosen(int entry);

@@ -36,6 +36,11 @@ void CodecRuns::startDecompress(const QString& program, const QString& gameFile)
     startRun(program, {gameFile, QStringLiteral("-d")});
 }
 
+void CodecRuns::keep(const QString& gameFile) {
+    forgetRuns();
+    m_gameFile = gameFile;
+}
+
 void CodecRuns::startCompress(const QString& program, const QString& gameFile) {
     forgetRuns();
     m_gameFile = gameFile;

@@ -22,6 +22,9 @@ public:
     // tools always did; both runs write the same output through an atomic rename. Runs of an
     // earlier start are stopped and forgotten.
     void startDecompress(const QString& program, const QString& gameFile);
+    // Starts nothing for `gameFile`, whose working copy is used as it is: runs of an earlier start
+    // are stopped and forgotten, and the state is None.
+    void keep(const QString& gameFile);
     // Compresses the game file's working copy into "<game file>.unzlib.zlib".
     void startCompress(const QString& program, const QString& gameFile);
 

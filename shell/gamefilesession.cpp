@@ -1,9 +1,12 @@
 #include "shell/gamefilesession.h"
 
+#include "codec/container.h"
 #include "common/samefile.h"
+#include "common/wholefile.h"
 #include "shell/platform.h"
 #include "shell/programtitle.h"
 #include "shell/savejob.h"
+#include "shell/writestep.h"
 
 #include <QProgressBar>
 
@@ -22,7 +25,10 @@ GameFileSession::GameFileSession(Platform& platform, QWidget* window, QTimer& sa
     });
 }
 
-GameFileSession::~GameFileSession() = default;
+GameFileSession::~GameFileSession() {
+    // The history goes before the children that show it (the Edit menu): it must not tell them.
+    m_history.disconnect();
+}
 
 WorkingCopy GameFileSession::workingCopy() const {
     return WorkingCopy(WorkingCopy::pathForGameFile(m_gameFile));
@@ -40,15 +46,47 @@ bool GameFileSession::open(const QString& chosen) {
                     .arg(chosen, m_neighbour->m_windowName));
         return false;
     }
+    const Unsaved unsaved = askAboutUnsavedChanges(chosen);
     if (m_loading) {
         cancelWait();
         endLoad(false);
     }
+    if (!isOpen() || !sameFile(chosen, m_gameFile) || unsaved == Unsaved::Discarded)
+        m_history.clear();
     m_gameFile = chosen;
     ++m_generation;
     m_listsCurrent = false;
-    m_decompress.startDecompress(m_platform.codecProgram(), chosen);
+    if (unsaved == Unsaved::Kept)
+        m_decompress.keep(chosen);
+    else
+        m_decompress.startDecompress(m_platform.codecProgram(), chosen);
     return true;
+}
+
+GameFileSession::Unsaved GameFileSession::askAboutUnsavedChanges(const QString& gameFile) const {
+    // Only a complete working copy beside a game file that decodes can be compared; anything else
+    // is what a decompress has always replaced (or fails to, leaving it as it is).
+    const WorkingCopy copy(WorkingCopy::pathForGameFile(gameFile));
+    if (copy.size() < m_completeSize)
+        return Unsaved::None;
+    QString ignored;
+    const auto game = WholeFile::read(gameFile, &ignored);
+    if (!game)
+        return Unsaved::None;
+    const Container::Result saved = Container::decompress(*game);
+    const auto working = copy.read(0, copy.size());
+    if (!saved.ok() || !working)
+        return Unsaved::None;
+    const QString difference = WorkingCopyDifference::describe(saved.bytes, *working, m_records);
+    if (difference.isEmpty())
+        return Unsaved::None;
+    return m_platform.ask(m_window, programTitle(),
+                          QStringLiteral("The working copy of %1 holds changes that are not saved "
+                                         "into the game file (%2). Discard them and decompress "
+                                         "the game file again?")
+                              .arg(gameFile, difference))
+               ? Unsaved::Discarded
+               : Unsaved::Kept;
 }
 
 void GameFileSession::save() {
@@ -144,16 +182,73 @@ void GameFileSession::message(const QString& text) const {
     m_platform.showMessage(m_window, programTitle(), text);
 }
 
-bool GameFileSession::writeBack(const std::vector<Patch>& patches, const QString& refusal) const {
+bool GameFileSession::writeBack(const std::vector<Patch>& patches, const QString& refusal,
+                                const QString& label, std::function<void()> showAgain) {
     if (refuseWhileSaving(QStringLiteral("Apply the change again")))
         return false;
     if (!refusal.isEmpty()) {
         message(refusal + QStringLiteral("\nNothing was written."));
         return false;
     }
+    // Read before writing, so that the step can put back exactly what the write replaced.
     WorkingCopy copy = workingCopy();
-    if (!copy.write(patches)) {
+    std::vector<Patch> written = WorkingCopy::merged(patches);
+    std::vector<Patch> replaced;
+    if (!copy.write(written, &replaced)) {
         message(copy.errorString());
+        return false;
+    }
+    if (!written.empty())
+        m_history.push(
+            new WriteStep(label, std::move(replaced), std::move(written), std::move(showAgain)));
+    return true;
+}
+
+bool GameFileSession::undo() {
+    if (!m_history.canUndo() || refuseWhileSaving(QStringLiteral("Undo again")))
+        return false;
+    const auto* step = static_cast<const WriteStep*>(m_history.command(m_history.index() - 1));
+    if (!replay(*step, true))
+        return false;
+    m_history.undo();
+    step->showAgain();
+    return true;
+}
+
+bool GameFileSession::redo() {
+    if (!m_history.canRedo() || refuseWhileSaving(QStringLiteral("Redo again")))
+        return false;
+    const auto* step = static_cast<const WriteStep*>(m_history.command(m_history.index()));
+    if (!replay(*step, false))
+        return false;
+    m_history.redo();
+    step->showAgain();
+    return true;
+}
+
+bool GameFileSession::replay(const WriteStep& step, bool back) {
+    const QString action = QStringLiteral("%1 %2").arg(
+        back ? QStringLiteral("Undo") : QStringLiteral("Redo"), step.text());
+    const std::vector<Patch>& expected = back ? step.written() : step.replaced();
+    WorkingCopy copy = workingCopy();
+    const auto now = copy.readUnder(expected);
+    if (!now) {
+        message(QStringLiteral("%1 is not possible: %2\nNothing was written.")
+                    .arg(action, copy.errorString()));
+        return false;
+    }
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if ((*now)[i].bytes == expected[i].bytes)
+            continue;
+        message(QStringLiteral("%1 is not possible: the working copy %2 no longer holds what that "
+                               "step left there at byte %3 (something outside this window's "
+                               "history changed it). Nothing was written.")
+                    .arg(action, copy.path())
+                    .arg(expected[i].offset));
+        return false;
+    }
+    if (!copy.write(back ? step.replaced() : step.written())) {
+        message(QStringLiteral("%1 failed: %2").arg(action, copy.errorString()));
         return false;
     }
     return true;

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "common/workingcopy.h"
+#include "common/workingcopydifference.h"
 #include "shell/codecruns.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <functional>
 #include <vector>
 
 class Platform;
 class SaveJob;
+class WriteStep;
 class QProgressBar;
 class QWidget;
 
@@ -51,10 +54,18 @@ public:
     // The other window's session: a file open there cannot be opened here.
     void setNeighbour(const GameFileSession* other) { m_neighbour = other; }
 
+    // Where the file's records lie, so that the File > Open question counts changed records.
+    void setRecords(const WorkingCopyDifference::Records& records) { m_records = records; }
+
     // Takes the file chosen in the window's File > Open: it becomes the window's file, a new
     // generation begins and the codec tool decompresses it; a Load still waiting for the file
     // open before ends without filling anything. Refused with a message, and nothing started,
     // when the other window has that file open.
+    //
+    // A working copy that holds changes the game file does not (writes not saved yet, of this run
+    // or an earlier one) is never decompressed over without asking: when the user keeps it,
+    // nothing is decompressed and Load and SAVE use the working copy as it is. The history stays
+    // while the same file stays open with the same bytes, and is cleared otherwise.
     bool open(const QString& chosen);
 
     // SAVE: packs the working copy and puts the result in place of the game file.
@@ -82,7 +93,18 @@ public:
 
     // Ends a write-back: writes the patches into the working copy, or says why not: the values
     // were refused (`refusal`), a save is going, or the file cannot take them. True when written.
-    bool writeBack(const std::vector<Patch>& patches, const QString& refusal) const;
+    // Each write becomes one step of the history, named `label` in the Edit menu ("Apply
+    // Abilities: Adam Adams"); undoing or redoing it calls `showAgain` to show what it touched.
+    bool writeBack(const std::vector<Patch>& patches, const QString& refusal, const QString& label,
+                   std::function<void()> showAgain);
+
+    // The writes into this file's working copy, in order, for the Edit menu.
+    const QUndoStack& history() const { return m_history; }
+    // Edit > Undo and Redo: write back what the step replaced, or what it wrote. Refused with a
+    // message, and nothing written, during a save, or when the working copy no longer holds what
+    // the step left there (changed by something outside the history). True when done.
+    bool undo();
+    bool redo();
 
 signals:
     void loadFinished(bool loaded);
@@ -93,6 +115,11 @@ private:
     void endWait();
     bool stillDecompressing() const;
     void endLoad(bool loaded);
+    // Asked before File > Open decompresses over a working copy that holds unsaved changes: true
+    // when the user keeps it (or would lose nothing), false when it is decompressed again.
+    enum class Unsaved { None, Kept, Discarded };
+    Unsaved askAboutUnsavedChanges(const QString& gameFile) const;
+    bool replay(const WriteStep& step, bool back);
 
     Platform& m_platform;
     QWidget* m_window;
@@ -113,4 +140,6 @@ private:
     QPointer<QProgressBar> m_loadBar;
     bool m_loading = false;
     bool m_loaded = false;
+    WorkingCopyDifference::Records m_records;
+    QUndoStack m_history;
 };

@@ -2,6 +2,7 @@
 
 #include "common/workingcopy.h"
 #include "shell/clicknotifier.h"
+#include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
 #include "shell/widgetplacement.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -65,6 +67,7 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
+    new EditMenu(*menuBar(), nullptr, *m_session);
     connect(m_session, &GameFileSession::loadFinished, this, &Form2::loadFinished);
     connect(mnuOpen, &QAction::triggered, this, &Form2::openTeamFile);
     connect(Command2, &QPushButton::clicked, this, &Form2::pressLoad);
@@ -204,10 +207,23 @@ void Form2::changeName() {
         error = QStringLiteral("This team is listed past the end of the short-name table, so it "
                                "has no short name that could be written. Empty the Short Name "
                                "box to rename the team alone.");
-    if (!m_session->writeBack(patches.value_or(std::vector<Patch>()), error))
+    if (!m_session->writeBack(patches.value_or(std::vector<Patch>()), error,
+                              QStringLiteral("Change name: %1").arg(nazivigraca->text()),
+                              [editor = QPointer(this), nameOffset] {
+                                  if (editor)
+                                      editor->showTeamAgain(nameOffset);
+                              }))
         return;
     List1->item(row)->setText(nazivigraca->text());
     igraci_skraceno.setText(nazivigraca_dres->text());
+}
+
+void Form2::showTeamAgain(qint64 nameOffset) {
+    if (!m_session->listsCurrent() || !loadNow())
+        return;
+    const int row = int(adrese_naziv.items.indexOf(QString::number(nameOffset)));
+    if (row >= 0)
+        List1->setCurrentRow(row);
 }
 
 void Form2::search() {

@@ -54,6 +54,8 @@ protected:
 private:
     void open(const QString& title, const QString& fileName);
     void selectTeam(int row);
+    // After an undo or redo of a rename: the list read again and the team selected.
+    void showTeamAgain(qint64 nameOffset);
     void message(const QString& text);
 
     Platform& m_platform;
