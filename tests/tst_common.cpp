@@ -67,6 +67,8 @@ private slots:
     void multiPatchWrite();
     void writeThatFailsHalfway_data();
     void writeThatFailsHalfway();
+    void mergedPatchesWriteTheSameAndPutBack_data();
+    void mergedPatchesWriteTheSameAndPutBack();
 };
 
 // ---- Game text ----
@@ -460,6 +462,42 @@ void TestCommon::writeThatFailsHalfway() {
     else
         expected.replace(40, budget - 10, QByteArray(int(budget - 10), 'b'));
     QCOMPARE(bytes, expected);
+}
+
+// Merged patches leave the bytes the given ones leave, written in turn, and what they replaced
+// puts the file back however the given ones overlapped.
+void TestCommon::mergedPatchesWriteTheSameAndPutBack_data() {
+    QTest::addColumn<QList<qint64>>("offsets");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("stretches");
+    QTest::newRow("apart, out of order") << QList<qint64>{20, 2} << QStringList{"ab", "cd"} << 2;
+    QTest::newRow("later one inside") << QList<qint64>{4, 6} << QStringList{"abcdef", "X"} << 1;
+    QTest::newRow("earlier one inside") << QList<qint64>{6, 4} << QStringList{"X", "abcdef"} << 1;
+    QTest::newRow("chain of three, one empty")
+        << QList<qint64>{0, 3, 5, 9} << QStringList{"aaaa", "bbbb", "", "cc"} << 2;
+}
+
+void TestCommon::mergedPatchesWriteTheSameAndPutBack() {
+    QFETCH(QList<qint64>, offsets);
+    QFETCH(QStringList, texts);
+    QFETCH(int, stretches);
+    std::vector<Patch> patches;
+    QByteArray expected(32, '.');
+    for (qsizetype i = 0; i < offsets.size(); ++i) {
+        patches.push_back({offsets[i], texts[i].toLatin1()});
+        expected.replace(offsets[i], texts[i].size(), texts[i].toLatin1());
+    }
+    const std::vector<Patch> merged = WorkingCopy::merged(patches);
+    QCOMPARE(int(merged.size()), stretches);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("copy"));
+    QVERIFY(TestSupport::writeFile(path, QByteArray(32, '.')));
+    WorkingCopy copy(path);
+    std::vector<Patch> replaced;
+    QVERIFY(copy.write(merged, &replaced));
+    QCOMPARE(TestSupport::readFile(path), expected);
+    QVERIFY(copy.write(replaced));
+    QCOMPARE(TestSupport::readFile(path), QByteArray(32, '.'));
 }
 
 QTEST_GUILESS_MAIN(TestCommon)
