@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -241,7 +242,8 @@ void TestCsvMenu::restoreBackupPutsTheSavedFileBack() {
     window.controls().mnuRestoreBackup->trigger();
     QCOMPARE(m_game->platform.questions.size(), 1);
     QVERIFY(m_game->platform.questions.first().startsWith(
-        QStringLiteral("Put the backup %1 in place of ").arg(backups.front().path)));
+        QStringLiteral("Put the backup %1 in place of ")
+            .arg(QDir::toNativeSeparators(backups.front().path))));
     QCOMPARE(m_game->platform.messages.isEmpty(), !agreed);
     if (saving)
         QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.last().text, QStringLiteral("DONE!"),
