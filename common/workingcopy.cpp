@@ -22,14 +22,19 @@ qint64 WorkingCopy::size() const {
     return info.exists() && info.isFile() ? info.size() : -1;
 }
 
-std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
+bool WorkingCopy::openForReading(QFile& file) const {
     m_error.clear();
+    if (file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
+        return true;
+    m_error =
+        QStringLiteral("The working copy %1 cannot be opened: %2").arg(m_path, file.errorString());
+    return false;
+}
+
+std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
-        m_error = QStringLiteral("The working copy %1 cannot be opened: %2")
-                      .arg(m_path, file.errorString());
+    if (!openForReading(file))
         return std::nullopt;
-    }
     if (offset < 0 || size < 0 || file.size() < offset + size) {
         m_error = QStringLiteral("The working copy %1 is too short: it has %2 bytes, but %3 "
                                  "are needed. Wait until the codec has finished, or open the "
@@ -53,13 +58,9 @@ std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
 }
 
 std::optional<std::vector<Patch>> WorkingCopy::readUnder(const std::vector<Patch>& patches) const {
-    m_error.clear();
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
-        m_error = QStringLiteral("The working copy %1 cannot be opened: %2")
-                      .arg(m_path, file.errorString());
+    if (!openForReading(file))
         return std::nullopt;
-    }
     std::vector<Patch> under;
     under.reserve(patches.size());
     for (const Patch& patch : patches) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 
@@ -56,6 +57,9 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    // Opens the file to read it, or says why not in the error string.
+    bool openForReading(QFile& file) const;
+
     QString m_path;
     mutable QString m_error;
 };
