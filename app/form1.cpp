@@ -48,7 +48,9 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     c.mnuExportCsv = c.mnuFile->addAction(QStringLiteral("Export to CSV…"));
     c.mnuExportCsv->setObjectName(QStringLiteral("mnuExportCsv"));
-    c.mnuImportCsv = c.mnuFile->addAction(QStringLiteral("Import from CSV…"));
+    c.mnuExportXlsx = c.mnuFile->addAction(QStringLiteral("Export to Excel…"));
+    c.mnuExportXlsx->setObjectName(QStringLiteral("mnuExportXlsx"));
+    c.mnuImportCsv = c.mnuFile->addAction(QStringLiteral("Import Sheet…"));
     c.mnuImportCsv->setObjectName(QStringLiteral("mnuImportCsv"));
     c.mnuRestoreBackup = c.mnuFile->addAction(QStringLiteral("Restore Backup…"));
     c.mnuRestoreBackup->setObjectName(QStringLiteral("mnuRestoreBackup"));
@@ -81,7 +83,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     new RosterView(c.rosterView(), c.lists, *m_session,
                    [this] { return m_form2 ? m_form2->teamIds() : QStringList(); });
     new PlayerSearch(c.playerSearch(), c.search);
-    new SpreadsheetMenu(*c.mnuExportCsv, *c.mnuImportCsv, m_platform, this,
+    new SpreadsheetMenu({*c.mnuExportCsv, *c.mnuExportXlsx, *c.mnuImportCsv}, m_platform, this,
                         {*m_session, [this] { return m_form2 ? &m_form2->session() : nullptr; },
                          [this] { load(); }});
     new BackupMenu(*c.mnuRestoreBackup, m_platform, this,

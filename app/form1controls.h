@@ -36,7 +36,8 @@ struct Form1Controls {
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuExportCsv = nullptr;     // "Export to CSV…"
-    QAction* mnuImportCsv = nullptr;     // "Import from CSV…"
+    QAction* mnuExportXlsx = nullptr;    // "Export to Excel…"
+    QAction* mnuImportCsv = nullptr;     // "Import Sheet…" (.csv or .xlsx)
     QAction* mnuRestoreBackup = nullptr; // "Restore Backup…"
     QAction* mnuTeamEdit = nullptr;
 

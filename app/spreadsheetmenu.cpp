@@ -3,6 +3,7 @@
 #include "common/wholefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
+#include "exchange/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 #include "shell/gamefilesession.h"
@@ -19,8 +20,9 @@ namespace {
 
 constexpr int changesShown = 10; // the first changes the question lists
 
-const QString exportTitle = QStringLiteral("Export to CSV");
-const QString importTitle = QStringLiteral("Import from CSV");
+const QString csvExportTitle = QStringLiteral("Export to CSV");
+const QString xlsxExportTitle = QStringLiteral("Export to Excel");
+const QString importTitle = QStringLiteral("Import Sheet");
 
 // The whole working copy, or empty after saying why.
 std::optional<QByteArray> readAll(const GameFileSession& session, QString* error) {
@@ -33,11 +35,13 @@ std::optional<QByteArray> readAll(const GameFileSession& session, QString* error
 
 } // namespace
 
-SpreadsheetMenu::SpreadsheetMenu(QAction& exportAction, QAction& importAction, Platform& platform,
-                                 QWidget* window, Files files)
+SpreadsheetMenu::SpreadsheetMenu(Actions actions, Platform& platform, QWidget* window, Files files)
     : QObject(window), m_platform(platform), m_window(window), m_files(std::move(files)) {
-    connect(&exportAction, &QAction::triggered, this, &SpreadsheetMenu::exportSheets);
-    connect(&importAction, &QAction::triggered, this, &SpreadsheetMenu::importSheet);
+    connect(&actions.exportCsv, &QAction::triggered, this,
+            [this] { exportSheets(SheetFormat::Csv); });
+    connect(&actions.exportXlsx, &QAction::triggered, this,
+            [this] { exportSheets(SheetFormat::Xlsx); });
+    connect(&actions.import, &QAction::triggered, this, &SpreadsheetMenu::importSheet);
 }
 
 bool SpreadsheetMenu::refuseUnlessLoaded(const QString& action) const {
@@ -55,23 +59,28 @@ GameFileSession* SpreadsheetMenu::loadedTeamFile() const {
 }
 
 bool SpreadsheetMenu::writeSheet(const QString& folder, const QString& name,
-                                 const QByteArray& csv) {
+                                 const std::optional<QByteArray>& bytes, const QString& error) {
     const QString path = QDir(folder).filePath(name);
+    if (!bytes) {
+        m_files.players.message(QStringLiteral("%1 could not be made: %2").arg(path, error));
+        return false;
+    }
     if (QFile::exists(path) &&
         !m_platform.ask(m_window, programTitle(),
                         QStringLiteral("%1 exists already. Replace it?").arg(path)))
         return false;
     QString why;
-    if (WholeFile::replace(path, csv, &why))
+    if (WholeFile::replace(path, *bytes, &why))
         return true;
     m_files.players.message(QStringLiteral("%1 could not be written: %2").arg(path, why));
     return false;
 }
 
-void SpreadsheetMenu::exportSheets() {
+void SpreadsheetMenu::exportSheets(SheetFormat format) {
     if (refuseUnlessLoaded(QStringLiteral("Export again")))
         return;
-    const QString folder = m_platform.chooseFolder(m_window, exportTitle);
+    const QString folder = m_platform.chooseFolder(
+        m_window, format == SheetFormat::Xlsx ? xlsxExportTitle : csvExportTitle);
     if (folder.isEmpty())
         return;
     QString error;
@@ -88,14 +97,19 @@ void SpreadsheetMenu::exportSheets() {
     }
 
     QStringList written;
-    if (writeSheet(folder, QStringLiteral("players.csv"), PlayerSheet::write(*database)))
-        written << QStringLiteral("players.csv");
+    const auto exportOne = [&](const QString& base, const std::function<bool(SheetWriter&)>& fill) {
+        QString why;
+        const QString name = SheetFile::fileName(base, format);
+        if (writeSheet(folder, name, SheetFile::write(format, base, fill, &why), why))
+            written << name;
+    };
+    exportOne(QStringLiteral("players"),
+              [&](SheetWriter& out) { return PlayerSheet::write(*database, out); });
     if (teamFile) {
-        if (writeSheet(folder, QStringLiteral("teams.csv"), TeamSheet::write(*teamFile)))
-            written << QStringLiteral("teams.csv");
-        if (writeSheet(folder, QStringLiteral("rosters.csv"),
-                       RosterSheet::write(*database, *teamFile)))
-            written << QStringLiteral("rosters.csv");
+        exportOne(QStringLiteral("teams"),
+                  [&](SheetWriter& out) { return TeamSheet::write(*teamFile, out); });
+        exportOne(QStringLiteral("rosters"),
+                  [&](SheetWriter& out) { return RosterSheet::write(*database, *teamFile, out); });
     }
     if (!written.isEmpty())
         m_files.players.message(
@@ -105,25 +119,35 @@ void SpreadsheetMenu::exportSheets() {
 void SpreadsheetMenu::importSheet() {
     if (refuseUnlessLoaded(QStringLiteral("Import again")))
         return;
-    const QString path = m_platform.chooseFile(
-        m_window, importTitle, QStringLiteral("Spreadsheet (CSV)"), QStringLiteral("*.csv"));
+    const QString path =
+        m_platform.chooseFile(m_window, importTitle, QStringLiteral("Spreadsheet (CSV or Excel)"),
+                              QStringLiteral("*.csv *.xlsx"));
     if (path.isEmpty())
         return;
-    QFile sheetFile(path);
-    if (!sheetFile.open(QIODevice::ReadOnly)) {
-        m_files.players.message(
-            QStringLiteral("%1 cannot be read: %2").arg(path, sheetFile.errorString()));
+    QString error;
+    const auto bytes = WholeFile::read(path, &error);
+    if (!bytes) {
+        m_files.players.message(QStringLiteral("%1 cannot be read: %2").arg(path, error));
         return;
     }
-    const QByteArray csv = sheetFile.readAll();
+    const SheetTable sheet = SheetFile::read(path, *bytes);
+    if (!sheet.error().isEmpty()) {
+        m_files.players.message(QStringLiteral("%1 cannot be imported: %2\nNothing was written.")
+                                    .arg(path, sheet.error()));
+        return;
+    }
 
-    const SheetKind kind = sheetKindOf(csv);
+    const SheetKind kind = sheetKindOf(sheet);
     GameFileSession* target = kind == SheetKind::Players ? &m_files.players
                               : kind == SheetKind::Teams ? loadedTeamFile()
                                                          : nullptr;
+    if (kind == SheetKind::Rosters) {
+        m_files.players.message(RosterSheet::importRefusal(path));
+        return;
+    }
     if (kind == SheetKind::Unknown) {
-        m_files.players.message(QStringLiteral("%1 is neither a players.csv (it has no index "
-                                               "column) nor a teams.csv (no position column). "
+        m_files.players.message(QStringLiteral("%1 is neither a players sheet (it has no index "
+                                               "column) nor a teams sheet (no position column). "
                                                "Nothing was written.")
                                     .arg(path));
         return;
@@ -137,14 +161,13 @@ void SpreadsheetMenu::importSheet() {
     if (target->refuseWhileSaving(QStringLiteral("Import again")))
         return;
 
-    QString error;
-    const auto bytes = readAll(*target, &error);
-    if (!bytes) {
+    const auto gameBytes = readAll(*target, &error);
+    if (!gameBytes) {
         target->message(error + QStringLiteral("\nNothing was written."));
         return;
     }
-    const ImportPlan plan =
-        kind == SheetKind::Players ? PlayerSheet::plan(*bytes, csv) : TeamSheet::plan(*bytes, csv);
+    const ImportPlan plan = kind == SheetKind::Players ? PlayerSheet::plan(*gameBytes, sheet)
+                                                       : TeamSheet::plan(*gameBytes, sheet);
     const QString notes = plan.notes.isEmpty()
                               ? QString()
                               : QStringLiteral("\n\n") + plan.notes.join(QLatin1Char('\n'));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/sheetfile.h"
+
 #include <QObject>
 
 #include <functional>
@@ -9,12 +11,17 @@ class Platform;
 class QAction;
 class QWidget;
 
-// File > "Export to CSV…" and "Import from CSV…" of the main window: the player database (and,
-// once loaded, the team file) as spreadsheets, and spreadsheets back into the working copies
-// with the same checks as the window's own buttons.
+// File > "Export to CSV…", "Export to Excel…" and "Import Sheet…" of the main window: the player
+// database (and, once loaded, the team file) as spreadsheets, and spreadsheets (.csv or .xlsx)
+// back into the working copies with the same checks as the window's own buttons.
 class SpreadsheetMenu : public QObject {
     Q_OBJECT
 public:
+    struct Actions {
+        QAction& exportCsv;
+        QAction& exportXlsx;
+        QAction& import;
+    };
     struct Files {
         GameFileSession& players;
         // The team name editor's session while that window exists; null otherwise.
@@ -23,10 +30,9 @@ public:
         std::function<void()> reload;
     };
 
-    SpreadsheetMenu(QAction& exportAction, QAction& importAction, Platform& platform,
-                    QWidget* window, Files files);
+    SpreadsheetMenu(Actions actions, Platform& platform, QWidget* window, Files files);
 
-    void exportSheets();
+    void exportSheets(SheetFormat format);
     void importSheet();
 
 private:
@@ -34,7 +40,8 @@ private:
     // it, or a save running) and returns true; false when it can.
     bool refuseUnlessLoaded(const QString& action) const;
     GameFileSession* loadedTeamFile() const;
-    bool writeSheet(const QString& folder, const QString& name, const QByteArray& csv);
+    bool writeSheet(const QString& folder, const QString& name,
+                    const std::optional<QByteArray>& bytes, const QString& error);
 
     Platform& m_platform;
     QWidget* m_window;

@@ -4,6 +4,7 @@
 #include "cli/gamefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
+#include "exchange/sheetfile.h"
 #include "exchange/teamsheet.h"
 
 #include <QDir>
@@ -12,11 +13,15 @@ using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli export PLAYER_DB [TEAM_FILE] --out DIR
+const char help[] =
+    R"(usage: rosterly-cli export PLAYER_DB [TEAM_FILE] --out DIR [--format csv|xlsx]
 
-Writes the players of PLAYER_DB as DIR/players.csv, one row per player as the editor shows him.
-With TEAM_FILE also DIR/teams.csv (the team names) and DIR/rosters.csv (every team's roster, as
-the team view shows it). DIR is made when it does not exist; files already there are replaced.
+Writes the players of PLAYER_DB as DIR/players.csv, one row per player the editor can write
+(records 0-6449) as it shows him. With TEAM_FILE also DIR/teams.csv (the team names) and
+DIR/rosters.csv (every team's roster, as the team view shows it). DIR is made when it does not
+exist; files already there are replaced.
+
+  --format xlsx   write .xlsx workbooks (players.xlsx, ...) instead of CSV
 
 Exit status: 0 written, 1 a file could not be read or written, 2 wrong usage.)";
 
@@ -25,11 +30,20 @@ Exit status: 0 written, 1 a file could not be read or written, 2 wrong usage.)";
 int exportCommand(const QStringList& arguments) {
     CommandLine commandLine(QStringLiteral("export"), QString::fromUtf8(help), 1, 2);
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), QString(),
+                                          QStringLiteral("FORMAT"), QStringLiteral("csv"));
     commandLine.addOption(outOption);
+    commandLine.addOption(formatOption);
     if (const auto status = commandLine.parse(arguments))
         return *status;
     if (!commandLine.isSet(outOption) || commandLine.value(outOption).isEmpty())
         return commandLine.usageError(QStringLiteral("--out DIR is missing"));
+    const QString formatName = commandLine.value(formatOption).toLower();
+    if (formatName != QStringLiteral("csv") && formatName != QStringLiteral("xlsx"))
+        return commandLine.usageError(
+            QStringLiteral("--format is csv or xlsx, not \"%1\"").arg(formatName));
+    const SheetFormat format =
+        formatName == QStringLiteral("xlsx") ? SheetFormat::Xlsx : SheetFormat::Csv;
     const QStringList files = commandLine.positional();
 
     QString error;
@@ -63,15 +77,23 @@ int exportCommand(const QStringList& arguments) {
         return Refused;
     }
     // Sheets already in the folder are replaced; their former content is not kept.
-    std::vector<Replacement> sheets{{dir.filePath(QStringLiteral("players.csv")),
-                                     PlayerSheet::write(database->bytes), std::nullopt}};
-    if (teamFile) {
-        sheets.push_back({dir.filePath(QStringLiteral("teams.csv")),
-                          TeamSheet::write(teamFile->bytes), std::nullopt});
-        sheets.push_back({dir.filePath(QStringLiteral("rosters.csv")),
-                          RosterSheet::write(database->bytes, teamFile->bytes), std::nullopt});
-    }
-    if (!replaceFiles(sheets, &error)) {
+    std::vector<Replacement> sheets;
+    const auto add = [&](const QString& base, const std::function<bool(SheetWriter&)>& fill) {
+        const auto bytes = SheetFile::write(format, base, fill, &error);
+        if (bytes)
+            sheets.push_back(
+                {dir.filePath(SheetFile::fileName(base, format)), *bytes, std::nullopt});
+        return bytes.has_value();
+    };
+    bool made = add(QStringLiteral("players"),
+                    [&](SheetWriter& out) { return PlayerSheet::write(database->bytes, out); });
+    if (made && teamFile)
+        made = add(QStringLiteral("teams"),
+                   [&](SheetWriter& out) { return TeamSheet::write(teamFile->bytes, out); }) &&
+               add(QStringLiteral("rosters"), [&](SheetWriter& out) {
+                   return RosterSheet::write(database->bytes, teamFile->bytes, out);
+               });
+    if (!made || !replaceFiles(sheets, &error)) {
         err(error);
         return Refused;
     }

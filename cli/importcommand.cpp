@@ -4,6 +4,9 @@
 #include "cli/gamefile.h"
 #include "common/wholefile.h"
 #include "exchange/playersheet.h"
+#include "exchange/rostersheet.h"
+#include "exchange/sheetfile.h"
+#include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 
 #include <QDir>
@@ -16,8 +19,10 @@ namespace {
 const char help[] =
     R"(usage: rosterly-cli import PLAYER_DB [TEAM_FILE] [--players FILE] [--teams FILE] [--dry-run]
 
-Applies edited sheets to the game files: --players FILE (a players.csv) to PLAYER_DB, --teams FILE
-(a teams.csv) to TEAM_FILE. Only the fields whose cell differs from what the editor shows now are
+Applies edited sheets to the game files: --players FILE (a players.csv or players.xlsx) to
+PLAYER_DB, --teams FILE (a teams.csv or teams.xlsx) to TEAM_FILE; a sheet whose name ends in
+.xlsx is read as a workbook (its first worksheet), any other as CSV (UTF-8, UTF-16 or
+Windows-1252). Only the fields whose cell differs from what the editor shows now are
 written, with the editor's own rules; an untouched sheet changes nothing. Every cell is checked
 first: one refused cell, and no file is touched. Each changed file is replaced in one atomic step
 (a compressed game file is compressed again; a working copy, *.unzlib, is written as it is), after
@@ -82,14 +87,34 @@ int importCommand(const QStringList& arguments) {
     // Everything is read and planned before anything is written.
     std::vector<SheetImport> imports;
     QStringList problems;
-    const auto prepare = [&](const QString& sheetPath, const QString& gamePath,
+    const auto prepare = [&](const QString& sheetPath, const QString& gamePath, SheetKind kind,
                              QString (*problemOf)(QByteArrayView),
-                             ImportPlan (*plan)(QByteArrayView, QByteArrayView)) {
+                             ImportPlan (*plan)(QByteArrayView, const SheetTable&)) {
         QString error;
-        const auto sheet = WholeFile::read(sheetPath, &error);
-        auto target = sheet ? GameFile::read(gamePath, &error) : std::nullopt;
+        const auto bytes = WholeFile::read(sheetPath, &error);
+        auto target = bytes ? GameFile::read(gamePath, &error) : std::nullopt;
         if (!target) {
             problems << error;
+            return;
+        }
+        const QString sheetName = QFileInfo(sheetPath).fileName();
+        const SheetTable sheet = SheetFile::read(sheetPath, *bytes);
+        if (!sheet.error().isEmpty()) {
+            problems << sheetName + QStringLiteral(": ") + sheet.error();
+            return;
+        }
+        const SheetKind found = sheetKindOf(sheet);
+        if (found == SheetKind::Rosters) {
+            problems << RosterSheet::importRefusal(sheetName);
+            return;
+        }
+        if (found != kind && found != SheetKind::Unknown) {
+            problems << QStringLiteral("%1 is a %2 sheet; give it as %3.")
+                            .arg(sheetName,
+                                 found == SheetKind::Players ? QStringLiteral("players")
+                                                             : QStringLiteral("teams"),
+                                 found == SheetKind::Players ? QStringLiteral("--players FILE")
+                                                             : QStringLiteral("--teams FILE"));
             return;
         }
         // A game file that is not of its kind is named, not the sheet.
@@ -97,17 +122,17 @@ int importCommand(const QStringList& arguments) {
             problems << problem;
             return;
         }
-        ImportPlan result = plan(target->bytes, *sheet);
+        ImportPlan result = plan(target->bytes, sheet);
         for (const QString& line : result.errors)
-            problems << QFileInfo(sheetPath).fileName() + QStringLiteral(": ") + line;
+            problems << sheetName + QStringLiteral(": ") + line;
         imports.push_back({sheetPath, std::move(*target), std::move(result)});
     };
     if (players)
-        prepare(commandLine.value(playersOption), files.at(0), PlayerSheet::databaseProblem,
-                PlayerSheet::plan);
+        prepare(commandLine.value(playersOption), files.at(0), SheetKind::Players,
+                PlayerSheet::databaseProblem, PlayerSheet::plan);
     if (teams)
-        prepare(commandLine.value(teamsOption), files.at(1), TeamSheet::teamFileProblem,
-                TeamSheet::plan);
+        prepare(commandLine.value(teamsOption), files.at(1), SheetKind::Teams,
+                TeamSheet::teamFileProblem, TeamSheet::plan);
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
             err(problem);

@@ -10,8 +10,8 @@ namespace {
 
 const char usage[] = R"(usage: rosterly-cli COMMAND ...
 
-  export PLAYER_DB [TEAM_FILE] --out DIR
-      write players.csv (and teams.csv and rosters.csv with the team file) into DIR
+  export PLAYER_DB [TEAM_FILE] --out DIR [--format csv|xlsx]
+      write players.csv (and teams.csv and rosters.csv with the team file) into DIR, or .xlsx
   import PLAYER_DB [TEAM_FILE] [--players FILE] [--teams FILE] [--dry-run]
       apply edited sheets to the game files
   diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]

@@ -1,18 +1,20 @@
 #include "exchange/csvreader.h"
 
+#include "exchange/csvtextcell.h"
+#include "exchange/sheettext.h"
+
 #include <csv.h>
 
 #include <cstring>
 
 namespace {
 
-constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
+constexpr char delimiters[] = {',', ';', '\t'};
 
-// The delimiter is the one of comma and semicolon that the first row uses more often outside
-// quotes; a tie, as in a sheet of one column, reads as a comma.
+// The delimiter is the one that the first row uses most often outside quotes; a tie, as in a
+// sheet of one column, reads as a comma.
 char delimiterOf(QByteArrayView text) {
-    int commas = 0;
-    int semicolons = 0;
+    int counts[std::size(delimiters)] = {};
     bool quoted = false;
     while (text.startsWith('\r') || text.startsWith('\n'))
         text = text.sliced(1); // blank rows before the first
@@ -21,12 +23,14 @@ char delimiterOf(QByteArrayView text) {
             quoted = !quoted;
         else if (!quoted && (c == '\r' || c == '\n'))
             break;
-        else if (!quoted && c == ',')
-            ++commas;
-        else if (!quoted && c == ';')
-            ++semicolons;
+        for (size_t d = 0; d < std::size(delimiters); ++d)
+            counts[d] += !quoted && c == delimiters[d];
     }
-    return semicolons > commas ? ';' : ',';
+    size_t best = 0;
+    for (size_t d = 1; d < std::size(delimiters); ++d)
+        if (counts[d] > counts[best])
+            best = d;
+    return delimiters[best];
 }
 
 // Blanks in a cell are part of its text: a name may begin or end with one.
@@ -34,44 +38,24 @@ int noBlanksTrimmed(unsigned char) {
     return 0;
 }
 
-} // namespace
-
 // Receives libcsv's callbacks and files cells and rows into the table.
 struct CsvTableBuilder {
-    CsvTable& table;
+    SheetTable& table;
     int rowNumber = 0; // of the row being read
-    int cellsInRow = 0;
-    bool rowHasText = false;
-    int lastEnd = 0;    // the character that ended the previous report
-    int rowWithNul = 0; // the first row with a NUL byte in a cell; 0 while there is none
+    int lastEnd = 0;   // the character that ended the previous report
 
     void cell(const char* bytes, size_t size) {
-        if (rowWithNul == 0 && size > 0 && std::memchr(bytes, '\0', size) != nullptr)
-            rowWithNul = rowNumber + 1;
-        table.m_cells.append(bytes, qsizetype(size));
-        table.m_bounds.push_back(table.m_cells.size());
-        ++cellsInRow;
-        rowHasText = rowHasText || size > 0;
+        table.addCell(CsvTextCell::unprotect(QByteArrayView(bytes, qsizetype(size))));
     }
 
     void rowEnd(int end) {
         // Every carriage return and line feed is reported; the line feed of a CRLF pair ends
         // nothing more than its carriage return did.
-        const bool secondHalfOfCrLf = cellsInRow == 0 && end == '\n' && lastEnd == '\r';
+        const bool secondHalfOfCrLf = table.cellsInRow() == 0 && end == '\n' && lastEnd == '\r';
         lastEnd = end;
         if (secondHalfOfCrLf)
             return;
-        ++rowNumber;
-        const qsizetype firstCell = qsizetype(table.m_bounds.size()) - 1 - cellsInRow;
-        if (rowHasText) {
-            table.m_rows.push_back({rowNumber, firstCell, cellsInRow});
-        } else {
-            // A blank row: its cells are dropped, its number stays taken.
-            table.m_bounds.resize(firstCell + 1);
-            table.m_cells.truncate(table.m_bounds.back());
-        }
-        cellsInRow = 0;
-        rowHasText = false;
+        table.endRow(++rowNumber);
     }
 
     static void onCell(void* bytes, size_t size, void* builder) {
@@ -82,24 +66,28 @@ struct CsvTableBuilder {
     }
 };
 
-CsvTable CsvTable::parse(QByteArrayView text) {
-    CsvTable table;
-    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
-        table.m_error = QStringLiteral("row 1: the sheet is saved as UTF-16 text; save it as CSV "
-                                       "in UTF-8.");
+} // namespace
+
+namespace CsvReader {
+
+SheetTable parse(QByteArrayView bytes) {
+    SheetTable table;
+    const SheetText::Decoded decoded = SheetText::decode(bytes);
+    if (!decoded.error.isEmpty()) {
+        table.fail(decoded.error);
         return table;
     }
-    if (text.startsWith(byteOrderMark))
-        text = text.sliced(3);
-    table.m_delimiter = delimiterOf(text);
-    table.m_bounds.push_back(0);
+    if (!decoded.note.isEmpty())
+        table.addNote(decoded.note);
+    const QByteArrayView text = decoded.utf8;
+    table.reserve(text.size());
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0) {
-        table.m_error = QStringLiteral("row 1: the CSV reader could not be started");
+        table.fail(QStringLiteral("row 1: the CSV reader could not be started"));
         return table;
     }
-    csv_set_delim(&parser, static_cast<unsigned char>(table.m_delimiter));
+    csv_set_delim(&parser, static_cast<unsigned char>(delimiterOf(text)));
     csv_set_space_func(&parser, noBlanksTrimmed);
 
     CsvTableBuilder builder{table};
@@ -119,17 +107,9 @@ CsvTable CsvTable::parse(QByteArrayView text) {
                           : QStringLiteral("a quote in the wrong place (a quoted cell starts and "
                                            "ends with a quote, and a quote inside it is doubled)"))
                 : QString::fromLatin1(csv_strerror(error));
-        table.m_error = QStringLiteral("row %1: %2").arg(builder.rowNumber + 1).arg(what);
-    } else if (builder.rowWithNul > 0) {
-        // No text holds a NUL byte; a sheet saved as UTF-16 without its mark holds many.
-        table.m_error = QStringLiteral("row %1: a cell holds a NUL byte, which is no text; save "
-                                       "the sheet as CSV in UTF-8.")
-                            .arg(builder.rowWithNul);
-    }
-    if (!table.m_error.isEmpty()) {
-        table.m_rows.clear();
-        table.m_cells.clear();
-        table.m_bounds.assign(1, 0);
+        table.fail(QStringLiteral("row %1: %2").arg(builder.rowNumber + 1).arg(what));
     }
     return table;
 }
+
+} // namespace CsvReader

@@ -1,5 +1,7 @@
 #include "exchange/csvwriter.h"
 
+#include "exchange/csvtextcell.h"
+
 #include <charconv>
 
 namespace {
@@ -12,7 +14,7 @@ bool needsQuotes(QByteArrayView utf8) {
     if (utf8.front() == ' ' || utf8.back() == ' ' || utf8.front() == '\t' || utf8.back() == '\t')
         return true;
     for (const char c : utf8)
-        if (c == ',' || c == ';' || c == '"' || c == '\r' || c == '\n')
+        if (c == ',' || c == ';' || c == '\t' || c == '"' || c == '\r' || c == '\n')
             return true;
     return false;
 }
@@ -29,12 +31,25 @@ void CsvWriter::separate() {
     m_rowStarted = true;
 }
 
-void CsvWriter::cell(QByteArrayView utf8) {
+void CsvWriter::text(const QString& text) {
     separate();
-    if (!needsQuotes(utf8)) {
+    const QByteArray utf8 = text.toUtf8();
+    if (CsvTextCell::needsProtection(utf8))
+        quoted(CsvTextCell::protect(utf8));
+    else
+        quotedIfNeeded(utf8);
+}
+
+void CsvWriter::quotedIfNeeded(QByteArrayView utf8) {
+    if (needsQuotes(utf8))
+        quoted(utf8);
+    else
         m_text.append(utf8);
-        return;
-    }
+}
+
+// A spreadsheet program that splits cells at tabs and semicolons too (as LibreOffice Calc does
+// by default) keeps a quoted cell whole.
+void CsvWriter::quoted(QByteArrayView utf8) {
     m_text.append('"');
     for (const char c : utf8) {
         if (c == '"')
@@ -44,7 +59,7 @@ void CsvWriter::cell(QByteArrayView utf8) {
     m_text.append('"');
 }
 
-void CsvWriter::cell(qint64 number) {
+void CsvWriter::number(qint64 number) {
     separate();
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;

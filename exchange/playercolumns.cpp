@@ -3,7 +3,7 @@
 #include "appearance/relink.h"
 #include "exchange/bytechanges.h"
 #include "exchange/cellvalue.h"
-#include "exchange/csvwriter.h"
+#include "exchange/sheetwriter.h"
 #include "player/abilitytable.h"
 #include "player/playeredits.h"
 #include "player/positiontable.h"
@@ -272,11 +272,11 @@ int columnOf(Kind kind, int detail) {
     return -1;
 }
 
-void write(CsvWriter& out, const Column& column, int index, const ShownPlayer& player) {
+void write(SheetWriter& out, const Column& column, int index, const ShownPlayer& player) {
     if (isNumber(column, player))
-        out.cell(number(column, index, player));
+        out.number(number(column, index, player));
     else
-        out.cell(words(column, player));
+        out.text(words(column, player));
 }
 
 QString text(const Column& column, int index, const ShownPlayer& player) {

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class CsvWriter;
+class SheetWriter;
 class ByteChanges;
 
 // The columns of players.csv: what each holds of the player view, how its cell is written, and
@@ -46,7 +46,7 @@ const QStringList& names();
 int columnOf(Kind kind, int detail = 0);
 
 // The cell of record `index` as the view shows it.
-void write(CsvWriter& out, const Column& column, int index, const ShownPlayer& player);
+void write(SheetWriter& out, const Column& column, int index, const ShownPlayer& player);
 QString text(const Column& column, int index, const ShownPlayer& player);
 
 bool differs(const Column& column, const ShownPlayer& a, const ShownPlayer& b);

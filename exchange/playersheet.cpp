@@ -7,6 +7,7 @@
 #include "exchange/playercolumns.h"
 #include "exchange/playerrowedit.h"
 #include "exchange/sheetheader.h"
+#include "player/playeredits.h"
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
 
@@ -34,7 +35,7 @@ QString who(int index, const ShownPlayer& player) {
 }
 
 // The record a row names by its index and ID, or empty after saying why not.
-std::optional<int> recordOfRow(const CsvTable& table, const CsvTable::Row& row,
+std::optional<int> recordOfRow(const SheetTable& table, const SheetTable::Row& row,
                                const SheetHeader& header, std::vector<int>& rowOfRecord,
                                QByteArrayView database, SheetErrors& errors) {
     const int indexColumn = PlayerColumns::columnOf(Kind::Index);
@@ -45,6 +46,10 @@ std::optional<int> recordOfRow(const CsvTable& table, const CsvTable::Row& row,
         return std::nullopt;
     }
     const int i = int(*index);
+    if (i >= L::editableRecordCount) {
+        errors.add(row.number, QStringLiteral("index"), PlayerEdits::rosterTableMessage());
+        return std::nullopt;
+    }
     if (rowOfRecord[i] != 0) {
         errors.add(row.number, QStringLiteral("index"),
                    QStringLiteral("record %1 is on row %2 already.").arg(i).arg(rowOfRecord[i]));
@@ -93,30 +98,37 @@ QString databaseProblem(QByteArrayView database) {
         .arg(L::tableEnd);
 }
 
-QByteArray write(QByteArrayView database) {
+bool write(QByteArrayView database, SheetWriter& out) {
     if (!databaseProblem(database).isEmpty())
-        return {};
+        return false;
     const auto& columns = PlayerColumns::all();
-    CsvWriter out(typicalRowSize * (L::recordCount + 1));
     for (const PlayerColumns::Column& column : columns)
-        out.cell(column.name);
+        out.text(column.name);
     out.endRow();
-    for (int i = 0; i < L::recordCount; ++i) {
+    for (int i = 0; i < L::editableRecordCount; ++i) {
         const ShownPlayer player = ShownPlayer::at(database, i);
         for (const PlayerColumns::Column& column : columns)
             PlayerColumns::write(out, column, i, player);
         out.endRow();
     }
-    return out.take();
+    return true;
+}
+
+QByteArray write(QByteArrayView database) {
+    CsvWriter out(typicalRowSize * (L::editableRecordCount + 1));
+    return write(database, out) ? out.take() : QByteArray();
 }
 
 ImportPlan plan(QByteArrayView database, QByteArrayView csv) {
+    return plan(database, CsvReader::parse(csv));
+}
+
+ImportPlan plan(QByteArrayView database, const SheetTable& table) {
     SheetErrors errors;
     if (const QString problem = databaseProblem(database); !problem.isEmpty()) {
         errors.add(problem);
         return refusedPlan(errors);
     }
-    const CsvTable table = CsvTable::parse(csv);
     const auto& columns = PlayerColumns::all();
     const SheetHeader header = SheetHeader::read(
         table, PlayerColumns::names(),
@@ -127,7 +139,7 @@ ImportPlan plan(QByteArrayView database, QByteArrayView csv) {
     std::vector<int> rowOfRecord(L::recordCount, 0);
     std::vector<ChangedRecord> changed;
     for (size_t r = 1; r < table.rows().size(); ++r) {
-        const CsvTable::Row& row = table.rows()[r];
+        const SheetTable::Row& row = table.rows()[r];
         if (!header.checkCellCount(row, errors))
             continue;
         const auto index = recordOfRow(table, row, header, rowOfRecord, database, errors);
@@ -161,6 +173,7 @@ ImportPlan plan(QByteArrayView database, QByteArrayView csv) {
         return refusedPlan(errors);
 
     ImportPlan plan;
+    plan.notes = table.notes();
     std::sort(changed.begin(), changed.end(),
               [](const ChangedRecord& a, const ChangedRecord& b) { return a.index < b.index; });
     for (const ChangedRecord& record : changed)

@@ -14,11 +14,36 @@
 
 namespace RosterSheet {
 
+namespace {
+
+const char* const columnNames[] = {"team_id",   "team_name",   "slot",
+                                   "player_id", "player_name", "shirt_number"};
+
+} // namespace
+
+QString importRefusal(const QString& path) {
+    return QStringLiteral("%1 is a rosters sheet, which is written for reading; the rosters are "
+                          "edited in the game itself, not through a sheet. Nothing was written.")
+        .arg(path);
+}
+
+bool isRosterHeader(const QStringList& names) {
+    const auto has = [&](const char* name) {
+        return names.contains(QLatin1String(name), Qt::CaseInsensitive);
+    };
+    return has("team_id") && has("slot") && has("player_id");
+}
+
 QByteArray write(QByteArrayView database, QByteArrayView teamFile) {
+    CsvWriter out;
+    return write(database, teamFile, out) ? out.take() : QByteArray();
+}
+
+bool write(QByteArrayView database, QByteArrayView teamFile, SheetWriter& out) {
     namespace L = PlayerLayout;
     if (!PlayerSheet::databaseProblem(database).isEmpty() ||
         !TeamSheet::teamFileProblem(teamFile).isEmpty())
-        return {};
+        return false;
     const TeamNameLists teams = TeamNameTable::decode(teamFile);
 
     // The first list position of each player ID, as the view's walk from the top finds it.
@@ -32,10 +57,8 @@ QByteArray write(QByteArrayView database, QByteArrayView teamFile) {
         RosterLayout::tableStart, std::min(database.size() - RosterLayout::tableStart,
                                            RosterLayout::recordSize * maxRecords));
 
-    CsvWriter out;
-    for (const char* name :
-         {"team_id", "team_name", "slot", "player_id", "player_name", "shirt_number"})
-        out.cell(QByteArrayView(name));
+    for (const char* name : columnNames)
+        out.text(QString::fromLatin1(name));
     out.endRow();
     for (int t = 0; t < teams.names.size() && t < teams.teamIds.size(); ++t) {
         const qint32 teamId = teams.teamIds.at(t).toInt();
@@ -49,16 +72,16 @@ QByteArray write(QByteArrayView database, QByteArrayView teamFile) {
             const auto found = firstPosition.constFind(roster[s].playerId);
             if (found == firstPosition.cend())
                 continue;
-            out.cell(qint64(teamId));
-            out.cell(teams.names.at(t));
-            out.cell(qint64(s));
-            out.cell(qint64(roster[s].playerId));
-            out.cell(PlayerIndex::listName(database.sliced(L::recordStart(*found), L::recordSize)));
-            out.cell(qint64(roster[s].shirtNumber));
+            out.number(teamId);
+            out.text(teams.names.at(t));
+            out.number(qint64(s));
+            out.number(roster[s].playerId);
+            out.text(PlayerIndex::listName(database.sliced(L::recordStart(*found), L::recordSize)));
+            out.number(roster[s].shirtNumber);
             out.endRow();
         }
     }
-    return out.take();
+    return true;
 }
 
 } // namespace RosterSheet

@@ -2,7 +2,7 @@
 
 #include "exchange/cellvalue.h"
 
-SheetHeader SheetHeader::read(const CsvTable& table, const QStringList& names,
+SheetHeader SheetHeader::read(const SheetTable& table, const QStringList& names,
                               const std::vector<int>& required, SheetErrors& errors) {
     SheetHeader header;
     header.m_cellOfColumn.assign(size_t(names.size()), -1);
@@ -16,7 +16,7 @@ SheetHeader SheetHeader::read(const CsvTable& table, const QStringList& names,
                        .arg(names.first()));
         return header;
     }
-    const CsvTable::Row& row = table.rows().front();
+    const SheetTable::Row& row = table.rows().front();
     for (int cell = 0; cell < row.cellCount; ++cell) {
         const QString name = CellValue::text(table.cell(row, cell)).value_or(QString()).trimmed();
         const auto found = std::find_if(names.begin(), names.end(), [&](const QString& known) {
@@ -37,10 +37,20 @@ SheetHeader SheetHeader::read(const CsvTable& table, const QStringList& names,
             errors.add(row.number, QStringLiteral("the column %1 is missing; the sheet needs it "
                                                   "to match its rows.")
                                        .arg(names.at(column)));
+    for (const SheetTable::CellProblem& problem : table.problems()) {
+        const int column = problem.row == row.number ? -1 : header.columnOf(problem.cell);
+        errors.add(problem.row,
+                   column >= 0 ? names.at(column) : SheetTable::columnLetters(problem.cell),
+                   problem.why);
+    }
     return header;
 }
 
-bool SheetHeader::checkCellCount(const CsvTable::Row& row, SheetErrors& errors) const {
+int SheetHeader::columnOf(int cell) const {
+    return cell >= 0 && size_t(cell) < m_columnOfCell.size() ? m_columnOfCell[size_t(cell)] : -1;
+}
+
+bool SheetHeader::checkCellCount(const SheetTable::Row& row, SheetErrors& errors) const {
     const int expected = int(m_columnOfCell.size());
     if (row.cellCount == expected)
         return true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exchange/csvreader.h"
 #include "exchange/importplan.h"
+#include "exchange/sheettable.h"
 
 #include <QStringList>
 
@@ -11,17 +11,18 @@
 class SheetHeader {
 public:
     // Reads row 1 against the column names of the sheet's kind (letter case and blanks around a
-    // name aside). Says in `errors` when the text is not CSV or holds no rows, when a name is
-    // unknown or given twice, or when a required column is missing.
-    static SheetHeader read(const CsvTable& table, const QStringList& names,
+    // name aside). Says in `errors` when the sheet could not be read or holds no rows, when a
+    // name is unknown or given twice, when a required column is missing, and names every cell
+    // the reader could not take (a date, a fraction, an error).
+    static SheetHeader read(const SheetTable& table, const QStringList& names,
                             const std::vector<int>& required, SheetErrors& errors);
 
-    int columnOf(int cell) const { return m_columnOfCell[size_t(cell)]; }
+    int columnOf(int cell) const; // -1: past the header, or under an unknown name
     int cellOf(int column) const { return m_cellOfColumn[size_t(column)]; } // -1: not there
     bool has(int column) const { return cellOf(column) >= 0; }
 
     // Whether the row has as many cells as the header; says so in `errors` when not.
-    bool checkCellCount(const CsvTable::Row& row, SheetErrors& errors) const;
+    bool checkCellCount(const SheetTable::Row& row, SheetErrors& errors) const;
 
 private:
     std::vector<int> m_columnOfCell;

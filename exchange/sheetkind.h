@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QByteArrayView>
+#include "exchange/sheettable.h"
 
-// Which sheet a CSV text is, told from its header row, so that one "Import from CSV…" takes
-// either: players.csv has an `index` column, teams.csv a `position` column and no `index`.
-enum class SheetKind { Players, Teams, Unknown };
+// Which sheet a file is, told from its header row, so that one "Import Sheet…" takes any:
+// players.csv has an `index` column, teams.csv a `position` column and no `index`, rosters.csv
+// `team_id`, `slot` and `player_id`.
+enum class SheetKind { Players, Teams, Rosters, Unknown };
 
-SheetKind sheetKindOf(QByteArrayView csv);
+SheetKind sheetKindOf(const SheetTable& sheet);

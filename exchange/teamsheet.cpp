@@ -78,33 +78,43 @@ QString teamFileProblem(QByteArrayView teamFile) {
         .arg(needed);
 }
 
-QByteArray write(QByteArrayView teamFile) {
+bool write(QByteArrayView teamFile, SheetWriter& out) {
     if (!teamFileProblem(teamFile).isEmpty())
-        return {};
+        return false;
     const TeamNameLists lists = TeamNameTable::decode(teamFile);
-    CsvWriter out;
     for (const QString& name : columnNames())
-        out.cell(name);
+        out.text(name);
     out.endRow();
     for (int p = 0; p < lists.names.size(); ++p) {
         const ShownTeam team = ShownTeam::at(lists, p);
-        out.cell(qint64(p));
-        out.cell(team.name);
-        out.cell(team.shortName);
-        out.cell(QByteArrayView(team.teamId.toLatin1()));
+        out.number(p);
+        out.text(team.name);
+        out.text(team.shortName);
+        if (team.teamId.isEmpty())
+            out.text(QString());
+        else
+            out.number(team.teamId.toLongLong());
         out.endRow();
     }
-    return out.take();
+    return true;
+}
+
+QByteArray write(QByteArrayView teamFile) {
+    CsvWriter out;
+    return write(teamFile, out) ? out.take() : QByteArray();
 }
 
 ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
+    return plan(teamFile, CsvReader::parse(csv));
+}
+
+ImportPlan plan(QByteArrayView teamFile, const SheetTable& table) {
     SheetErrors errors;
     if (const QString problem = teamFileProblem(teamFile); !problem.isEmpty()) {
         errors.add(problem);
         return refusedPlan(errors);
     }
     const TeamNameLists lists = TeamNameTable::decode(teamFile);
-    const CsvTable table = CsvTable::parse(csv);
     const SheetHeader header = SheetHeader::read(table, columnNames(), {Position}, errors);
     if (errors.count() > 0)
         return refusedPlan(errors);
@@ -113,7 +123,7 @@ ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
     std::vector<int> rowOfTeam(size_t(teamCount), 0);
     std::vector<RenamedTeam> renamed;
     for (size_t r = 1; r < table.rows().size(); ++r) {
-        const CsvTable::Row& row = table.rows()[r];
+        const SheetTable::Row& row = table.rows()[r];
         if (!header.checkCellCount(row, errors))
             continue;
         const auto cellOf = [&](Column column) { return table.cell(row, header.cellOf(column)); };
@@ -187,6 +197,7 @@ ImportPlan plan(QByteArrayView teamFile, QByteArrayView csv) {
         return refusedPlan(errors);
 
     ImportPlan plan;
+    plan.notes = table.notes();
     std::sort(renamed.begin(), renamed.end(),
               [](const RenamedTeam& a, const RenamedTeam& b) { return a.position < b.position; });
     QByteArray after = teamFile.toByteArray();

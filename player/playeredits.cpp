@@ -118,12 +118,16 @@ Patch longThrowPatch(qint64 nameOffset, quint8 stored, bool checked) {
 QString rosterTableRefusal(const std::vector<Patch>& patches) {
     for (const Patch& patch : patches)
         if (patch.offset + patch.bytes.size() > L::rosterTableStart)
-            return QStringLiteral("This entry lies inside the team roster table, which the game "
-                                  "keeps over the last player records (from byte %1 of the "
-                                  "player database on): writing it would damage the teams' "
-                                  "rosters. The entry can be viewed, not edited.")
-                .arg(L::rosterTableStart);
+            return rosterTableMessage();
     return {};
+}
+
+QString rosterTableMessage() {
+    return QStringLiteral("This entry lies inside the team roster table, which the game "
+                          "keeps over the last player records (from byte %1 of the "
+                          "player database on): writing it would damage the teams' "
+                          "rosters. The entry can be viewed, not edited.")
+        .arg(L::rosterTableStart);
 }
 
 quint8 penaltyStopperByte(quint8 stored, bool checked) {

@@ -117,6 +117,8 @@ Patch longThrowPatch(qint64 nameOffset, quint8 stored, bool checked);
 // Why the patches may not be written: empty when none reaches the team roster table, which lies
 // over the last player records.
 QString rosterTableRefusal(const std::vector<Patch>& patches);
+// What rosterTableRefusal says.
+QString rosterTableMessage();
 
 // The Penalty Stopper byte (slot 29) after the box was set or cleared.
 quint8 penaltyStopperByte(quint8 stored, bool checked);

@@ -18,6 +18,8 @@ constexpr qint64 tableEnd = tableStart + recordSize * recordCount; // 1519652, o
 // The game keeps the team roster table over the last records, from this byte on (inside record
 // 6450). The player list still shows those entries, but no write-back may reach a byte there.
 constexpr qint64 rosterTableStart = 1470676; // 0x1670D4
+// Records 0-6449 end before the roster table; only they can be edited.
+constexpr int editableRecordCount = int((rosterTableStart - tableStart) / recordSize);
 
 constexpr qint64 recordStart(int index) {
     return tableStart + recordSize * index;

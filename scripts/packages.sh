@@ -2,7 +2,8 @@
 # Installs the Debian packages Rosterly needs to build and test, when any is missing.
 # Usage: source it, then `ensure_packages [extra packages...]`.
 
-ROSTERLY_PACKAGES=(cmake g++ make pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libcsv-dev libbenchmark-dev libgl-dev)
+ROSTERLY_PACKAGES=(cmake g++ make pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libcsv-dev
+    libxlsxwriter-dev libzip-dev libbenchmark-dev libgl-dev)
 
 ensure_packages() {
     local wanted=("${ROSTERLY_PACKAGES[@]}" "$@")

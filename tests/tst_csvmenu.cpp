@@ -1,4 +1,4 @@
-// File > "Export to CSV…", "Import from CSV…" and "Restore Backup…" in the main window, answered
+// File > "Export to CSV…", "Export to Excel…", "Import Sheet…" and "Restore Backup…" in the main window, answered
 // through the platform layer: the sheets written, an import asked for, written into the working
 // copy and shown after the lists are loaded again, every refusal writing nothing, and the backup
 // a SAVE made put back.
@@ -29,7 +29,7 @@ using namespace TestSupport;
 namespace {
 
 const QString exportTitle = QStringLiteral("Export to CSV");
-const QString importTitle = QStringLiteral("Import from CSV");
+const QString importTitle = QStringLiteral("Import Sheet");
 
 } // namespace
 
@@ -69,12 +69,14 @@ QString TestCsvMenu::sheet(const QString& name, const QByteArray& csv) {
 void TestCsvMenu::menuItemsFollowOpen() {
     Form1 window(m_game->platform);
     const QList<QAction*> items = window.controls().mnuFile->actions();
-    QCOMPARE(items.size(), 4);
+    QCOMPARE(items.size(), 5);
     QCOMPARE(items.at(0)->text(), QStringLiteral("Open"));
     QCOMPARE(items.at(1)->text(), QStringLiteral("Export to CSV…"));
-    QCOMPARE(items.at(2)->text(), QStringLiteral("Import from CSV…"));
-    QCOMPARE(items.at(3)->text(), QStringLiteral("Restore Backup…"));
-    QCOMPARE(items.at(3)->objectName(), QStringLiteral("mnuRestoreBackup"));
+    QCOMPARE(items.at(2)->text(), QStringLiteral("Export to Excel…"));
+    QCOMPARE(items.at(2)->objectName(), QStringLiteral("mnuExportXlsx"));
+    QCOMPARE(items.at(3)->text(), QStringLiteral("Import Sheet…"));
+    QCOMPARE(items.at(4)->text(), QStringLiteral("Restore Backup…"));
+    QCOMPARE(items.at(4)->objectName(), QStringLiteral("mnuRestoreBackup"));
     // Nothing loaded: both say so and ask for nothing.
     window.controls().mnuExportCsv->trigger();
     window.controls().mnuImportCsv->trigger();

@@ -1,5 +1,6 @@
 // The spreadsheet round trip and the comparison of two databases: an untouched sheet changes no
 // byte, an edited cell writes what the editor's buttons write, every refusal writes nothing.
+#include "exchange/csvreader.h"
 #include "exchange/databasediff.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
@@ -267,7 +268,7 @@ void TestExchange::sheetFormsReadTheSame() {
     const int attack42 = 77 | (uchar(m_db[L::nameOffset(42) + 72]) & 128);
     const QByteArray edited = applied(applied(m_db, 7, {text(0, "Z\xE9, \"Pel\xE9\"\r\nJr", 46)}),
                                       42, {at(72, {attack42})});
-    QCOMPARE(sheetKindOf(csv), SheetKind::Players);
+    QCOMPARE(sheetKindOf(CsvReader::parse(csv)), SheetKind::Players);
     const ImportPlan plan = PlayerSheet::plan(m_db, csv);
     QVERIFY2(plan.ok(), qPrintable(plan.errors.join(u'\n')));
     QCOMPARE(plan.recordCount, 2);
@@ -321,12 +322,12 @@ void TestExchange::refusalsWriteNothing_data() {
         {"42,$ID,x," + QString(17, u's')}, "row 2, column shirt_name: at most 16 characters.");
     row("record under the roster table", "index,id,name",
         {QStringLiteral("6500,%1,x").arg(idOf(m_db, 6500))},
-        "row 3, column name: This entry lies inside the team roster table");
+        "row 3, column index: This entry lies inside the team roster table");
     row("unclosed quote", "index,id,name", {"42,$ID,\"abc"}, "row 3: a quoted cell is not closed");
     row("quote inside an unquoted cell", "index,id,name", {"42,$ID,ab\"c"},
         "row 3: a quote in the wrong place");
     row("NUL byte in a cell", "index,id,name", {QStringLiteral("42,$ID,a") + QChar(0) + u'b'},
-        "row 3: a cell holds a NUL byte");
+        "it is not a text sheet: it looks like binary data (a NUL byte");
     row("rows counted as a spreadsheet counts them", "index,id,name,age",
         {QStringLiteral("7,%1,\"two\r\nlines\",20").arg(idOf(m_db, 7)), "", "42,$ID,x,300"},
         "row 4, column age");
@@ -356,7 +357,7 @@ void TestExchange::wholeSheetRefusals() {
              QStringLiteral("The player database is too short: it"));
     const QByteArray utf16("\xFF\xFEi\0n\0d\0e\0x\0", 12);
     QCOMPARE(PlayerSheet::plan(m_db, utf16).errors,
-             QStringList("row 1: the sheet is saved as UTF-16 text; save it as CSV in UTF-8."));
+             QStringList("row 1: the column id is missing; the sheet needs it to match its rows."));
 }
 
 // ---- Team names ----
@@ -399,7 +400,7 @@ void TestExchange::teamRenames() {
     if (cutShortNames)
         teams.replace(TeamNameLayout::shortNameOffset(199), 3, "DMY");
     const QByteArray csv = lines.join(QStringLiteral("\r\n")).toUtf8();
-    QCOMPARE(sheetKindOf(csv), SheetKind::Teams);
+    QCOMPARE(sheetKindOf(CsvReader::parse(csv)), SheetKind::Teams);
     const ImportPlan plan = TeamSheet::plan(teams, csv);
     QCOMPARE(plan.errors.value(0).left(error.size()), error);
     QByteArray expected = teams;

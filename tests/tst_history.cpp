@@ -103,7 +103,7 @@ void TestHistory::everyWriteIsUndoneAndRedone() {
     const auto importSheet = [&](const QString& fileName, const QByteArray& csv) {
         const QString path = m_game->path(fileName);
         QVERIFY(TestSupport::writeFile(path, csv));
-        m_game->platform.answers[QStringLiteral("Import from CSV")] = path;
+        m_game->platform.answers[QStringLiteral("Import Sheet")] = path;
         c.mnuImportCsv->trigger();
     };
     if (write == QLatin1String("changes")) {

@@ -1,0 +1,40 @@
+#include "exchange/sheetfile.h"
+
+#include "exchange/csvreader.h"
+#include "exchange/csvwriter.h"
+#include "exchange/xlsxreader.h"
+#include "exchange/xlsxsheetwriter.h"
+
+namespace SheetFile {
+
+SheetFormat formatOf(const QString& path) {
+    return path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive) ? SheetFormat::Xlsx
+                                                                       : SheetFormat::Csv;
+}
+
+QString fileName(const QString& base, SheetFormat format) {
+    return base + (format == SheetFormat::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv"));
+}
+
+SheetTable read(const QString& path, QByteArrayView bytes) {
+    return formatOf(path) == SheetFormat::Xlsx ? XlsxReader::read(bytes) : CsvReader::parse(bytes);
+}
+
+std::optional<QByteArray> write(SheetFormat format, const QString& base,
+                                const std::function<bool(SheetWriter&)>& fill, QString* error) {
+    const QString refused = QStringLiteral("the game file is too short to be written as a sheet");
+    if (format == SheetFormat::Csv) {
+        CsvWriter out;
+        if (fill(out))
+            return out.take();
+        *error = refused;
+        return std::nullopt;
+    }
+    XlsxSheetWriter out(base);
+    if (fill(out))
+        return out.finish(error);
+    *error = refused;
+    return std::nullopt;
+}
+
+} // namespace SheetFile
