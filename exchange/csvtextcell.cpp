@@ -72,4 +72,8 @@ QByteArrayView unprotect(QByteArrayView cell) {
     return cell.startsWith(textMark) ? cell.sliced(1) : cell;
 }
 
+QByteArrayView withoutCarriedMark(QByteArrayView text) {
+    return text.startsWith(textMark) && needsProtection(text.sliced(1)) ? text.sliced(1) : text;
+}
+
 } // namespace CsvTextCell

@@ -21,4 +21,9 @@ QByteArray protect(QByteArrayView text);
 // The cell without one leading apostrophe.
 QByteArrayView unprotect(QByteArrayView cell);
 
+// A text cell of a workbook that a spreadsheet program made from such a CSV sheet holds the
+// apostrophe as text: it goes when what follows it is a text that protect() would have marked.
+// A text that merely begins with an apostrophe ("'t Hart") keeps it.
+QByteArrayView withoutCarriedMark(QByteArrayView text);
+
 } // namespace CsvTextCell

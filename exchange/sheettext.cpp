@@ -70,7 +70,7 @@ int firstRowNotUtf8(QByteArrayView bytes) {
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i <= bytes.size(); ++i) {
         if (i == bytes.size() || bytes[i] == '\n') {
-            (void)decoder.decode(bytes.sliced(lineStart, i - lineStart));
+            const QString line = decoder.decode(bytes.sliced(lineStart, i - lineStart));
             if (decoder.hasError())
                 return row;
             ++row;

@@ -1,10 +1,13 @@
 #include "exchange/xlsxreader.h"
 
+#include "exchange/csvtextcell.h"
 #include "exchange/xlsxpackage.h"
+#include "exchange/xmlevents.h"
 
 #include <QHash>
-#include <QXmlStreamReader>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -25,289 +28,367 @@ bool isBuiltInDateFormat(int id) {
 
 // A format code shows a date or time when, outside quoted text, escapes and colours, it holds
 // one of the letters for day, month, year, hour or second.
-bool isDateFormatCode(QStringView code) {
+bool isDateFormatCode(QByteArrayView code) {
     bool quoted = false;
     bool bracket = false;
     for (qsizetype i = 0; i < code.size(); ++i) {
-        const QChar c = code[i];
-        if (c == u'"') {
+        const char c = code[i];
+        if (c == '"') {
             quoted = !quoted;
         } else if (quoted) {
             continue;
-        } else if (c == u'\\' || c == u'_' || c == u'*') {
+        } else if (c == '\\' || c == '_' || c == '*') {
             ++i; // the next character is shown as it is
-        } else if (c == u'[') {
+        } else if (c == '[') {
             bracket = true;
             // [h], [mm], [ss]: elapsed time
-            if (i + 1 < code.size() && QStringView(u"hHmMsS").contains(code[i + 1]))
+            if (i + 1 < code.size() && QByteArrayView("hHmMsS").contains(code[i + 1]))
                 return true;
-        } else if (c == u']') {
+        } else if (c == ']') {
             bracket = false;
-        } else if (!bracket && QStringView(u"dDmMyYhHsS").contains(c)) {
+        } else if (!bracket && QByteArrayView("dDmMyYhHsS").contains(c)) {
             return true;
         }
     }
     return false;
 }
 
+int toInt(QByteArrayView digits, int otherwise = 0) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), value);
+    return error == std::errc() && end == digits.end() && !digits.isEmpty() ? value : otherwise;
+}
+
 // Text as the file format stores it: characters XML cannot hold are written _xHHHH_.
-QString unescaped(QString text) {
-    qsizetype at = text.indexOf(u"_x");
+QByteArray unescaped(QByteArray text) {
+    qsizetype at = text.indexOf("_x");
     while (at >= 0 && at + 7 <= text.size()) {
-        bool hex = text[at + 6] == u'_';
-        const ushort code = hex ? QStringView(text).sliced(at + 2, 4).toUShort(&hex, 16) : 0;
+        bool hex = text[at + 6] == '_';
+        const ushort code = hex ? QByteArrayView(text).sliced(at + 2, 4).toUShort(&hex, 16) : 0;
         if (hex) {
-            text.replace(at, 7, QChar(code));
-            at = text.indexOf(u"_x", at + 1);
+            const QByteArray character = QString(QChar(code)).toUtf8();
+            text.replace(at, 7, character);
+            at = text.indexOf("_x", at + character.size());
         } else {
-            at = text.indexOf(u"_x", at + 2);
+            at = text.indexOf("_x", at + 2);
         }
     }
     return text;
 }
 
-// The text of a string item (<si> or <is>): its <t> elements, those of phonetic runs (<rPh>)
-// left out. The reader stands on the item's start element and ends on its end element.
-QString stringItem(QXmlStreamReader& reader) {
-    QString text;
-    const QString item = reader.name().toString();
-    int phonetic = 0;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            if (reader.name() == u"rPh")
-                ++phonetic;
-            else if (reader.name() == u"t" && phonetic == 0)
-                text += reader.readElementText();
-        } else if (reader.isEndElement()) {
-            if (reader.name() == u"rPh")
-                --phonetic;
-            else if (reader.name() == item)
-                break;
-        }
-    }
-    return unescaped(text);
-}
-
-QString notWellFormed(const QString& part, const QXmlStreamReader& reader) {
-    return QStringLiteral("the part %1 of the workbook is not well-formed XML (line %2: %3).")
-        .arg(part)
-        .arg(reader.lineNumber())
-        .arg(reader.errorString());
-}
-
-std::vector<QString> sharedStrings(const QByteArray& xml, const QString& part, QString* error) {
-    std::vector<QString> strings;
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == u"si")
-            strings.push_back(stringItem(reader));
-    }
-    if (reader.hasError())
-        *error = notWellFormed(part, reader);
-    return strings;
-}
-
-// For each cell style (the cell's s attribute), whether it shows the number as a date or time.
-std::vector<bool> dateStyles(const QByteArray& xml, const QString& part, QString* error) {
-    std::vector<bool> result;
-    QHash<int, bool> customIsDate;
-    QXmlStreamReader reader(xml);
-    bool inCellXfs = false;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            const auto attributes = reader.attributes();
-            if (reader.name() == u"numFmt") {
-                customIsDate.insert(
-                    attributes.value(QLatin1String("numFmtId")).toInt(),
-                    isDateFormatCode(attributes.value(QLatin1String("formatCode"))));
-            } else if (reader.name() == u"cellXfs") {
-                inCellXfs = true;
-            } else if (inCellXfs && reader.name() == u"xf") {
-                const int id = attributes.value(QLatin1String("numFmtId")).toInt();
-                result.push_back(customIsDate.value(id, isBuiltInDateFormat(id)));
-            }
-        } else if (reader.isEndElement() && reader.name() == u"cellXfs") {
-            inCellXfs = false;
-        }
-    }
-    if (reader.hasError())
-        *error = notWellFormed(part, reader);
-    return result;
-}
-
 // "B12" as column 1 (0-based) and row 12; false when the reference is not of that form.
-bool parseReference(QStringView reference, int& column, int& row) {
+bool parseReference(QByteArrayView reference, int& column, int& row) {
     qsizetype i = 0;
     int letters = 0;
-    for (; i < reference.size() && reference[i].isUpper() && reference[i].unicode() < 128; ++i)
-        letters = letters * 26 + (reference[i].unicode() - u'A' + 1);
+    for (; i < reference.size() && reference[i] >= 'A' && reference[i] <= 'Z' &&
+           letters <= maxColumns;
+         ++i)
+        letters = letters * 26 + (reference[i] - 'A' + 1);
     if (i == 0 || letters > maxColumns)
         return false;
-    bool ok = false;
-    row = reference.sliced(i).toInt(&ok);
+    row = toInt(reference.sliced(i), -1);
     column = letters - 1;
-    return ok && row >= 1 && row <= maxRows;
+    return row >= 1 && row <= maxRows;
 }
 
-// Reads the worksheet's cells into the table, row by row.
-class WorksheetReader {
+// The text of string items (<si> of the shared strings, <is> of a cell): the <t> elements in
+// them, those of phonetic runs (<rPh>) left out.
+class StringItems {
 public:
-    WorksheetReader(SheetTable& table, const std::vector<QString>& strings,
-                    const std::vector<bool>& dateStyles)
-        : m_table(table), m_strings(strings), m_dateStyles(dateStyles) {}
+    explicit StringItems(QByteArrayView item) : m_item(item) {}
 
-    // Empty when read; otherwise why the worksheet cannot be read.
-    QString read(const QByteArray& xml, const QString& part);
+    void start(QByteArrayView name) {
+        if (name == m_item) {
+            m_text.clear();
+            m_inItem = true;
+        } else if (name == "rPh") {
+            ++m_phonetic;
+        } else if (name == "t") {
+            m_inText = m_inItem && m_phonetic == 0;
+        }
+    }
+    // True at the end of an item, whose text is then text().
+    bool end(QByteArrayView name) {
+        if (name == "rPh")
+            --m_phonetic;
+        else if (name == "t")
+            m_inText = false;
+        else if (name == m_item && m_inItem)
+            return !(m_inItem = false);
+        return false;
+    }
+    void characters(QByteArrayView text) {
+        if (m_inText)
+            m_text.append(text);
+    }
+    QByteArray text() const { return unescaped(m_text); }
 
 private:
-    struct Cell {
-        QString type;
-        int style = 0;
-        QString value;
-        bool hasValue = false;
-        bool hasFormula = false;
-        QString inlineText;
-    };
+    QByteArrayView m_item;
+    QByteArray m_text;
+    int m_phonetic = 0;
+    bool m_inItem = false;
+    bool m_inText = false;
+};
 
-    QString cell(QXmlStreamReader& reader, int column);
-    void place(int column, QByteArrayView text);
-    void refuse(int column, const QString& why);
+class SharedStrings : public XmlEvents {
+public:
+    std::vector<QByteArray> strings;
+
+private:
+    void start(QByteArrayView name, Attributes) override { m_items.start(name); }
+    void end(QByteArrayView name) override {
+        if (m_items.end(name))
+            strings.push_back(m_items.text());
+    }
+    void text(QByteArrayView text) override { m_items.characters(text); }
+
+    StringItems m_items{"si"};
+};
+
+// For each cell style (the cell's s attribute), whether it shows the number as a date or time.
+class DateStyles : public XmlEvents {
+public:
+    std::vector<bool> isDate;
+
+private:
+    void start(QByteArrayView name, Attributes attributes) override {
+        if (name == "numFmt") {
+            m_customIsDate.insert(toInt(attribute(attributes, "numFmtId")),
+                                  isDateFormatCode(attribute(attributes, "formatCode")));
+        } else if (name == "cellXfs") {
+            m_inCellXfs = true;
+        } else if (m_inCellXfs && name == "xf") {
+            const int id = toInt(attribute(attributes, "numFmtId"));
+            isDate.push_back(m_customIsDate.value(id, isBuiltInDateFormat(id)));
+        }
+    }
+    void end(QByteArrayView name) override {
+        if (name == "cellXfs")
+            m_inCellXfs = false;
+    }
+    void text(QByteArrayView) override {}
+
+    QHash<int, bool> m_customIsDate;
+    bool m_inCellXfs = false;
+};
+
+// Reads the worksheet's cells into the table, row by row.
+class Worksheet : public XmlEvents {
+public:
+    Worksheet(SheetTable& table, const std::vector<QByteArray>& strings,
+              const std::vector<bool>& dateStyles)
+        : m_table(table), m_strings(strings), m_dateStyles(dateStyles) {}
+
+private:
+    enum class Type { Number, SharedString, InlineString, FormulaString, Boolean, Error, Date };
+
+    void start(QByteArrayView name, Attributes attributes) override;
+    void end(QByteArrayView name) override;
+    void text(QByteArrayView text) override;
+
+    void startRow(Attributes attributes);
+    void startCell(Attributes attributes);
+    void endCell();
     void endRow();
-    QString text(const Cell& cell, QString* why) const;
+    // The cell's text as UTF-8 into m_utf8; false, with the reason in `why`, when the cell is
+    // refused.
+    bool cellText(QString* why);
+    bool wholeNumber(QByteArrayView value, QString* why);
+    void place(int column, QByteArrayView text);
+    static Type typeOf(QByteArrayView attribute);
 
     SheetTable& m_table;
-    const std::vector<QString>& m_strings;
+    const std::vector<QByteArray>& m_strings;
     const std::vector<bool>& m_dateStyles;
-    int m_row = 0;         // the number of the row being read
+    int m_row = 0; // the number of the row being read
+    bool m_inRow = false;
     int m_placed = 0;      // cells of the row added to the table
     int m_headerWidth = 0; // cells of the first row with any; later rows are filled up to it
     qsizetype m_cells = 0;
+
+    // The cell being read; kept from cell to cell, so that half a million cells allocate little.
+    bool m_inCell = false;
+    int m_column = 0;
+    int m_nextColumn = 0;
+    Type m_type = Type::Number;
+    int m_style = 0;
+    QByteArray m_value;
+    bool m_inValue = false;
+    bool m_hasValue = false;
+    bool m_hasFormula = false;
+    StringItems m_inline{"is"};
+    QByteArray m_utf8;
 };
 
-QString WorksheetReader::read(const QByteArray& xml, const QString& part) {
-    QXmlStreamReader reader(xml);
-    bool inRow = false;
-    int nextColumn = 0;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == u"row") {
-            bool numbered = false;
-            const int number = reader.attributes().value(QLatin1String("r")).toInt(&numbered);
-            const int row = numbered ? number : m_row + 1;
-            if (row <= m_row || row > maxRows)
-                return QStringLiteral("the worksheet's rows are not in order (row %1 after row "
-                                      "%2).")
-                    .arg(row)
-                    .arg(m_row);
-            m_row = row;
-            inRow = true;
-            nextColumn = 0;
-        } else if (inRow && reader.isStartElement() && reader.name() == u"c") {
-            int column = nextColumn;
-            int row = m_row;
-            const auto reference = reader.attributes().value(QLatin1String("r"));
-            if (!reference.isEmpty() && (!parseReference(reference, column, row) || row != m_row))
-                return QStringLiteral("the worksheet names the cell %1 in row %2.")
-                    .arg(reference.toString())
-                    .arg(m_row);
-            if (column < nextColumn || column >= maxColumns)
-                return QStringLiteral("the cells of row %1 are not in order.").arg(m_row);
-            if (const QString error = cell(reader, column); !error.isEmpty())
-                return error;
-            nextColumn = column + 1;
-        } else if (inRow && reader.isEndElement() && reader.name() == u"row") {
-            endRow();
-            inRow = false;
-        }
-    }
-    if (reader.hasError())
-        return notWellFormed(part, reader);
-    return {};
+Worksheet::Type Worksheet::typeOf(QByteArrayView t) {
+    if (t.isEmpty() || t == "n")
+        return Type::Number;
+    if (t == "s")
+        return Type::SharedString;
+    if (t == "inlineStr")
+        return Type::InlineString;
+    if (t == "str")
+        return Type::FormulaString;
+    if (t == "b")
+        return Type::Boolean;
+    if (t == "d")
+        return Type::Date;
+    return Type::Error; // "e", and any type the file format does not know
 }
 
-QString WorksheetReader::cell(QXmlStreamReader& reader, int column) {
-    Cell c;
-    const auto attributes = reader.attributes();
-    c.type = attributes.value(QLatin1String("t")).toString();
-    c.style = attributes.value(QLatin1String("s")).toInt();
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            if (reader.name() == u"v") {
-                c.value = reader.readElementText();
-                c.hasValue = true;
-            } else if (reader.name() == u"f") {
-                c.hasFormula = true;
-                reader.skipCurrentElement();
-            } else if (reader.name() == u"is") {
-                c.inlineText = stringItem(reader);
-                c.hasValue = true;
-            }
-        } else if (reader.isEndElement() && reader.name() == u"c") {
-            break;
+void Worksheet::start(QByteArrayView name, Attributes attributes) {
+    if (name == "row") {
+        startRow(attributes);
+    } else if (m_inRow && name == "c") {
+        startCell(attributes);
+    } else if (m_inCell) {
+        if (name == "v") {
+            m_inValue = m_hasValue = true;
+        } else if (name == "f") {
+            m_hasFormula = true;
+        } else {
+            m_inline.start(name);
+            m_hasValue = m_hasValue || name == "is";
         }
     }
+}
+
+void Worksheet::end(QByteArrayView name) {
+    if (name == "c" && m_inCell) {
+        endCell();
+    } else if (name == "row" && m_inRow) {
+        endRow();
+    } else if (m_inCell) {
+        if (name == "v")
+            m_inValue = false;
+        else if (m_inline.end(name))
+            m_value = m_inline.text();
+    }
+}
+
+void Worksheet::text(QByteArrayView text) {
+    if (m_inValue)
+        m_value.append(text);
+    else if (m_inCell)
+        m_inline.characters(text);
+}
+
+void Worksheet::startRow(Attributes attributes) {
+    const int row = toInt(attribute(attributes, "r"), m_row + 1);
+    if (row <= m_row || row > maxRows)
+        return stop(QStringLiteral("the worksheet's rows are not in order (row %1 after row %2).")
+                        .arg(row)
+                        .arg(m_row));
+    m_row = row;
+    m_inRow = true;
+    m_nextColumn = 0;
+}
+
+void Worksheet::startCell(Attributes attributes) {
+    int column = m_nextColumn;
+    int row = m_row;
+    const QByteArrayView reference = attribute(attributes, "r");
+    if (!reference.isEmpty() && (!parseReference(reference, column, row) || row != m_row))
+        return stop(QStringLiteral("the worksheet names the cell %1 in row %2.")
+                        .arg(QString::fromUtf8(reference))
+                        .arg(m_row));
+    if (column < m_nextColumn || column >= maxColumns)
+        return stop(QStringLiteral("the cells of row %1 are not in order.").arg(m_row));
     if (++m_cells > maxCells)
-        return QStringLiteral("the worksheet has more than %1 cells, far more than any sheet of "
-                              "this editor.")
-            .arg(maxCells);
-    QString why;
-    const QString value = text(c, &why);
-    if (!why.isEmpty())
-        refuse(column, why);
-    else if (!value.isEmpty())
-        place(column, value.toUtf8());
-    return {};
+        return stop(QStringLiteral("the worksheet has more than %1 cells, far more than any "
+                                   "sheet of this editor.")
+                        .arg(maxCells));
+    m_inCell = true;
+    m_column = column;
+    m_nextColumn = column + 1;
+    m_type = typeOf(attribute(attributes, "t"));
+    m_style = toInt(attribute(attributes, "s"));
+    m_value.clear();
+    m_inValue = m_hasValue = m_hasFormula = false;
 }
 
-QString WorksheetReader::text(const Cell& c, QString* why) const {
-    if (!c.hasValue) {
-        if (c.hasFormula)
+void Worksheet::endCell() {
+    m_inCell = false;
+    QString why;
+    if (!cellText(&why)) {
+        place(m_column, {});
+        m_table.addProblem(m_row, m_column, why);
+    } else if (!m_utf8.isEmpty()) {
+        place(m_column, m_utf8);
+    }
+}
+
+bool Worksheet::cellText(QString* why) {
+    m_utf8.clear();
+    if (!m_hasValue) {
+        if (m_hasFormula)
             *why = QStringLiteral("the cell holds a formula whose result the workbook does not "
                                   "store; save the workbook in a spreadsheet program first, or "
                                   "enter the value itself.");
-        return {};
+        return !m_hasFormula;
     }
-    if (c.type == u"s") {
-        bool ok = false;
-        const qulonglong index = c.value.trimmed().toULongLong(&ok);
-        if (!ok || index >= m_strings.size()) {
+    const QByteArrayView value = QByteArrayView(m_value).trimmed();
+    switch (m_type) {
+    case Type::SharedString: {
+        const int index = toInt(value, -1);
+        if (index < 0 || size_t(index) >= m_strings.size()) {
             *why = QStringLiteral("the cell refers to a text the workbook does not hold.");
-            return {};
+            return false;
         }
-        return m_strings[size_t(index)];
+        m_utf8 = CsvTextCell::withoutCarriedMark(m_strings[size_t(index)]).toByteArray();
+        return true;
     }
-    if (c.type == u"inlineStr" || c.type == u"str")
-        return c.type == u"str" ? unescaped(c.value) : c.inlineText;
-    if (c.type == u"b")
-        return c.value.trimmed() == u"0" ? QStringLiteral("0") : QStringLiteral("1");
-    if (c.type == u"e") {
-        *why = QStringLiteral("the cell holds the error %1.").arg(c.value);
-        return {};
+    case Type::InlineString:
+        m_utf8 = CsvTextCell::withoutCarriedMark(m_value).toByteArray();
+        return true;
+    case Type::FormulaString:
+        m_utf8 = CsvTextCell::withoutCarriedMark(unescaped(m_value)).toByteArray();
+        return true;
+    case Type::Boolean:
+        m_utf8 = value == "0" ? "0" : "1";
+        return true;
+    case Type::Error:
+        *why = QStringLiteral("the cell holds the error %1.").arg(QString::fromUtf8(value));
+        return false;
+    case Type::Date:
+        break;
+    case Type::Number:
+        if (m_style < 0 || size_t(m_style) >= m_dateStyles.size() || !m_dateStyles[size_t(m_style)])
+            return wholeNumber(value, why);
+        break;
     }
-    if (c.type == u"d" ||
-        (c.style >= 0 && size_t(c.style) < m_dateStyles.size() && m_dateStyles[size_t(c.style)])) {
-        *why = QStringLiteral("the cell holds a date or time; enter a whole number or a text.");
-        return {};
+    *why = QStringLiteral("the cell holds a date or time; enter a whole number or a text.");
+    return false;
+}
+
+// A number cell's value as the whole number it holds.
+bool Worksheet::wholeNumber(QByteArrayView value, QString* why) {
+    // Most cells hold a plain whole number, which is taken as it is written.
+    qint64 whole = 0;
+    const auto [end, error] = std::from_chars(value.begin(), value.end(), whole);
+    if (error == std::errc() && end == value.end() && !value.isEmpty() &&
+        std::abs(double(whole)) < maxWhole) {
+        m_utf8 = QByteArray::number(whole);
+        return true;
     }
     bool ok = false;
-    const double number = c.value.trimmed().toDouble(&ok);
+    const double number = value.toDouble(&ok);
     if (!ok || !std::isfinite(number)) {
-        *why = QStringLiteral("the cell holds \"%1\", which is no number.").arg(c.value);
-        return {};
+        *why = QStringLiteral("the cell holds \"%1\", which is no number.")
+                   .arg(QString::fromUtf8(value));
+        return false;
     }
     if (number != std::trunc(number) || std::abs(number) >= maxWhole) {
         *why = QStringLiteral("the cell holds the number %1, which is not a whole number.")
-                   .arg(c.value.trimmed());
-        return {};
+                   .arg(QString::fromUtf8(value));
+        return false;
     }
-    return QString::number(qint64(number));
+    m_utf8 = QByteArray::number(qint64(number));
+    return true;
 }
 
-void WorksheetReader::place(int column, QByteArrayView text) {
+void Worksheet::place(int column, QByteArrayView text) {
     while (m_placed < column) {
         m_table.addCell({});
         ++m_placed;
@@ -316,12 +397,7 @@ void WorksheetReader::place(int column, QByteArrayView text) {
     ++m_placed;
 }
 
-void WorksheetReader::refuse(int column, const QString& why) {
-    place(column, {});
-    m_table.addProblem(m_row, column, why);
-}
-
-void WorksheetReader::endRow() {
+void Worksheet::endRow() {
     if (m_placed > 0 && m_headerWidth == 0)
         m_headerWidth = m_placed;
     else
@@ -329,6 +405,7 @@ void WorksheetReader::endRow() {
             place(m_placed, {});
     m_table.endRow(m_row);
     m_placed = 0;
+    m_inRow = false;
 }
 
 } // namespace
@@ -348,15 +425,15 @@ SheetTable read(QByteArrayView bytes) {
         table.fail(QStringLiteral("it is not an .xlsx workbook: %1").arg(error));
         return table;
     }
-    std::vector<QString> strings;
-    std::vector<bool> dates;
+    SharedStrings strings;
+    DateStyles styles;
     if (const QString& path = package->sharedStringsPath(); !path.isEmpty()) {
         if (const auto xml = package->part(path, &error))
-            strings = sharedStrings(*xml, path, &error);
+            error = strings.parse(*xml, path);
     }
     if (const QString& path = package->stylesPath(); error.isEmpty() && !path.isEmpty()) {
         if (const auto xml = package->part(path, &error))
-            dates = dateStyles(*xml, path, &error);
+            error = styles.parse(*xml, path);
     }
     const QString& worksheet = package->worksheetPath();
     const auto xml = error.isEmpty() ? package->part(worksheet, &error) : std::nullopt;
@@ -364,7 +441,7 @@ SheetTable read(QByteArrayView bytes) {
         error =
             QStringLiteral("the workbook has no part %1 for its first worksheet.").arg(worksheet);
     if (error.isEmpty())
-        error = WorksheetReader(table, strings, dates).read(*xml, worksheet);
+        error = Worksheet(table, strings.strings, styles.isDate).parse(*xml, worksheet);
     if (!error.isEmpty())
         table.fail(error);
     return table;

@@ -44,6 +44,7 @@ XlsxSheetWriter::XlsxSheetWriter(const QString& worksheetName) {
     m_path = *path;
     lxw_workbook_options options{};
     options.tmpdir = m_folderPath.data();
+    options.constant_memory = LXW_TRUE;
     m_workbook = workbook_new_opt(m_path.constData(), &options);
     if (!m_workbook) {
         m_setupError = QStringLiteral("the spreadsheet library could not start a workbook");

@@ -3,7 +3,7 @@
 # Usage: source it, then `ensure_packages [extra packages...]`.
 
 ROSTERLY_PACKAGES=(cmake g++ make pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libcsv-dev
-    libxlsxwriter-dev libzip-dev libbenchmark-dev libgl-dev)
+    libxlsxwriter-dev libzip-dev libexpat1-dev libbenchmark-dev libgl-dev)
 
 ensure_packages() {
     local wanted=("${ROSTERLY_PACKAGES[@]}" "$@")
