@@ -62,6 +62,7 @@ private slots:
     void init();
     void exitStatuses_data();
     void exitStatuses();
+    void untouchedSheetsLeaveTheGameFilesAlone_data();
     void untouchedSheetsLeaveTheGameFilesAlone();
     void importRewritesOnlyTheEditedBytes_data();
     void importRewritesOnlyTheEditedBytes();
@@ -146,6 +147,15 @@ void TestCli::exitStatuses_data() {
     row("import into a team file as a player database",
         {"import", "{teams}", "--players", "{sheet}"}, 1,
         "unnamed_32.bin: The player database is too short", "index,id\r\n");
+    row("export in an unknown format", {"export", "{db}", "--out", "{dir}", "--format", "ods"}, 2,
+        "--format is csv or xlsx, not \"ods\"");
+    row("import of a rosters sheet", {"import", "{db}", "--players", "{sheet}"}, 1,
+        "sheet.csv is a rosters sheet, which is written for reading",
+        "team_id,team_name,slot,player_id,player_name,shirt_number\r\n");
+    row("import of a teams sheet as players", {"import", "{db}", "--players", "{sheet}"}, 1,
+        "sheet.csv is a teams sheet; give it as --teams FILE.", "position,name\r\n");
+    row("import of a sheet that is no text", {"import", "{db}", "--players", "{sheet}"}, 1,
+        "sheet.csv: it is not a text sheet: it looks like a PDF document.", "%PDF-1.4\n");
     row("import of a refused sheet", {"import", "{db}", "--players", "{sheet}"}, 1,
         "sheet.csv: row 2, column age: enter a number from -17 to 238.\nNothing was written.",
         "index,id,age\r\n42,$ID,300\r\n");
@@ -165,14 +175,23 @@ void TestCli::exitStatuses() {
     QVERIFY2(stream.contains(says), qPrintable(run.out + run.err));
 }
 
+void TestCli::untouchedSheetsLeaveTheGameFilesAlone_data() {
+    QTest::addColumn<QString>("format");
+    QTest::newRow("csv") << QStringLiteral("csv");
+    QTest::newRow("xlsx") << QStringLiteral("xlsx");
+}
+
 void TestCli::untouchedSheetsLeaveTheGameFilesAlone() {
-    const Run exported = cli(paths({"export", "{db}", "{teams}", "--out", "{dir}"}));
+    QFETCH(QString, format);
+    const Run exported =
+        cli(paths({"export", "{db}", "{teams}", "--out", "{dir}", "--format", format}));
     QCOMPARE(exported.exitCode, 0);
     QCOMPARE(QDir(m_sheets).entryList(QDir::Files),
-             QStringList({"players.csv", "rosters.csv", "teams.csv"}));
+             QStringList({"players." + format, "rosters." + format, "teams." + format}));
     const auto before = snapshot(m_game->folder());
-    const Run imported = cli(paths({"import", "{db}", "{teams}", "--players", "{dir}/players.csv",
-                                    "--teams", "{dir}/teams.csv"}));
+    const Run imported =
+        cli(paths({"import", "{db}", "{teams}", "--players", "{dir}/players." + format, "--teams",
+                   "{dir}/teams." + format}));
     QCOMPARE(imported.exitCode, 0);
     QVERIFY2(imported.out.contains(QStringLiteral("nothing to change")), qPrintable(imported.out));
     QCOMPARE(snapshot(m_game->folder()), before);

@@ -1,7 +1,7 @@
-// File > "Export to CSV…", "Export to Excel…", "Import Sheet…" and "Restore Backup…" in the main window, answered
-// through the platform layer: the sheets written, an import asked for, written into the working
-// copy and shown after the lists are loaded again, every refusal writing nothing, and the backup
-// a SAVE made put back.
+// File > "Export to CSV…", "Export to Excel…", "Import Sheet…" and "Restore Backup…" in the main
+// window, answered through the platform layer: the sheets written, an import asked for, written
+// into the working copy and shown after the lists are loaded again, every refusal writing nothing,
+// and the backup a SAVE made put back.
 #include "app/form1.h"
 #include "common/backups.h"
 #include "exchange/playersheet.h"
@@ -42,6 +42,7 @@ private slots:
 
     void menuItemsFollowOpen();
     void exportWritesTheSheetsOfTheLoadedFiles();
+    void excelWorkbooksGoOutAndComeBack();
     void importAsksWritesAndShows_data();
     void importAsksWritesAndShows();
     void importRefusals_data();
@@ -107,6 +108,28 @@ void TestCsvMenu::exportWritesTheSheetsOfTheLoadedFiles() {
     window.controls().mnuExportCsv->trigger();
     QCOMPARE(m_game->platform.questions.size(), 3);
     QCOMPARE(readFile(folder + QStringLiteral("/players.csv")), QByteArray("mine"));
+}
+
+// Export to Excel writes the three workbooks; Import Sheet takes one back, an untouched one
+// changing nothing, an edited one what was edited.
+void TestCsvMenu::excelWorkbooksGoOutAndComeBack() {
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, *m_game));
+    const QString folder = m_game->path(QStringLiteral("Mappe ö"));
+    QVERIFY(QDir().mkpath(folder));
+    m_game->platform.folderAnswers[QStringLiteral("Export to Excel")] = folder;
+    window.controls().mnuExportXlsx->trigger();
+    QCOMPARE(QDir(folder).entryList(QDir::Files),
+             QStringList({"players.xlsx", "rosters.xlsx", "teams.xlsx"}));
+    QCOMPARE(m_game->platform.messages.last().text,
+             QStringLiteral("Wrote players.xlsx, teams.xlsx, rosters.xlsx to %1.").arg(folder));
+
+    const QByteArray before = readFile(m_game->databaseWorkingCopy());
+    m_game->platform.answers[importTitle] = folder + QStringLiteral("/players.xlsx");
+    window.controls().mnuImportCsv->trigger();
+    QVERIFY(m_game->platform.messages.last().text.contains(QStringLiteral("changes nothing")));
+    QVERIFY(m_game->platform.questions.isEmpty());
+    QCOMPARE(readFile(m_game->databaseWorkingCopy()), before);
 }
 
 void TestCsvMenu::importAsksWritesAndShows_data() {
@@ -177,6 +200,11 @@ void TestCsvMenu::importRefusals_data() {
                                 << "row 2, column age";
     QTest::newRow("not a sheet of this editor")
         << QByteArray("a,b\r\n1,2\r\n") << false << "neither";
+    QTest::newRow("rosters sheet")
+        << QByteArray("team_id,team_name,slot,player_id,player_name,shirt_number\r\n") << false
+        << "is a rosters sheet, which is written for reading";
+    QTest::newRow("an image") << QByteArray("\x89PNG\r\n\x1A\n") << false
+                              << "cannot be imported: it is not a text sheet: it looks like a PNG";
     QTest::newRow("while the database is saving")
         << QByteArray("index,id,age\r\n3,{id3},30\r\n") << true << "save is in progress";
 }
