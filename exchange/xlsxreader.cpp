@@ -191,8 +191,8 @@ private:
     void startCell(Attributes attributes);
     void endCell();
     void endRow();
-    // The cell's text as UTF-8 into m_utf8; false, with the reason in `why`, when the cell is
-    // refused.
+    // The cell's text as UTF-8 into m_text (a view of the value, a shared string or m_utf8);
+    // false, with the reason in `why`, when the cell is refused.
     bool cellText(QString* why);
     bool wholeNumber(QByteArrayView value, QString* why);
     void place(int column, QByteArrayView text);
@@ -218,7 +218,8 @@ private:
     bool m_hasValue = false;
     bool m_hasFormula = false;
     StringItems m_inline{"is"};
-    QByteArray m_utf8;
+    QByteArray m_utf8; // a text the cell's value is turned into
+    QByteArrayView m_text;
 };
 
 Worksheet::Type Worksheet::typeOf(QByteArrayView t) {
@@ -314,13 +315,13 @@ void Worksheet::endCell() {
     if (!cellText(&why)) {
         place(m_column, {});
         m_table.addProblem(m_row, m_column, why);
-    } else if (!m_utf8.isEmpty()) {
-        place(m_column, m_utf8);
+    } else if (!m_text.isEmpty()) {
+        place(m_column, m_text);
     }
 }
 
 bool Worksheet::cellText(QString* why) {
-    m_utf8.clear();
+    m_text = {};
     if (!m_hasValue) {
         if (m_hasFormula)
             *why = QStringLiteral("the cell holds a formula whose result the workbook does not "
@@ -336,17 +337,18 @@ bool Worksheet::cellText(QString* why) {
             *why = QStringLiteral("the cell refers to a text the workbook does not hold.");
             return false;
         }
-        m_utf8 = CsvTextCell::withoutCarriedMark(m_strings[size_t(index)]).toByteArray();
+        m_text = CsvTextCell::withoutCarriedMark(m_strings[size_t(index)]);
         return true;
     }
     case Type::InlineString:
-        m_utf8 = CsvTextCell::withoutCarriedMark(m_value).toByteArray();
+        m_text = CsvTextCell::withoutCarriedMark(m_value);
         return true;
     case Type::FormulaString:
-        m_utf8 = CsvTextCell::withoutCarriedMark(unescaped(m_value)).toByteArray();
+        m_utf8 = unescaped(m_value);
+        m_text = CsvTextCell::withoutCarriedMark(m_utf8);
         return true;
     case Type::Boolean:
-        m_utf8 = value == "0" ? "0" : "1";
+        m_text = value == "0" ? "0" : "1";
         return true;
     case Type::Error:
         *why = QStringLiteral("the cell holds the error %1.").arg(QString::fromUtf8(value));
@@ -369,7 +371,15 @@ bool Worksheet::wholeNumber(QByteArrayView value, QString* why) {
     const auto [end, error] = std::from_chars(value.begin(), value.end(), whole);
     if (error == std::errc() && end == value.end() && !value.isEmpty() &&
         std::abs(double(whole)) < maxWhole) {
-        m_utf8 = QByteArray::number(whole);
+        // Written as the number itself (no sign, no leading zero) it is taken as it stands.
+        const bool plain = value.front() != '+' && !value.startsWith("-0") &&
+                           (value.front() != '0' || value.size() == 1);
+        if (plain) {
+            m_text = value;
+        } else {
+            m_utf8 = QByteArray::number(whole);
+            m_text = m_utf8;
+        }
         return true;
     }
     bool ok = false;
@@ -385,6 +395,7 @@ bool Worksheet::wholeNumber(QByteArrayView value, QString* why) {
         return false;
     }
     m_utf8 = QByteArray::number(qint64(number));
+    m_text = m_utf8;
     return true;
 }
 
