@@ -11,10 +11,10 @@ ensure_packages clang libclang-rt-14-dev
 seconds=${1:-60}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DROSTERLY_FUZZ=ON -DROSTERLY_SANITIZE=ON -DROSTERLY_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_container fuzz_playerdatabase fuzz_teamfile
+cmake --build build-fuzz -j2 --target fuzz_container fuzz_playerdatabase fuzz_teamfile fuzz_sheets
 
 status=0
-for target in fuzz_container fuzz_playerdatabase fuzz_teamfile; do
+for target in fuzz_container fuzz_playerdatabase fuzz_teamfile fuzz_sheets; do
     corpus=$(mktemp -d)
     crashers=tests/fuzz/crashers/$target
     mkdir -p "$crashers"
