@@ -2,6 +2,7 @@
 
 #include "common/wholefile.h"
 #include "exchange/playersheet.h"
+#include "exchange/rosterimport.h"
 #include "exchange/rostersheet.h"
 #include "exchange/sheetfile.h"
 #include "exchange/sheetkind.h"
@@ -138,13 +139,12 @@ void SpreadsheetMenu::importSheet() {
     }
 
     const SheetKind kind = sheetKindOf(sheet);
-    GameFileSession* target = kind == SheetKind::Players ? &m_files.players
-                              : kind == SheetKind::Teams ? loadedTeamFile()
-                                                         : nullptr;
-    if (kind == SheetKind::Rosters) {
-        m_files.players.message(RosterSheet::importRefusal(path));
-        return;
-    }
+    // A rosters sheet is written into the player database, whose roster table it edits, and
+    // needs the team file for the teams' names and IDs.
+    GameFileSession* teamFile = loadedTeamFile();
+    GameFileSession* target = kind == SheetKind::Teams                  ? teamFile
+                              : kind == SheetKind::Rosters && !teamFile ? nullptr
+                                                                        : &m_files.players;
     if (kind == SheetKind::Unknown) {
         m_files.players.message(QStringLiteral("%1 is neither a players sheet (it has no index "
                                                "column) nor a teams sheet (no position column). "
@@ -153,9 +153,11 @@ void SpreadsheetMenu::importSheet() {
         return;
     }
     if (!target) {
-        m_files.players.message(QStringLiteral("%1 holds team names, but no team file is loaded. "
-                                               "Load the team file first. Nothing was written.")
-                                    .arg(path));
+        m_files.players.message(QStringLiteral("%1 holds %2, but no team file is loaded. Load "
+                                               "the team file first. Nothing was written.")
+                                    .arg(path, kind == SheetKind::Teams
+                                                   ? QStringLiteral("team names")
+                                                   : QStringLiteral("the teams' rosters")));
         return;
     }
     if (target->refuseWhileSaving(QStringLiteral("Import again")))
@@ -166,8 +168,15 @@ void SpreadsheetMenu::importSheet() {
         target->message(error + QStringLiteral("\nNothing was written."));
         return;
     }
+    std::optional<QByteArray> teamBytes;
+    if (kind == SheetKind::Rosters && !(teamBytes = readAll(*teamFile, &error))) {
+        target->message(error + QStringLiteral("\nNothing was written."));
+        return;
+    }
     const ImportPlan plan = kind == SheetKind::Players ? PlayerSheet::plan(*gameBytes, sheet)
-                                                       : TeamSheet::plan(*gameBytes, sheet);
+                            : kind == SheetKind::Teams
+                                ? TeamSheet::plan(*gameBytes, sheet)
+                                : RosterImport::plan(*gameBytes, *teamBytes, sheet);
     const QString notes = plan.notes.isEmpty()
                               ? QString()
                               : QStringLiteral("\n\n") + plan.notes.join(QLatin1Char('\n'));

@@ -9,3 +9,7 @@ int importCommand(const QStringList& arguments);
 int diffCommand(const QStringList& arguments);
 int restoreCommand(const QStringList& arguments);
 int backupsCommand(const QStringList& arguments);
+int squadCommand(const QStringList& arguments);
+int transferCommand(const QStringList& arguments);
+int releaseCommand(const QStringList& arguments);
+int checkCommand(const QStringList& arguments);

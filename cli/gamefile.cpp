@@ -4,6 +4,7 @@
 #include "common/backups.h"
 #include "common/wholefile.h"
 
+#include <QDir>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -49,6 +50,13 @@ std::optional<QByteArray> GameFile::contentFor(const QByteArray& newBytes, QStri
         return std::nullopt;
     }
     return packed;
+}
+
+QByteArray GameFile::patched(const std::vector<Patch>& patches) const {
+    QByteArray result = bytes;
+    for (const Patch& patch : patches)
+        result.replace(patch.offset, patch.bytes.size(), patch.bytes);
+    return result;
 }
 
 QByteArray packLike(const QByteArray& original, const QByteArray& bytes) {
@@ -123,6 +131,28 @@ bool replaceGameFiles(const std::vector<Replacement>& replacements, QStringList*
             return false;
         }
         backups->append(backup);
+    }
+    return true;
+}
+
+bool writeGameFiles(const std::vector<GameFileUpdate>& updates, QStringList* written,
+                    QString* error) {
+    std::vector<Replacement> replacements;
+    for (const GameFileUpdate& update : updates) {
+        const auto content = update.file->contentFor(update.bytes, error);
+        if (!content)
+            return false;
+        replacements.push_back({update.file->path, *content, update.file->stored});
+    }
+    QStringList backups;
+    if (!replaceGameFiles(replacements, &backups, error))
+        return false;
+    for (qsizetype i = 0; i < backups.size(); ++i) {
+        const QString& path = replacements[size_t(i)].path;
+        written->append(backups[i].isEmpty()
+                            ? QStringLiteral("wrote %1").arg(path)
+                            : QStringLiteral("wrote %1 (the file as it was: %2)")
+                                  .arg(path, QDir::toNativeSeparators(backups[i])));
     }
     return true;
 }

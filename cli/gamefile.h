@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/workingcopy.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -26,6 +28,9 @@ struct GameFile {
     // The file's new content for `newBytes`: the bytes themselves for a working copy, compressed
     // again for a container (and checked to decompress to exactly `newBytes`).
     std::optional<QByteArray> contentFor(const QByteArray& newBytes, QString* error) const;
+
+    // The decompressed bytes with the patches written over them, in their order.
+    QByteArray patched(const std::vector<Patch>& patches) const;
 };
 
 // Packs the bytes into a container of the form `original` has (its eight header bytes, byte
@@ -49,3 +54,15 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error);
 // each file's new backup, in order (empty for a file that did not exist).
 bool replaceGameFiles(const std::vector<Replacement>& replacements, QStringList* backups,
                       QString* error);
+
+// A game file read before and its new decompressed bytes.
+struct GameFileUpdate {
+    const GameFile* file;
+    QByteArray bytes;
+};
+
+// Replaces each file with its new bytes in the file's own form (GameFile::contentFor) through
+// replaceGameFiles; when a content cannot be made, no file is touched. `written` gets a line per
+// file: "wrote PATH", with " (the file as it was: BACKUP)" when a backup was made.
+bool writeGameFiles(const std::vector<GameFileUpdate>& updates, QStringList* written,
+                    QString* error);

@@ -4,23 +4,26 @@
 #include "cli/gamefile.h"
 #include "common/wholefile.h"
 #include "exchange/playersheet.h"
-#include "exchange/rostersheet.h"
+#include "exchange/rosterimport.h"
 #include "exchange/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] =
-    R"(usage: rosterly-cli import PLAYER_DB [TEAM_FILE] [--players FILE] [--teams FILE] [--dry-run]
+using SheetPlan = ImportPlan (*)(QByteArrayView, const SheetTable&);
+
+const char help[] = R"help(usage: rosterly-cli import PLAYER_DB [TEAM_FILE]
+                           [--players FILE | --rosters FILE] [--teams FILE] [--dry-run]
 
 Applies edited sheets to the game files: --players FILE (a players.csv or players.xlsx) to
-PLAYER_DB, --teams FILE (a teams.csv or teams.xlsx) to TEAM_FILE; a sheet whose name ends in
+PLAYER_DB, --teams FILE (a teams.csv or teams.xlsx) to TEAM_FILE, --rosters FILE (a rosters.csv
+or rosters.xlsx: each team it names gets exactly the squad its rows give, in slot order; the
+names in it are not imported) to the roster table in PLAYER_DB; a sheet whose name ends in
 .xlsx is read as a workbook (its first worksheet), any other as CSV (UTF-8, UTF-16 or
 Windows-1252). Only the fields whose cell differs from what the editor shows now are
 written, with the editor's own rules; an untouched sheet changes nothing. Every cell is checked
@@ -29,12 +32,14 @@ first: one refused cell, and no file is touched. Each changed file is replaced i
 the file as it was is kept in the folder backups beside it; when the second file cannot be backed
 up or replaced, the first is put back as it was.
 
-Prints what changes: the counts, then one line per field, "index id name: field old -> new".
+Prints what changes: the counts, then one line per field, "index id name: field old -> new", or
+per roster slot, "Austria: slot 3 Adam Adams (7) -> Boris Brown (7)", and for a player who moves,
+"Boris Brown: Brazil -> Austria".
 
   --dry-run   print the changes, write nothing
 
 Exit status: 0 applied (or nothing to change), 1 refused (every reason on standard error, no
-file touched), 2 wrong usage.)";
+file touched), 2 wrong usage.)help";
 
 // One sheet applied to one game file.
 struct SheetImport {
@@ -66,20 +71,29 @@ int importCommand(const QStringList& arguments) {
                                            QStringLiteral("FILE"));
     const QCommandLineOption teamsOption(QStringLiteral("teams"), QString(),
                                          QStringLiteral("FILE"));
+    const QCommandLineOption rostersOption(QStringLiteral("rosters"), QString(),
+                                           QStringLiteral("FILE"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"));
-    for (const QCommandLineOption& option : {playersOption, teamsOption, dryRunOption})
+    for (const QCommandLineOption& option :
+         {playersOption, teamsOption, rostersOption, dryRunOption})
         commandLine.addOption(option);
     if (const auto status = commandLine.parse(arguments))
         return *status;
     const QStringList files = commandLine.positional();
     const bool players = commandLine.isSet(playersOption);
     const bool teams = commandLine.isSet(teamsOption);
-    if (!players && !teams)
-        return commandLine.usageError(QStringLiteral("give a sheet: --players FILE, --teams FILE "
-                                                     "or both"));
-    if (teams && files.size() < 2)
-        return commandLine.usageError(QStringLiteral("--teams needs the team file: rosterly-cli "
-                                                     "import PLAYER_DB TEAM_FILE --teams FILE"));
+    const bool rosters = commandLine.isSet(rostersOption);
+    if (!players && !teams && !rosters)
+        return commandLine.usageError(QStringLiteral("give a sheet: --players FILE, --teams FILE, "
+                                                     "--rosters FILE"));
+    if (players && rosters)
+        return commandLine.usageError(QStringLiteral("give --players or --rosters, not both: "
+                                                     "both write the player database"));
+    for (const auto& [given, option] : {std::pair{teams, "--teams"}, {rosters, "--rosters"}})
+        if (given && files.size() < 2)
+            return commandLine.usageError(QStringLiteral("%1 needs the team file: rosterly-cli "
+                                                         "import PLAYER_DB TEAM_FILE %1 FILE")
+                                              .arg(QLatin1String(option)));
     if (files.size() == 2 && QFileInfo(files.at(0)) == QFileInfo(files.at(1)))
         return commandLine.usageError(QStringLiteral("the player database and the team file are "
                                                      "the same file"));
@@ -87,52 +101,62 @@ int importCommand(const QStringList& arguments) {
     // Everything is read and planned before anything is written.
     std::vector<SheetImport> imports;
     QStringList problems;
-    const auto prepare = [&](const QString& sheetPath, const QString& gamePath, SheetKind kind,
-                             QString (*problemOf)(QByteArrayView),
-                             ImportPlan (*plan)(QByteArrayView, const SheetTable&)) {
-        QString error;
-        const auto bytes = WholeFile::read(sheetPath, &error);
-        auto target = bytes ? GameFile::read(gamePath, &error) : std::nullopt;
-        if (!target) {
-            problems << error;
-            return;
-        }
-        const QString sheetName = QFileInfo(sheetPath).fileName();
-        const SheetTable sheet = SheetFile::read(sheetPath, *bytes);
-        if (!sheet.error().isEmpty()) {
-            problems << sheetName + QStringLiteral(": ") + sheet.error();
-            return;
-        }
-        const SheetKind found = sheetKindOf(sheet);
-        if (found == SheetKind::Rosters) {
-            problems << RosterSheet::importRefusal(sheetName);
-            return;
-        }
-        if (found != kind && found != SheetKind::Unknown) {
-            problems << QStringLiteral("%1 is a %2 sheet; give it as %3.")
-                            .arg(sheetName,
-                                 found == SheetKind::Players ? QStringLiteral("players")
-                                                             : QStringLiteral("teams"),
-                                 found == SheetKind::Players ? QStringLiteral("--players FILE")
-                                                             : QStringLiteral("--teams FILE"));
-            return;
-        }
-        // A game file that is not of its kind is named, not the sheet.
-        if (const QString problem = target->problem(problemOf); !problem.isEmpty()) {
-            problems << problem;
-            return;
-        }
-        ImportPlan result = plan(target->bytes, sheet);
-        for (const QString& line : result.errors)
-            problems << sheetName + QStringLiteral(": ") + line;
-        imports.push_back({sheetPath, std::move(*target), std::move(result)});
-    };
+    const auto prepare =
+        [&](const QString& sheetPath, const QString& gamePath, SheetKind kind,
+            QString (*problemOf)(QByteArrayView),
+            const std::function<ImportPlan(QByteArrayView, const SheetTable&)>& plan) {
+            QString error;
+            const auto bytes = WholeFile::read(sheetPath, &error);
+            auto target = bytes ? GameFile::read(gamePath, &error) : std::nullopt;
+            if (!target) {
+                problems << error;
+                return;
+            }
+            const QString sheetName = QFileInfo(sheetPath).fileName();
+            const SheetTable sheet = SheetFile::read(sheetPath, *bytes);
+            if (!sheet.error().isEmpty()) {
+                problems << sheetName + QStringLiteral(": ") + sheet.error();
+                return;
+            }
+            const SheetKind found = sheetKindOf(sheet);
+            if (found != kind && found != SheetKind::Unknown) {
+                const QString name = found == SheetKind::Players ? QStringLiteral("players")
+                                     : found == SheetKind::Teams ? QStringLiteral("teams")
+                                                                 : QStringLiteral("rosters");
+                problems << QStringLiteral("%1 is a %2 sheet; give it as --%2 FILE.")
+                                .arg(sheetName, name);
+                return;
+            }
+            // A game file that is not of its kind is named, not the sheet.
+            if (const QString problem = target->problem(problemOf); !problem.isEmpty()) {
+                problems << problem;
+                return;
+            }
+            ImportPlan result = plan(target->bytes, sheet);
+            for (const QString& line : result.errors)
+                problems << sheetName + QStringLiteral(": ") + line;
+            imports.push_back({sheetPath, std::move(*target), std::move(result)});
+        };
     if (players)
         prepare(commandLine.value(playersOption), files.at(0), SheetKind::Players,
-                PlayerSheet::databaseProblem, PlayerSheet::plan);
+                PlayerSheet::databaseProblem, SheetPlan(PlayerSheet::plan));
     if (teams)
         prepare(commandLine.value(teamsOption), files.at(1), SheetKind::Teams,
-                TeamSheet::teamFileProblem, TeamSheet::plan);
+                TeamSheet::teamFileProblem, SheetPlan(TeamSheet::plan));
+    if (rosters) {
+        // The roster table lies in the player database; the team file names its teams.
+        QString error;
+        const auto teamFile = GameFile::read(files.at(1), &error);
+        const QString problem = teamFile ? teamFile->problem(TeamSheet::teamFileProblem) : error;
+        if (!problem.isEmpty())
+            problems << problem;
+        else
+            prepare(commandLine.value(rostersOption), files.at(0), SheetKind::Rosters,
+                    PlayerSheet::databaseProblem,
+                    [&](QByteArrayView database, const SheetTable& sheet) {
+                        return RosterImport::plan(database, teamFile->bytes, sheet);
+                    });
+    }
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
             err(problem);
@@ -148,36 +172,20 @@ int importCommand(const QStringList& arguments) {
         return Done;
     }
 
-    std::vector<Replacement> replacements;
-    for (const SheetImport& import : imports) {
-        if (import.plan.patches.empty())
-            continue;
-        QByteArray bytes = import.target.bytes;
-        for (const Patch& patch : import.plan.patches)
-            bytes.replace(patch.offset, patch.bytes.size(), patch.bytes);
-        QString error;
-        const auto content = import.target.contentFor(bytes, &error);
-        if (!content) {
-            err(error);
-            return Refused;
-        }
-        replacements.push_back({import.target.path, *content, import.target.stored});
-    }
-    if (replacements.empty()) {
+    std::vector<GameFileUpdate> updates;
+    for (const SheetImport& import : imports)
+        if (!import.plan.patches.empty())
+            updates.push_back({&import.target, import.target.patched(import.plan.patches)});
+    if (updates.empty()) {
         out(QStringLiteral("nothing to change: no file was written"));
         return Done;
     }
     QString error;
-    QStringList backups;
-    if (!replaceGameFiles(replacements, &backups, &error)) {
+    QStringList written;
+    if (!writeGameFiles(updates, &written, &error)) {
         err(error);
         return Refused;
     }
-    for (qsizetype i = 0; i < backups.size(); ++i) {
-        const QString& path = replacements[size_t(i)].path;
-        out(backups[i].isEmpty() ? QStringLiteral("wrote %1").arg(path)
-                                 : QStringLiteral("wrote %1 (the file as it was: %2)")
-                                       .arg(path, QDir::toNativeSeparators(backups[i])));
-    }
+    out(written);
     return Done;
 }

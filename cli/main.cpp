@@ -1,6 +1,6 @@
-// rosterly-cli: the spreadsheet export and import, the comparison of two databases and the
-// backups of game files, on the command line. The same rules as the editor's File menu
-// (exchange/, common/backups.h), without the windows.
+// rosterly-cli: the spreadsheet export and import, the comparison of two databases, the backups
+// of game files and the squads, on the command line. The same rules as the editor's File menu
+// and team view (exchange/, common/backups.h, teams/squad.h), without the windows.
 #include "cli/clioutput.h"
 #include "cli/commands.h"
 
@@ -12,7 +12,7 @@ const char usage[] = R"(usage: rosterly-cli COMMAND ...
 
   export PLAYER_DB [TEAM_FILE] --out DIR [--format csv|xlsx]
       write players.csv (and teams.csv and rosters.csv with the team file) into DIR, or .xlsx
-  import PLAYER_DB [TEAM_FILE] [--players FILE] [--teams FILE] [--dry-run]
+  import PLAYER_DB [TEAM_FILE] [--players FILE | --rosters FILE] [--teams FILE] [--dry-run]
       apply edited sheets to the game files
   diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]
       list every field that differs between two databases (and team files)
@@ -20,6 +20,15 @@ const char usage[] = R"(usage: rosterly-cli COMMAND ...
       list the backups kept of a game file, newest first
   restore BACKUP
       put a backup in place of its game file (which is backed up first)
+  squad PLAYER_DB TEAM_FILE TEAM_ID
+      print a team's squad: slot, shirt number, player ID and name
+  transfer PLAYER_DB TEAM_FILE --player ID --to TEAM_ID [--from TEAM_ID] [--number N]
+           [--call-up] [--dry-run]
+      move a player into another squad (or call him up, or sign a free agent)
+  release PLAYER_DB TEAM_FILE --player ID --from TEAM_ID [--dry-run]
+      take a player out of a squad
+  check PLAYER_DB TEAM_FILE
+      list every problem of the rosters
 
 Game files are compressed game files (unnamed_25.bin) or working copies (unnamed_25.bin.unzlib).
 rosterly-cli COMMAND --help tells more about a command.)";
@@ -48,5 +57,13 @@ int main(int argc, char* argv[]) {
         return backupsCommand(arguments);
     if (command == QStringLiteral("restore"))
         return restoreCommand(arguments);
+    if (command == QStringLiteral("squad"))
+        return squadCommand(arguments);
+    if (command == QStringLiteral("transfer"))
+        return transferCommand(arguments);
+    if (command == QStringLiteral("release"))
+        return releaseCommand(arguments);
+    if (command == QStringLiteral("check"))
+        return checkCommand(arguments);
     return CliOutput::usageError({}, QStringLiteral("unknown command \"%1\"").arg(command));
 }

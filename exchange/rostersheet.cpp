@@ -21,12 +21,6 @@ const char* const columnNames[] = {"team_id",   "team_name",   "slot",
 
 } // namespace
 
-QString importRefusal(const QString& path) {
-    return QStringLiteral("%1 is a rosters sheet, which is written for reading; the rosters are "
-                          "edited in the game itself, not through a sheet. Nothing was written.")
-        .arg(path);
-}
-
 bool isRosterHeader(const QStringList& names) {
     const auto has = [&](const char* name) {
         return names.contains(QLatin1String(name), Qt::CaseInsensitive);

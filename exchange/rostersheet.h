@@ -4,7 +4,7 @@
 #include <QByteArrayView>
 #include <QStringList>
 
-// rosters.csv (export only): team_id, team_name, slot, player_id, player_name, shirt_number for
+// rosters.csv: team_id, team_name, slot, player_id, player_name, shirt_number for
 // the rows the team view shows, team by team in the order of the team chooser. For each team
 // with a team ID, the first roster record carrying that ID (at most one record per player
 // scanned, as the view does); empty slots and IDs of no listed player give no row, and a player
@@ -18,9 +18,6 @@ namespace RosterSheet {
 bool write(QByteArrayView database, QByteArrayView teamFile, SheetWriter& out);
 // The same as CSV; empty when either file is too short.
 QByteArray write(QByteArrayView database, QByteArrayView teamFile);
-
-// Why a rosters sheet given to an import is not taken; `path` names it.
-QString importRefusal(const QString& path);
 
 // Whether a sheet's header names the columns of this sheet (team_id, slot and player_id).
 bool isRosterHeader(const QStringList& names);

@@ -140,6 +140,13 @@ QString inWords(const QStringList& items) {
 
 } // namespace
 
+std::vector<Patch> Squad::rewrite(QByteArrayView database,
+                                  const std::vector<RosterSlot>& players) const {
+    std::vector<Patch> patches;
+    writeSquad(database, *this, players, patches);
+    return patches;
+}
+
 std::optional<Squad> Squad::read(QByteArrayView database, qint32 teamId) {
     return readSquads(database, teamId, teamId)[0];
 }

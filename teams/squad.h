@@ -21,6 +21,11 @@ struct Squad {
     // Looks through at most PlayerLayout::recordCount records, never past the end of `database`
     // (the whole working copy); empty when no whole record carries the ID.
     static std::optional<Squad> read(QByteArrayView database, qint32 teamId);
+
+    // The patches that turn the stored record into one holding `players` in its first slots and
+    // empty slots after them: one for each run of bytes whose value changes.
+    std::vector<Patch> rewrite(QByteArrayView database,
+                               const std::vector<RosterSlot>& players) const;
 };
 
 // What a change of the squads writes: the bytes that change, or why nothing may change.

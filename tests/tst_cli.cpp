@@ -1,6 +1,6 @@
 // rosterly-cli, the real program: its exit statuses, the export and import round trip through
-// compressed game files and working copies, --dry-run, refusals that touch nothing, diff, and the
-// backups that import makes and restore puts back.
+// compressed game files and working copies, --dry-run, refusals that touch nothing, diff, the
+// backups that import makes and restore puts back, and the squad commands.
 #include "codec/container.h"
 #include "common/backups.h"
 #include "player/playerrecord.h"
@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTest>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +55,57 @@ qint32 idOf(const QByteArray& db, int player) {
     return qFromLittleEndian<qint32>(db.constData() + L::recordStart(player));
 }
 
+// The sample's squads: team j of the list has roster record j.
+namespace S = SampleBuilder;
+using Roster = QList<std::pair<int, int>>; // player record and shirt number, slot by slot
+
+Roster rosterOf(int team) {
+    const S::Team& listed = S::teams().at(team);
+    Roster roster;
+    for (int s = 0; s < listed.players.size(); ++s)
+        roster.append({listed.players[s], listed.shirtNumbers[size_t(s)]});
+    return roster;
+}
+
+// The record as the squad rules write it: the players, then empty slots (ID 0, number 0).
+void putRoster(QByteArray& db, int team, const Roster& roster) {
+    for (int s = 0; s < RosterLayout::slotCount; ++s) {
+        const qint64 record = RosterLayout::recordStart(team);
+        const auto [player, number] = s < roster.size() ? roster[s] : std::pair(-1, 0);
+        qToLittleEndian<qint32>(player < 0 ? 0 : S::playerId(player),
+                                db.data() + record + RosterLayout::playerIds + 4 * s);
+        db[record + RosterLayout::shirtNumbers + s] = char(number);
+    }
+}
+
+QString teamId(int team) {
+    return QString::number(S::teams().at(team).id);
+}
+
+QString playerId(int player) {
+    return QString::number(S::playerId(player));
+}
+
+// How the squad commands name a player.
+QString named(int player) {
+    return QStringLiteral("%1 (%2)").arg(S::playerName(player), playerId(player));
+}
+
+bool worn(const Roster& roster, int number) {
+    return std::any_of(roster.begin(), roster.end(),
+                       [&](const auto& slot) { return slot.second == number; });
+}
+
+// The number the squad rules give a player who joins without asking for one: his own when no one
+// wears it, else the lowest free one.
+int numberIn(const Roster& roster, int own) {
+    int number = own >= 1 && own <= 99 ? own : 1;
+    if (worn(roster, number))
+        for (number = 1; worn(roster, number);)
+            ++number;
+    return number;
+}
+
 } // namespace
 
 class TestCli : public QObject {
@@ -69,6 +122,9 @@ private slots:
     void refusedImportTouchesNothing_data();
     void refusedImportTouchesNothing();
     void backupIsListedAndRestored();
+    void squadChangesAreWritten_data();
+    void squadChangesAreWritten();
+    void checkNamesADamagedRoster();
 
 private:
     std::unique_ptr<TestSupport::SampleGame> m_game;
@@ -112,8 +168,8 @@ void TestCli::exitStatuses_data() {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("says"); // on standard output for 0, on standard error otherwise
     const auto row = [](const char* name, const QStringList& arguments, int exitCode,
-                        const char* says, const QString& sheet = {}) {
-        QTest::newRow(name) << arguments << sheet << exitCode << QString::fromUtf8(says);
+                        const QString& says, const QString& sheet = {}) {
+        QTest::newRow(name) << arguments << sheet << exitCode << says;
     };
     row("help", {"--help"}, 0, "usage: rosterly-cli COMMAND");
     row("export help", {"export", "--help"}, 0, "usage: rosterly-cli export PLAYER_DB");
@@ -149,9 +205,17 @@ void TestCli::exitStatuses_data() {
         "unnamed_32.bin: The player database is too short", "index,id\r\n");
     row("export in an unknown format", {"export", "{db}", "--out", "{dir}", "--format", "ods"}, 2,
         "--format is csv or xlsx, not \"ods\"");
-    row("import of a rosters sheet", {"import", "{db}", "--players", "{sheet}"}, 1,
-        "sheet.csv is a rosters sheet, which is written for reading",
+    row("import of a rosters sheet as players", {"import", "{db}", "--players", "{sheet}"}, 1,
+        "sheet.csv is a rosters sheet; give it as --rosters FILE.",
         "team_id,team_name,slot,player_id,player_name,shirt_number\r\n");
+    row("rosters sheet without the team file", {"import", "{db}", "--rosters", "{sheet}"}, 2,
+        "--rosters needs the team file");
+    row("players and rosters at once",
+        {"import", "{db}", "{teams}", "--players", "{sheet}", "--rosters", "{sheet}"}, 2,
+        "give --players or --rosters, not both");
+    row("rosters sheet with a player twice", {"import", "{db}", "{teams}", "--rosters", "{sheet}"},
+        1, "sheet.csv: row 3, column player_id: Adam Adams is in Austria already, on row 2.",
+        "team_id,slot,player_id,shirt_number\r\n100,0,1,5\r\n100,1,1,6\r\n");
     row("import of a teams sheet as players", {"import", "{db}", "--players", "{sheet}"}, 1,
         "sheet.csv is a teams sheet; give it as --teams FILE.", "position,name\r\n");
     row("import of a sheet that is no text", {"import", "{db}", "--players", "{sheet}"}, 1,
@@ -159,6 +223,48 @@ void TestCli::exitStatuses_data() {
     row("import of a refused sheet", {"import", "{db}", "--players", "{sheet}"}, 1,
         "sheet.csv: row 2, column age: enter a number from -17 to 238.\nNothing was written.",
         "index,id,age\r\n42,$ID,300\r\n");
+
+    // The squads, with the sample's teams (by list position) and players.
+    const S::Team& second = S::teams().at(1);
+    const S::Team& full = S::teams().at(S::fullRosterTeam);
+    const QString first = playerId(S::teams().at(0).players[0]);
+    const int shared = full.players[0];
+    row("transfer help", {"transfer", "--help"}, 0,
+        "usage: rosterly-cli transfer PLAYER_DB TEAM_FILE --player ID --to TEAM_ID");
+    row("squad of a team ID that is no number", {"squad", "{db}", "{teams}", "Austria"}, 2,
+        "TEAM_ID is a number, not \"Austria\"");
+    row("transfer without --to", {"transfer", "{db}", "{teams}", "--player", first}, 2,
+        "--to TEAM_ID is missing");
+    row("transfer of player ID 0",
+        {"transfer", "{db}", "{teams}", "--player", "0", "--to", teamId(0)}, 2,
+        "player ID 0 marks an empty slot");
+    row("release without --from", {"release", "{db}", "{teams}", "--player", first}, 2,
+        "--from TEAM_ID is missing");
+    row("check of the player database alone", {"check", "{db}"}, 2, "too few arguments");
+    row("check of a team file that is no game file", {"check", "{db}", "{sheet}"}, 2,
+        "sheet.csv: not a game file the codec can read", "team_id\r\n");
+    // No team ID of the team file (16-bit) is as high.
+    row("squad of a team the team file does not list", {"squad", "{db}", "{teams}", "100000"}, 1,
+        "The team file lists no team with team ID 100000.\n");
+    row("transfer of a player in two squads without --from",
+        {"transfer", "{db}", "{teams}", "--player", playerId(shared), "--to", teamId(0)}, 1,
+        QStringLiteral("%1 is in 2 squads: %2 (team ID %3) and %4 (team ID %5); say which he "
+                       "leaves with --from TEAM_ID.\nNothing was written.\n")
+            .arg(named(shared), S::teams().at(S::sharedPlayerSecondTeam).name,
+                 teamId(S::sharedPlayerSecondTeam), full.name, teamId(S::fullRosterTeam)));
+    row("transfer into a full squad",
+        {"transfer", "{db}", "{teams}", "--player", first, "--to", teamId(S::fullRosterTeam)}, 1,
+        full.name + " has 32 players already, the most a squad can hold.\nNothing was written.\n");
+    row("transfer with a shirt number that is taken",
+        {"transfer", "{db}", "{teams}", "--player", first, "--to", teamId(1), "--number",
+         QString::number(second.shirtNumbers[0])},
+        1,
+        QStringLiteral("Shirt number %1 is taken by %2 in %3.\n")
+            .arg(QString::number(second.shirtNumbers[0]), named(second.players[0]), second.name));
+    row("release from a squad the player is not in",
+        {"release", "{db}", "{teams}", "--player", first, "--from", teamId(1)}, 1,
+        QStringLiteral("%1 is not in %2.\n").arg(named(S::teams().at(0).players[0]), second.name));
+    row("check of the sample", {"check", "{db}", "{teams}"}, 0, "no problems\n");
 }
 
 void TestCli::exitStatuses() {
@@ -169,10 +275,14 @@ void TestCli::exitStatuses() {
     if (!sheet.isEmpty())
         QVERIFY(writeSheet(QStringLiteral("sheet.csv"),
                            sheet.replace(QStringLiteral("$ID"), QString::number(idOf(m_db, 42)))));
+    const auto before = snapshot(m_game->folder());
     const Run run = cli(paths(arguments));
     QCOMPARE(run.exitCode, exitCode);
     const QString& stream = exitCode == 0 ? run.out : run.err;
     QVERIFY2(stream.contains(says), qPrintable(run.out + run.err));
+    // None of them writes a game file, or backs one up.
+    QCOMPARE(snapshot(m_game->folder()), before);
+    QVERIFY(Backups::list(m_game->database()).empty());
 }
 
 void TestCli::untouchedSheetsLeaveTheGameFilesAlone_data() {
@@ -194,6 +304,10 @@ void TestCli::untouchedSheetsLeaveTheGameFilesAlone() {
                    "{dir}/teams." + format}));
     QCOMPARE(imported.exitCode, 0);
     QVERIFY2(imported.out.contains(QStringLiteral("nothing to change")), qPrintable(imported.out));
+    const Run rosters =
+        cli(paths({"import", "{db}", "{teams}", "--rosters", "{dir}/rosters." + format}));
+    QCOMPARE(rosters.exitCode, 0);
+    QVERIFY2(rosters.out.contains(QStringLiteral("nothing to change")), qPrintable(rosters.out));
     QCOMPARE(snapshot(m_game->folder()), before);
 }
 
@@ -344,6 +458,135 @@ void TestCli::backupIsListedAndRestored() {
                             .arg(QDir::toNativeSeparators(backups.front().path))
                             .arg(current.size())
                             .arg(backups.front().time.toString(u"yyyy-MM-dd HH:mm:ss"), oldLine));
+}
+
+// A transfer, a call-up and a free agent's signing, in the compressed player database or its
+// working copy: the database then holds exactly the squads the rules make, squad shows them, and
+// nothing else is written.
+void TestCli::squadChangesAreWritten_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("workingCopies");
+    QTest::addColumn<int>("player"); // his record
+    QTest::addColumn<int>("from");   // the team he leaves (by list position); -1 for none
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("number"); // the shirt number he gets
+    QTest::addColumn<QString>("says");
+    const auto team = [](int j) { return S::teams().at(j).name; };
+
+    const int moved = S::teams().at(0).players[0];
+    const int number = numberIn(rosterOf(1), S::teams().at(0).shirtNumbers[0]);
+    const QString transfer = QStringLiteral("%1: %2 -> %3, shirt number %4")
+                                 .arg(named(moved), team(0), team(1), QString::number(number));
+    const QStringList options{"--player", playerId(moved), "--to", teamId(1)};
+    QTest::newRow("transfer") << options << false << moved << 0 << 1 << number << transfer;
+    QTest::newRow("dry run") << options + QStringList{"--dry-run"} << false << moved << 0 << 1
+                             << number << transfer;
+
+    // Called up from Austria with the highest number no one in the squad of team 2 wears.
+    const int calledUp = S::teams().at(0).players[1];
+    int free = 99;
+    while (worn(rosterOf(2), free))
+        --free;
+    QTest::newRow("call-up in working copies")
+        << QStringList{"--player", playerId(calledUp),    "--from",   teamId(0), "--to", teamId(2),
+                       "--number", QString::number(free), "--call-up"}
+        << true << calledUp << -1 << 2 << free
+        << QStringLiteral("%1: called up from %2 to %3, shirt number %4")
+               .arg(named(calledUp), team(0), team(2), QString::number(free));
+
+    int freeAgent = 0;
+    const auto inASquad = [](int player) {
+        return std::any_of(S::teams().begin(), S::teams().end(),
+                           [&](const S::Team& listed) { return listed.players.contains(player); });
+    };
+    while (inASquad(freeAgent))
+        ++freeAgent;
+    QTest::newRow("free agent") << QStringList{"--player", playerId(freeAgent), "--to", teamId(3)}
+                                << false << freeAgent << -1 << 3 << numberIn(rosterOf(3), 0)
+                                << QStringLiteral("%1: free agent -> %2, shirt number %3")
+                                       .arg(named(freeAgent), team(3),
+                                            QString::number(numberIn(rosterOf(3), 0)));
+}
+
+void TestCli::squadChangesAreWritten() {
+    QFETCH(QStringList, options);
+    QFETCH(bool, workingCopies);
+    QFETCH(int, player);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, number);
+    QFETCH(QString, says);
+    QString db = m_game->database();
+    QString teams = m_game->teamFile();
+    if (workingCopies) {
+        db = m_game->databaseWorkingCopy();
+        teams = m_game->teamWorkingCopy();
+        QVERIFY(TestSupport::writeFile(db, m_db) &&
+                TestSupport::writeFile(teams, unpacked(m_game->teamFile())));
+    }
+    const auto before = snapshot(m_game->folder());
+    const Run run = cli(QStringList{"transfer", db, teams} + options);
+    QCOMPARE(run.exitCode, 0);
+    if (options.contains(QStringLiteral("--dry-run"))) {
+        QCOMPARE(run.out, says + QStringLiteral("\ndry run: nothing was written\n"));
+        QCOMPARE(snapshot(m_game->folder()), before);
+        QVERIFY(Backups::list(db).empty());
+        return;
+    }
+    const std::vector<Backups::Backup> backups = Backups::list(db);
+    QCOMPARE(backups.size(), size_t(1));
+    QCOMPARE(TestSupport::readFile(backups.front().path), before.value(QFileInfo(db).fileName()));
+    QCOMPARE(run.out, QStringLiteral("%1\nwrote %2 (the file as it was: %3)\n")
+                          .arg(says, db, QDir::toNativeSeparators(backups.front().path)));
+    auto after = snapshot(m_game->folder());
+    QVERIFY(after.remove(QFileInfo(db).fileName()) == 1);
+    auto unchanged = before;
+    unchanged.remove(QFileInfo(db).fileName());
+    QCOMPARE(after, unchanged); // the team file above all
+
+    QByteArray expected = m_db;
+    Roster joined = rosterOf(to);
+    joined.append({player, number});
+    putRoster(expected, to, joined);
+    if (from >= 0) {
+        Roster left = rosterOf(from);
+        left.removeIf([&](const auto& slot) { return slot.first == player; });
+        putRoster(expected, from, left);
+    }
+    QVERIFY(expected != m_db);
+    const QByteArray saved = workingCopies ? TestSupport::readFile(db) : unpacked(db);
+    QCOMPARE(saved.size(), expected.size());
+    const auto differs = std::mismatch(saved.begin(), saved.end(), expected.begin()).first;
+    QVERIFY2(differs == saved.end(),
+             qPrintable(QStringLiteral("byte %1 differs").arg(differs - saved.begin())));
+
+    QString shown = QStringLiteral("%1 (team ID %2): %3 players\n")
+                        .arg(S::teams().at(to).name, teamId(to), QString::number(joined.size()));
+    for (int s = 0; s < joined.size(); ++s)
+        shown += QStringLiteral("%1\t%2\t%3\t%4\n")
+                     .arg(QString::number(s), QString::number(joined[s].second),
+                          playerId(joined[s].first), S::playerName(joined[s].first));
+    const Run squad = cli({QStringLiteral("squad"), db, teams, teamId(to)});
+    QCOMPARE(squad.exitCode, 0);
+    QCOMPARE(squad.out, shown);
+}
+
+// Two players of Austria with one shirt number, written into the working copy.
+void TestCli::checkNamesADamagedRoster() {
+    const S::Team& austria = S::teams().at(0);
+    QByteArray db = m_db;
+    db[RosterLayout::recordStart(0) + RosterLayout::shirtNumbers + 1] =
+        char(austria.shirtNumbers[0]);
+    QVERIFY(TestSupport::writeFile(m_game->databaseWorkingCopy(), db));
+    const auto before = snapshot(m_game->folder());
+    const Run run =
+        cli({QStringLiteral("check"), m_game->databaseWorkingCopy(), m_game->teamFile()});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.out,
+             QStringLiteral("%1: shirt number %2 is worn by %3 (slot 0) and %4 (slot 1).\n")
+                 .arg(austria.name, QString::number(austria.shirtNumbers[0]),
+                      S::playerName(austria.players[0]), S::playerName(austria.players[1])));
+    QCOMPARE(snapshot(m_game->folder()), before);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -200,9 +200,13 @@ void TestCsvMenu::importRefusals_data() {
                                 << "row 2, column age";
     QTest::newRow("not a sheet of this editor")
         << QByteArray("a,b\r\n1,2\r\n") << false << "neither";
-    QTest::newRow("rosters sheet")
+    QTest::newRow("rosters sheet without rows")
         << QByteArray("team_id,team_name,slot,player_id,player_name,shirt_number\r\n") << false
-        << "is a rosters sheet, which is written for reading";
+        << "changes nothing";
+    QTest::newRow("rosters sheet with a number taken")
+        << QByteArray("team_id,team_name,slot,player_id,player_name,shirt_number\r\n"
+                      "100,Austria,0,{id3},x,7\r\n100,Austria,1,{id4},x,7\r\n")
+        << false << "row 3, column shirt_number: Shirt number 7 is taken by";
     QTest::newRow("an image") << QByteArray("\x89PNG\r\n\x1A\n") << false
                               << "cannot be imported: it is not a text sheet: it looks like a PNG";
     QTest::newRow("while the database is saving")
@@ -216,6 +220,7 @@ void TestCsvMenu::importRefusals() {
     Form1 window(m_game->platform);
     QVERIFY(openAndLoad(window, *m_game));
     csv.replace("{id3}", window.controls().lists.listaid.items.at(3).toUtf8());
+    csv.replace("{id4}", window.controls().lists.listaid.items.at(4).toUtf8());
     m_game->platform.answers[importTitle] = sheet(QStringLiteral("players.csv"), csv);
     const QByteArray before = readFile(m_game->databaseWorkingCopy());
     if (saving)

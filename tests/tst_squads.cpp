@@ -1,6 +1,9 @@
 // The squad rules: transfers, call-ups, releases, swaps, the order of a squad and shirt numbers,
 // each as the bytes it writes into the roster table or the words it refuses with, and the check
 // of a whole database.
+#include "exchange/csvreader.h"
+#include "exchange/rosterimport.h"
+#include "exchange/rostersheet.h"
 #include "teams/squad.h"
 #include "testsupport.h"
 #include "tools/samplebuilder.h"
@@ -94,6 +97,8 @@ private slots:
     void read();
     void check();
     void checkSample();
+    void rosterSheet_data();
+    void rosterSheet();
 };
 
 void TestSquads::changes_data() {
@@ -308,6 +313,120 @@ void TestSquads::checkSample() {
     for (const SampleBuilder::Team& team : SampleBuilder::teams())
         teams.append({team.id, team.name});
     QCOMPARE(SquadRules::check(SampleBuilder::playerDatabase(), teams), QStringList());
+}
+
+// rosters.csv as exported, edited: its first row (team 0, slot 0) moved or copied, or a row added.
+// "{fromTeam}" and the like stand for the first row's cells; team 58 of the sample has 25 players,
+// so its slot 31 is free.
+void TestSquads::rosterSheet_data() {
+    QTest::addColumn<QString>("firstRow"); // what becomes of the first row; empty: as it is
+    QTest::addColumn<QString>("addedRow"); // a row added at the end; empty: none
+    QTest::addColumn<QString>("expected"); // "" no change, "row …" the refusal, else a change
+    QTest::newRow("untouched") << ""
+                               << ""
+                               << "";
+    QTest::newRow("transfer") << "{team58},x,31,{player},x,{free58}"
+                              << ""
+                              << "{name}: {fromName} -> {name58}";
+    QTest::newRow("a number changed") << "{fromTeam},x,0,{player},x,{free0}"
+                                      << ""
+                                      << "{fromName}: slot 0 {name} ({number}) -> {name} ({free0})";
+    QTest::newRow("slot twice") << ""
+                                << "{fromTeam},x,0,{other},x,{free0}"
+                                << "row {last}, column slot: slot 0 of {fromName} is on row 2";
+    QTest::newRow("player twice") << ""
+                                  << "{fromTeam},x,31,{player},x,{free0}"
+                                  << "row {last}, column player_id: {name} is in {fromName} "
+                                     "already, on row 2.";
+    QTest::newRow("number taken") << ""
+                                  << "{team58},x,31,{other},x,{taken58}"
+                                  << "row {last}, column shirt_number: Shirt number {taken58} is "
+                                     "taken by";
+    QTest::newRow("no such team") << ""
+                                  << "9999,x,31,{other},x,5"
+                                  << "row {last}, column team_id: no team of the team file has "
+                                     "the ID 9999.";
+    QTest::newRow("no such player") << ""
+                                    << "{team58},x,31,0,x,5"
+                                    << "row {last}, column player_id: no player of the database "
+                                       "has the ID 0.";
+    QTest::newRow("slot 32") << ""
+                             << "{team58},x,32,{other},x,5"
+                             << "row {last}, column slot: enter a whole number from 0 to 31.";
+    QTest::newRow("number 0") << ""
+                              << "{team58},x,31,{other},x,0"
+                              << "row {last}, column shirt_number: enter a whole number from 1 "
+                                 "to 99.";
+}
+
+void TestSquads::rosterSheet() {
+    QFETCH(QString, firstRow);
+    QFETCH(QString, addedRow);
+    QFETCH(QString, expected);
+    const QByteArray db = SampleBuilder::playerDatabase();
+    const QByteArray teamFile = SampleBuilder::teamFile();
+    const SampleBuilder::Team& from = SampleBuilder::teams().at(0);
+    const SampleBuilder::Team& to = SampleBuilder::teams().at(58);
+    const auto freeIn = [](const SampleBuilder::Team& team) {
+        int number = 1;
+        while (std::find(team.shirtNumbers.begin(), team.shirtNumbers.begin() + team.players.size(),
+                         number) != team.shirtNumbers.begin() + team.players.size())
+            ++number;
+        return number;
+    };
+    QHash<QString, QString> values{
+        {"{fromTeam}", QString::number(from.id)},
+        {"{fromName}", from.name},
+        {"{team58}", QString::number(to.id)},
+        {"{name58}", to.name},
+        {"{player}", QString::number(SampleBuilder::playerId(from.players[0]))},
+        {"{name}", SampleBuilder::playerName(from.players[0])},
+        {"{number}", QString::number(from.shirtNumbers[0])},
+        {"{other}", QString::number(SampleBuilder::playerId(to.players[0] + 1))},
+        {"{free0}", QString::number(freeIn(from))},
+        {"{free58}", QString::number(freeIn(to))},
+        {"{taken58}", QString::number(to.shirtNumbers[1])},
+    };
+    QStringList lines =
+        QString::fromUtf8(RosterSheet::write(db, teamFile)).split(QStringLiteral("\r\n"));
+    lines.removeAll(QString());
+    if (!firstRow.isEmpty())
+        lines[1] = firstRow;
+    if (!addedRow.isEmpty())
+        lines << addedRow;
+    values.insert("{last}", QString::number(lines.size()));
+    QString csv = lines.join(QStringLiteral("\r\n"));
+    for (auto value = values.begin(); value != values.end(); ++value) {
+        csv.replace(value.key(), value.value());
+        expected.replace(value.key(), value.value());
+    }
+
+    const ImportPlan plan = RosterImport::plan(db, teamFile, CsvReader::parse(csv.toUtf8()));
+    if (expected.startsWith(QStringLiteral("row "))) {
+        QVERIFY2(!plan.ok() && plan.errors.first().startsWith(expected),
+                 qPrintable(plan.errors.join(u'\n')));
+        QVERIFY(plan.patches.empty());
+        return;
+    }
+    QVERIFY2(plan.ok(), qPrintable(plan.errors.join(u'\n')));
+    QCOMPARE(plan.patches.empty(), expected.isEmpty());
+    if (expected.isEmpty())
+        return;
+    QVERIFY2(plan.changes.contains(expected), qPrintable(plan.changes.join(u'\n')));
+    // Written, the sheet of the new database is the edited one, rows in slot order.
+    QByteArray after = db;
+    for (const Patch& patch : plan.patches)
+        put(after, patch);
+    QCOMPARE(
+        RosterImport::plan(after, teamFile, CsvReader::parse(RosterSheet::write(after, teamFile)))
+            .patches.size(),
+        size_t(0));
+    const auto squad =
+        Squad::read(after, firstRow.startsWith(QStringLiteral("{fromTeam}")) ? from.id : to.id);
+    QVERIFY(squad);
+    const qint32 moved = SampleBuilder::playerId(from.players[0]);
+    QVERIFY(std::any_of(squad->rosterSlots.begin(), squad->rosterSlots.end(),
+                        [&](const RosterSlot& slot) { return slot.playerId == moved; }));
 }
 
 QTEST_GUILESS_MAIN(TestSquads)
