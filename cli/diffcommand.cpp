@@ -5,26 +5,31 @@
 #include "exchange/databasediff.h"
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
+#include "teamnames/teamnametable.h"
+
+#include <functional>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]
+const char help[] = R"help(usage: rosterly-cli diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]
 
 Lists every field that differs between two player databases, one line per field,
 "index id name: field old -> new" (the fields of players.csv, then any other bytes of a record as
 "bytes A-B"), and then a count. With two team files also their differences, by list position:
-"position team_id name: field old -> new". Game files may be compressed game files or working
-copies (*.unzlib), in any mix.
+"position team_id name: field old -> new". Then the squads of the roster table, slot by slot and
+player by player: "Austria: slot 3 Adam Adams (7) -> Boris Brown (7)", "Boris Brown: Brazil ->
+Austria" (teams named by NEW_TEAMS when given, else "team ID 100"). Game files may be compressed
+game files or working copies (*.unzlib), in any mix.
 
-Exit status: 0 no differences, 1 differences, 2 a file could not be read or wrong usage.)";
+Exit status: 0 no differences, 1 differences, 2 a file could not be read or wrong usage.)help";
 
 // Reads both files and compares them; the exit status on trouble, or the number of lines.
-std::optional<int> compare(const QString& oldPath, const QString& newPath,
-                           QString (*problemOf)(QByteArrayView),
-                           DatabaseDiff::Result (*diff)(QByteArrayView, QByteArrayView),
-                           const QString& what, int* differences) {
+std::optional<int>
+compare(const QString& oldPath, const QString& newPath, QString (*problemOf)(QByteArrayView),
+        const std::function<DatabaseDiff::Result(QByteArrayView, QByteArrayView)>& diff,
+        const QString& what, int* differences) {
     QString error;
     const auto before = GameFile::read(oldPath, &error);
     const auto after = before ? GameFile::read(newPath, &error) : std::nullopt;
@@ -71,9 +76,23 @@ int diffCommand(const QStringList& arguments) {
     if (const auto status = compare(files.at(0), files.at(1), PlayerSheet::databaseProblem,
                                     DatabaseDiff::players, QStringLiteral("players"), &differences))
         return *status;
-    if (files.size() == 4)
+    QHash<qint32, QString> teamNames;
+    if (files.size() == 4) {
         if (const auto status = compare(files.at(2), files.at(3), TeamSheet::teamFileProblem,
                                         DatabaseDiff::teams, QStringLiteral("teams"), &differences))
             return *status;
+        QString error;
+        if (const auto teamFile = GameFile::read(files.at(3), &error)) {
+            const TeamNameLists teams = TeamNameTable::decode(teamFile->bytes);
+            for (int t = 0; t < teams.names.size() && t < teams.teamIds.size(); ++t)
+                teamNames.insert(teams.teamIds.at(t).toInt(), teams.names.at(t));
+        }
+    }
+    const auto rosters = [&](QByteArrayView before, QByteArrayView after) {
+        return DatabaseDiff::rosters(before, after, teamNames);
+    };
+    if (const auto status = compare(files.at(0), files.at(1), PlayerSheet::databaseProblem, rosters,
+                                    QStringLiteral("rosters"), &differences))
+        return *status;
     return differences > 0 ? 1 : 0;
 }

@@ -5,10 +5,13 @@
 #include "exchange/importplan.h"
 #include "exchange/playercolumns.h"
 #include "exchange/playersheet.h"
+#include "exchange/squadchangelines.h"
 #include "exchange/teamsheet.h"
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
 #include "teamnames/teamnametable.h"
+
+#include <QtEndian>
 
 #include <limits>
 #include <map>
@@ -99,19 +102,62 @@ Result players(QByteArrayView before, QByteArrayView after) {
         if (const QString problem = PlayerSheet::databaseProblem(file); !problem.isEmpty())
             return Result{{}, 0, 0, problem};
     Lines lines;
-    for (int i = 0; i < L::recordCount; ++i) {
+    for (int i = 0; i < L::editableRecordCount; ++i) {
         const qint64 start = L::recordStart(i);
         for (const QString& line : playerRecord(i, before.sliced(start, L::recordSize),
                                                 after.sliced(start, L::recordSize)))
             lines.add(i, line);
     }
-    // The bytes before the first record and after the last.
+    // The bytes before the first record and after the last; the records under the roster table
+    // are the rosters' part.
     ByteChanges bytes(before, after);
     bytes.cover(L::tableStart, L::tableEnd - L::tableStart);
     for (const ByteChanges::Run& run : bytes.uncovered())
         lines.fileBytes(run.offset < L::tableStart ? Lines::fileStart : Lines::fileEnd, bytes, run);
     lines.sizes(before.size(), after.size());
     return lines.result();
+}
+
+Result rosters(QByteArrayView before, QByteArrayView after,
+               const QHash<qint32, QString>& teamNames) {
+    namespace L = PlayerLayout;
+    namespace R = RosterLayout;
+    for (const QByteArrayView file : {before, after})
+        if (const QString problem = PlayerSheet::databaseProblem(file); !problem.isEmpty())
+            return Result{{}, 0, 0, problem};
+    SquadChangeLines squads(after);
+    ByteChanges bytes(before, after);
+    QStringList teamIdLines;
+    int changedRecords = 0;
+    const int records = int((L::tableEnd - R::tableStart) / R::recordSize);
+    for (int j = 0; j < records; ++j) {
+        const qint64 start = R::recordStart(j);
+        if (before.sliced(start, R::recordSize) == after.sliced(start, R::recordSize))
+            continue;
+        ++changedRecords;
+        bytes.cover(start, R::recordSize);
+        const qint32 oldId = qFromLittleEndian<qint32>(before.data() + start + R::teamId);
+        const qint32 newId = qFromLittleEndian<qint32>(after.data() + start + R::teamId);
+        if (oldId != newId)
+            teamIdLines << changeLine(QStringLiteral("roster record %1").arg(j),
+                                      QStringLiteral("team_id"), QString::number(oldId),
+                                      QString::number(newId));
+        const QString team = teamNames.value(newId, QStringLiteral("team ID %1").arg(newId));
+        squads.compare(team, RosterTable::readSlots(before, start),
+                       RosterTable::readSlots(after, start));
+    }
+    Lines lines;
+    for (const QString& line : teamIdLines + squads.lines())
+        lines.add(0, line);
+    // The bytes under the roster table that no whole record holds.
+    const qint64 firstCovered = L::recordStart(L::editableRecordCount);
+    bytes.cover(0, firstCovered);
+    bytes.cover(L::tableEnd, std::max(before.size(), after.size()) - L::tableEnd);
+    for (const ByteChanges::Run& run : bytes.uncovered())
+        lines.fileBytes(Lines::fileEnd, bytes, run);
+    Result result = lines.result();
+    result.recordCount = changedRecords;
+    return result;
 }
 
 Result teams(QByteArrayView before, QByteArrayView after) {

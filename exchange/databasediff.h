@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +19,18 @@ struct Result {
 
 // Player databases, record by record: "index id name: field old -> new" with the columns of
 // players.csv, then "index id name: bytes A-B old -> new" (offsets from the record start) for
-// other bytes of the record, and "file: bytes A-B ..." outside the records.
+// other bytes of the record, and "file: bytes A-B ..." outside the records. Only records 0-6449
+// are compared as players: the later ones lie under the roster table, which rosters() compares.
 Result players(QByteArrayView before, QByteArrayView after);
+
+// The roster tables of two player databases, squad by squad, in the words of a rosters sheet's
+// import ("Austria: slot 3 Adam Adams (7) -> Boris Brown (7)", "Boris Brown: Brazil ->
+// Austria"), a changed team ID as "roster record 5: team_id 100 -> 101", and any other bytes
+// from the first record under the table on as "file: bytes A-B ...". Teams are named by
+// `teamNames` (team ID -> name; a team it lacks as "team ID N"), players as the new database
+// names them.
+Result rosters(QByteArrayView before, QByteArrayView after,
+               const QHash<qint32, QString>& teamNames);
 
 // One record of a player database (its bytes from its start in each version): the lines that
 // players() gives for it.

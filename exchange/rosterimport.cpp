@@ -3,8 +3,8 @@
 #include "exchange/cellvalue.h"
 #include "exchange/playersheet.h"
 #include "exchange/sheetheader.h"
+#include "exchange/squadchangelines.h"
 #include "exchange/teamsheet.h"
-#include "player/playerindex.h"
 #include "player/playerrecord.h"
 #include "teamnames/teamnametable.h"
 #include "teams/squad.h"
@@ -41,38 +41,21 @@ struct WantedSquad {
     std::map<int, WantedSlot> bySlot;
 };
 
-class Lookup {
+// The teams of the team file by ID, and the players by the change lines' names.
+class Lookup : public SquadChangeLines {
 public:
-    Lookup(QByteArrayView database, QByteArrayView teamFile) : m_database(database) {
-        // The first record of each player ID names him, as the list's walk from the top does.
-        for (int i = L::editableRecordCount - 1; i >= 0; --i)
-            m_recordOfPlayer.insert(
-                qFromLittleEndian<qint32>(database.data() + L::nameOffset(i) + L::playerId), i);
+    Lookup(QByteArrayView database, QByteArrayView teamFile) : SquadChangeLines(database) {
         const TeamNameLists teams = TeamNameTable::decode(teamFile);
         for (int t = 0; t < teams.names.size() && t < teams.teamIds.size(); ++t)
             m_teamNames.insert(teams.teamIds.at(t).toInt(), teams.names.at(t));
     }
 
-    bool isPlayer(qint32 id) const { return m_recordOfPlayer.contains(id); }
     std::optional<QString> team(qint32 id) const {
         const auto found = m_teamNames.constFind(id);
         return found == m_teamNames.cend() ? std::nullopt : std::optional(*found);
     }
-    QString player(qint32 id) const {
-        const auto found = m_recordOfPlayer.constFind(id);
-        return found == m_recordOfPlayer.cend() ? QStringLiteral("player ID %1").arg(id)
-                                                : PlayerIndex::listName(m_database.sliced(
-                                                      L::recordStart(*found), L::recordSize));
-    }
-    QString slotText(const RosterSlot& slot) const {
-        return slot.playerId == RosterLayout::emptySlot
-                   ? QStringLiteral("empty")
-                   : QStringLiteral("%1 (%2)").arg(player(slot.playerId)).arg(slot.shirtNumber);
-    }
 
 private:
-    QByteArrayView m_database;
-    QHash<qint32, int> m_recordOfPlayer;
     QHash<qint32, QString> m_teamNames;
 };
 
@@ -127,7 +110,7 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
     if (errors.count() > 0)
         return refusedPlan(errors);
 
-    const Lookup lookup(database, teamFile);
+    Lookup lookup(database, teamFile);
     std::map<qint32, WantedSquad> teams; // by team ID
     for (size_t r = 1; r < table.rows().size(); ++r) {
         const SheetTable::Row& row = table.rows()[r];
@@ -175,8 +158,6 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
 
     ImportPlan plan;
     plan.notes = table.notes();
-    QHash<qint32, QStringList> leftTeams;   // player -> teams of the sheet he leaves
-    QHash<qint32, QStringList> joinedTeams; // player -> teams of the sheet he joins
     for (const auto& [id, team] : teams) {
         std::vector<RosterSlot> wanted;
         for (const auto& [slot, w] : team.bySlot)
@@ -198,36 +179,10 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
             continue;
         plan.patches.insert(plan.patches.end(), patches.begin(), patches.end());
         ++plan.recordCount;
-        for (int s = 0; s < RosterLayout::slotCount; ++s) {
-            const RosterSlot before = team.squad.rosterSlots[size_t(s)];
-            const RosterSlot after = s < int(wanted.size()) ? wanted[size_t(s)] : RosterSlot{};
-            if (before.playerId == after.playerId && (after.playerId == RosterLayout::emptySlot ||
-                                                      before.shirtNumber == after.shirtNumber))
-                continue;
-            plan.changes << QStringLiteral("%1: slot %2 %3 -> %4")
-                                .arg(team.name)
-                                .arg(s)
-                                .arg(lookup.slotText(before), lookup.slotText(after));
-            ++plan.fieldCount;
-        }
-        const auto has = [](const std::vector<RosterSlot>& list, qint32 player) {
-            return std::any_of(list.begin(), list.end(),
-                               [&](const RosterSlot& slot) { return slot.playerId == player; });
-        };
-        for (const RosterSlot& slot : team.squad.rosterSlots)
-            if (slot.playerId != RosterLayout::emptySlot && !has(wanted, slot.playerId))
-                leftTeams[slot.playerId] << team.name;
-        for (const RosterSlot& slot : wanted)
-            if (!has(team.squad.rosterSlots, slot.playerId))
-                joinedTeams[slot.playerId] << team.name;
+        lookup.compare(team.name, team.squad.rosterSlots, wanted);
     }
-    for (auto joined = joinedTeams.cbegin(); joined != joinedTeams.cend(); ++joined) {
-        const QStringList left = leftTeams.value(joined.key());
-        if (!left.isEmpty())
-            plan.changes << QStringLiteral("%1: %2 -> %3")
-                                .arg(lookup.player(joined.key()), left.join(QStringLiteral(", ")),
-                                     joined->join(QStringLiteral(", ")));
-    }
+    plan.changes = lookup.lines();
+    plan.fieldCount = lookup.slotLineCount();
     return plan;
 }
 
