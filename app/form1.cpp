@@ -16,6 +16,7 @@
 #include "teamnames/form2.h"
 #include "teams/playersearch.h"
 #include "teams/rosterview.h"
+#include "teams/squadeditor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -56,6 +57,9 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuRestoreBackup->setObjectName(QStringLiteral("mnuRestoreBackup"));
     c.mnuTeamEdit = menuBar()->addAction(QStringLiteral("Team Editor"));
     c.mnuTeamEdit->setObjectName(QStringLiteral("mnuTeamEdit"));
+    c.mnuSquads = menuBar()->addAction(QStringLiteral("Squads"));
+    c.mnuSquads->setObjectName(QStringLiteral("mnuSquads"));
+    c.mnuSquads->setEnabled(false);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -117,11 +121,47 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (m_squads)
+        m_squads->close();
     QMainWindow::closeEvent(event);
 }
 
 Form2* Form1::teamEditor() const {
     return m_form2;
+}
+
+SquadEditor* Form1::squadEditor() const {
+    return m_squads;
+}
+
+void Form1::showSquadEditor() {
+    if (!m_squads) {
+        const auto teams = [this] {
+            QList<SquadTeam> listed;
+            if (!m_form2)
+                return listed;
+            const QStringList names = m_form2->teamNames();
+            const QStringList ids = m_form2->teamIds();
+            for (qsizetype t = 0; t < names.size() && t < ids.size(); ++t) {
+                bool ok = false;
+                const qint32 id = ids.at(t).toInt(&ok);
+                if (ok)
+                    listed.append({id, names.at(t)});
+            }
+            return listed;
+        };
+        m_squads = new SquadEditor(*m_session, teams, this); // a window of its own
+    }
+    m_squads->showAgain();
+    m_squads->show();
+    m_squads->raise();
+    m_squads->activateWindow();
+}
+
+void Form1::squadsLoaded(bool loaded) {
+    c.mnuSquads->setEnabled(loaded && m_form2 && !m_form2->teamIds().isEmpty());
+    if (m_squads && c.mnuSquads->isEnabled())
+        m_squads->showAgain();
 }
 
 void Form1::message(const QString& text) {
@@ -177,6 +217,8 @@ void Form1::connectControls() {
     connect(c.Command1, &QPushButton::clicked, this, &Form1::save);
     connect(c.Command2, &QPushButton::clicked, this, &Form1::load);
     connect(c.mnuTeamEdit, &QAction::triggered, this, &Form1::showTeamEditor);
+    connect(c.mnuSquads, &QAction::triggered, this, &Form1::showSquadEditor);
+    connect(this, &Form1::loadFinished, this, &Form1::squadsLoaded);
     connect(c.Command6, &QPushButton::clicked, c.framespecial, &QWidget::show);
     connect(ClickNotifier::watch(c.Label16), &ClickNotifier::clicked, c.framespecial,
             &QWidget::hide);
@@ -205,6 +247,10 @@ void Form1::openDatabase() {
     c.Label13->clear();
     c.lblID->clear();
     c.lblprebaciigrac->clear();
+    // The squads of the file open before are not this one's: they wait for its Load.
+    c.mnuSquads->setEnabled(false);
+    if (m_squads)
+        m_squads->hide();
 
     // The first time, this creates the team name editor, which asks for the team file.
     Form2& editor = ensureTeamEditor();

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class Form2;
+class SquadEditor;
 class GameFileSession;
 class Platform;
 
@@ -34,8 +35,14 @@ public:
     // it does not exist.
     void showTeamEditor();
 
+    // "Squads": shows the squad window, creating it the first time. Enabled once a Load has
+    // listed the player database and the team file's teams.
+    void showSquadEditor();
+
     // The team name editor while it exists; null after its close box closed it.
     Form2* teamEditor() const;
+    // The squad window once "Squads" has created it.
+    SquadEditor* squadEditor() const;
 
 signals:
     // A Load has ended, at once or after waiting for the codec tool; `loaded` as load() returns.
@@ -48,10 +55,12 @@ private:
     void connectControls();
     Form2& ensureTeamEditor();
     bool completeLoad();
+    void squadsLoaded(bool loaded);
     void message(const QString& text);
 
     Platform& m_platform;
     Form1Controls c;
     GameFileSession* m_session = nullptr;
     QPointer<Form2> m_form2;
+    QPointer<SquadEditor> m_squads;
 };

@@ -40,6 +40,7 @@ struct Form1Controls {
     QAction* mnuImportCsv = nullptr;     // "Import Sheet…" (.csv or .xlsx)
     QAction* mnuRestoreBackup = nullptr; // "Restore Backup…"
     QAction* mnuTeamEdit = nullptr;
+    QAction* mnuSquads = nullptr; // "Squads": enabled once both files are loaded
 
     // Player list, search, ID.
     QListWidget* List1 = nullptr;

@@ -3,11 +3,7 @@
 #include "cli/commands.h"
 #include "cli/squadfiles.h"
 
-#include <QSet>
-#include <QtEndian>
-
 #include <algorithm>
-#include <limits>
 
 using namespace CliOutput;
 
@@ -45,40 +41,6 @@ QString inWords(const QStringList& items) {
         return items.value(0);
     return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
            items.last();
-}
-
-// The squad rules move players from one squad to another, and a free agent has no squad to come
-// from: he joins through a call-up from a squad of his own, made in a scratch copy of the
-// database by giving a roster record beside the target's a team ID that no record carries and him
-// in its first slot, without a shirt number (so he gets the one asked for, or the lowest free
-// one). A call-up writes only the target's record, so its patches serve the database itself.
-SquadChange joinAsFreeAgent(const SquadFiles& files, qint32 player, qint32 to,
-                            std::optional<int> number) {
-    using namespace RosterLayout;
-    const QByteArray& database = files.database().bytes;
-    const std::optional<Squad> target = Squad::read(database, to);
-    if (!target)
-        return {
-            {},
-            QStringLiteral("%1 has no roster record in the player database.").arg(files.team(to))};
-    // As far as Squad::read looks; a player database holds some 300 whole records.
-    const int records = int(
-        std::min<qint64>(PlayerLayout::recordCount, (database.size() - tableStart) / recordSize));
-    const int targetRecord = int((target->recordOffset - tableStart) / recordSize);
-    const int scratchRecord = targetRecord + 1 < records ? targetRecord + 1 : targetRecord - 1;
-    QSet<qint32> carried;
-    for (int j = 0; j < records; ++j)
-        carried.insert(qFromLittleEndian<qint32>(database.constData() + recordStart(j)));
-    qint32 scratchTeam = std::numeric_limits<qint32>::min();
-    while (carried.contains(scratchTeam))
-        ++scratchTeam;
-
-    QByteArray scratch = database;
-    char* record = scratch.data() + recordStart(scratchRecord);
-    std::fill(record, record + recordSize, '\0');
-    qToLittleEndian<qint32>(scratchTeam, record + teamId);
-    qToLittleEndian<qint32>(player, record + playerIds);
-    return files.rulesOver(scratch).callUp(player, scratchTeam, to, number);
 }
 
 } // namespace
@@ -145,7 +107,7 @@ int transferCommand(const QStringList& arguments) {
     }
 
     const SquadRules rules = files->rules();
-    const SquadChange change = !from    ? joinAsFreeAgent(*files, *player, *to, number)
+    const SquadChange change = !from    ? rules.signFreeAgent(*player, *to, number)
                                : callUp ? rules.callUp(*player, *from, *to, number)
                                         : rules.transfer(*player, *from, *to, number);
     if (!change.ok())

@@ -3,10 +3,12 @@
 #include "player/playerindex.h"
 
 #include <QHash>
+#include <QSet>
 #include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -216,6 +218,36 @@ SquadChange SquadRules::join(qint32 id, qint32 from, qint32 to, std::optional<in
     std::sort(change.patches.begin(), change.patches.end(),
               [](const Patch& a, const Patch& b) { return a.offset < b.offset; });
     return change;
+}
+
+// The rules move players from one squad to another, and a free agent has no squad to come from:
+// he joins through a call-up from a squad of his own, made in a scratch copy of the database by
+// giving a roster record beside the target's a team ID that no record carries and him in its
+// first slot, without a shirt number (so he gets the one asked for, or the lowest free one). A
+// call-up writes only the target's record, so its patches serve the database itself.
+SquadChange SquadRules::signFreeAgent(qint32 id, qint32 to, std::optional<int> wantedNumber) const {
+    const std::optional<Squad> target = Squad::read(m_database, to);
+    if (!target)
+        return refuse(noRecord(to));
+    const int records = recordsInFile(m_database);
+    const int targetRecord = int((target->recordOffset - tableStart) / recordSize);
+    const int scratchRecord = targetRecord + 1 < records ? targetRecord + 1 : targetRecord - 1;
+    if (scratchRecord < 0)
+        return refuse(
+            QStringLiteral("The roster table holds no record beside that of %1.").arg(team(to)));
+    QSet<qint32> carried;
+    for (int j = 0; j < records; ++j)
+        carried.insert(teamIdOf(m_database, j));
+    qint32 scratchTeam = std::numeric_limits<qint32>::min();
+    while (carried.contains(scratchTeam))
+        ++scratchTeam;
+
+    QByteArray scratch = m_database.toByteArray();
+    char* record = scratch.data() + recordStart(scratchRecord);
+    std::fill(record, record + recordSize, '\0');
+    qToLittleEndian<qint32>(scratchTeam, record + RosterLayout::teamId);
+    qToLittleEndian<qint32>(id, record + playerIds);
+    return SquadRules(scratch, m_playerName, m_teamName).callUp(id, scratchTeam, to, wantedNumber);
 }
 
 SquadChange SquadRules::release(qint32 id, qint32 from) const {

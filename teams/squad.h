@@ -66,6 +66,9 @@ public:
     // The same, keeping him in the first squad too (a national team's call-up).
     SquadChange callUp(qint32 player, qint32 from, qint32 to,
                        std::optional<int> wantedNumber = std::nullopt) const;
+    // A free agent, in no squad, joins one: with the number wanted, else the lowest free one.
+    SquadChange signFreeAgent(qint32 player, qint32 to,
+                              std::optional<int> wantedNumber = std::nullopt) const;
     SquadChange release(qint32 player, qint32 from) const;
     // The two change places: each takes the other's slot and shirt number, or the lowest free
     // number when someone else in the new squad wears that one already.
