@@ -7,6 +7,7 @@
 #include "tools/folderplatform.h"
 #include "tools/samplebuilder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -189,6 +190,21 @@ void colouringTick(benchmark::State& state) {
         colouring->tick();
 }
 BENCHMARK(colouringTick)->Unit(benchmark::kMicrosecond);
+
+// Squads opened from the menu: the window reads the working copy, the teams and who is in which
+// squad, and shows the first team on each side.
+void squadWindowOpen(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    QAction* squads = e.c().mnuSquads;
+    if (!squads->isEnabled())
+        state.SkipWithError("Squads is not enabled after Load");
+    for (auto _ : state) {
+        squads->trigger();
+        if (QWidget* window = e.window->findChild<QWidget*>(QStringLiteral("SquadEditor")))
+            window->hide();
+    }
+}
+BENCHMARK(squadWindowOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
