@@ -28,7 +28,7 @@ mingw=x86_64-w64-mingw32
 source scripts/packages.sh
 windows_packages=(ninja-build g++-mingw-w64-x86-64-posix libz-mingw-w64-dev qt6-base-dev-tools
     dpkg-dev zip)
-test_packages=(wine64 fonts-wine xvfb xauth x11-utils imagemagick)
+test_packages=(wine wine64 fonts-wine xvfb xauth x11-utils imagemagick)
 if $run_tests; then
     ensure_packages "${windows_packages[@]}" "${test_packages[@]}"
 else

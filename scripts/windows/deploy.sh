@@ -6,9 +6,9 @@
 
 dll_folders() {
     echo "$CACHE/qt/bin"
-    echo "$CACHE/libs/bin"
+    echo "$CACHE/libs/bin" # the libraries of build-libraries.sh
     echo "/usr/lib/gcc/$mingw/$("$mingw-gcc-posix" -dumpversion)" # 12-posix: libstdc++, libgcc
-    echo "/usr/$mingw/lib"
+    echo "/usr/$mingw/lib" # zlib1.dll (libz-mingw-w64)
     echo "/usr/$mingw/bin"
 }
 

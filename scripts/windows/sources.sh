@@ -31,6 +31,14 @@ fetch_debian_source() {
     fi
     (cd "$CACHE/src" && apt_get_sources source -qq "$package" 2>&1 |
         grep -v "^W: Download is performed unsandboxed" || true)
+    # A mirror may list a security update whose files it no longer serves; the release's own
+    # version is then taken.
+    if ! ls -d "$CACHE/src/$package"-*/ >/dev/null 2>&1; then
+        local release
+        release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        (cd "$CACHE/src" && apt_get_sources source -qq "$package/$release" 2>&1 |
+            grep -v "^W: Download is performed unsandboxed" || true)
+    fi
     ls -d "$CACHE/src/$package"-*/ >/dev/null
 }
 
