@@ -2,6 +2,7 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/squadfiles.h"
+#include "common/inwords.h"
 
 #include <algorithm>
 
@@ -34,14 +35,6 @@ read.
 
 Exit status: 0 done, 1 refused (the reason on standard error, nothing written) or a file cannot
 be read, 2 wrong usage.)";
-
-// "a", "a and b", "a, b and c".
-QString inWords(const QStringList& items) {
-    if (items.size() < 2)
-        return items.value(0);
-    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
-}
 
 } // namespace
 

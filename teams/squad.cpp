@@ -1,5 +1,6 @@
 #include "teams/squad.h"
 
+#include "common/inwords.h"
 #include "player/playerindex.h"
 
 #include <QHash>
@@ -130,14 +131,6 @@ SquadChange refuse(QString refusal) {
 
 QString rangeRefusal() {
     return QStringLiteral("Shirt numbers run from %1 to %2.").arg(lowest).arg(highest);
-}
-
-// "a", "a and b", "a, b and c".
-QString inWords(const QStringList& items) {
-    if (items.size() < 2)
-        return items.value(0);
-    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
 }
 
 } // namespace
