@@ -3,18 +3,14 @@
 #include "cli/clioutput.h"
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
-#include "player/playerindex.h"
 #include "teamnames/teamnametable.h"
 
 #include <QFileInfo>
 #include <QSet>
-#include <QtEndian>
 
 #include <algorithm>
 
 using namespace CliOutput;
-
-namespace P = PlayerLayout;
 
 std::optional<SquadFiles> SquadFiles::read(const CommandLine& commandLine, int unreadable,
                                            int* status) {
@@ -50,11 +46,7 @@ std::optional<SquadFiles> SquadFiles::read(const CommandLine& commandLine, int u
         if (!result.m_teamNames.contains(team.id))
             result.m_teamNames.insert(team.id, team.name);
     }
-    const QByteArray& bytes = result.m_database.bytes;
-    result.m_records.reserve(P::editableRecordCount);
-    for (int i = P::editableRecordCount - 1; i >= 0; --i)
-        result.m_records.insert(qFromLittleEndian<qint32>(bytes.constData() + P::recordStart(i)),
-                                i);
+    result.m_players.emplace(result.m_database.bytes);
     return result;
 }
 
@@ -65,11 +57,7 @@ QString SquadFiles::unlistedTeam(qint32 teamId) const {
 }
 
 QString SquadFiles::playerName(qint32 playerId) const {
-    const auto record = m_records.constFind(playerId);
-    if (record == m_records.cend())
-        return {};
-    return PlayerIndex::listName(
-        QByteArrayView(m_database.bytes).sliced(P::recordStart(*record), P::recordSize));
+    return m_players ? m_players->name(playerId) : QString();
 }
 
 QString SquadFiles::player(qint32 playerId) const {

@@ -2,6 +2,7 @@
 
 #include "cli/commandline.h"
 #include "cli/gamefile.h"
+#include "teams/playerroll.h"
 #include "teams/squad.h"
 
 #include <QHash>
@@ -33,7 +34,7 @@ public:
     QString teamName(qint32 teamId) const { return m_teamNames.value(teamId); }
     // The name of the player list's first record 0-6449 with the ID; empty when none has it.
     QString playerName(qint32 playerId) const;
-    bool holds(qint32 playerId) const { return m_records.contains(playerId); }
+    bool holds(qint32 playerId) const { return m_players && m_players->holds(playerId); }
     // "Boris Brown (7)", or "player ID 7" for an ID no player of the database has.
     QString player(qint32 playerId) const;
     // The team's name, or "team ID 555" for an ID the team file does not list.
@@ -55,8 +56,8 @@ public:
 private:
     GameFile m_database;
     QList<SquadTeam> m_teams;
-    QHash<qint32, QString> m_teamNames; // the first listed team of each ID
-    QHash<qint32, int> m_records;       // the first record 0-6449 of each player ID
+    QHash<qint32, QString> m_teamNames;  // the first listed team of each ID
+    std::optional<PlayerRoll> m_players; // over m_database's bytes
 };
 
 // Says on standard error why a change is refused and that nothing was written; returns the exit

@@ -1,15 +1,8 @@
 #include "exchange/squadchangelines.h"
 
-#include "player/playerindex.h"
-#include "player/playerrecord.h"
-
-#include <QtEndian>
-
 #include <algorithm>
 
 namespace {
-
-namespace L = PlayerLayout;
 
 bool holds(const std::vector<RosterSlot>& squad, qint32 player) {
     return std::any_of(squad.begin(), squad.end(),
@@ -18,17 +11,10 @@ bool holds(const std::vector<RosterSlot>& squad, qint32 player) {
 
 } // namespace
 
-SquadChangeLines::SquadChangeLines(QByteArrayView database) : m_database(database) {
-    for (int i = L::editableRecordCount - 1; i >= 0; --i)
-        m_recordOfPlayer.insert(
-            qFromLittleEndian<qint32>(database.data() + L::nameOffset(i) + L::playerId), i);
-}
+SquadChangeLines::SquadChangeLines(QByteArrayView database) : m_players(database) {}
 
 QString SquadChangeLines::player(qint32 id) const {
-    const auto found = m_recordOfPlayer.constFind(id);
-    return found == m_recordOfPlayer.cend()
-               ? QStringLiteral("player ID %1").arg(id)
-               : PlayerIndex::listName(m_database.sliced(L::recordStart(*found), L::recordSize));
+    return m_players.holds(id) ? m_players.name(id) : QStringLiteral("player ID %1").arg(id);
 }
 
 QString SquadChangeLines::slotText(const RosterSlot& slot) const {

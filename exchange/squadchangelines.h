@@ -1,5 +1,6 @@
 #pragma once
 
+#include "teams/playerroll.h"
 #include "teams/rostertable.h"
 
 #include <QByteArrayView>
@@ -18,7 +19,7 @@ public:
     // Players are named after the first record of the player table (0-6449) with their ID.
     explicit SquadChangeLines(QByteArrayView database);
 
-    bool isPlayer(qint32 id) const { return m_recordOfPlayer.contains(id); }
+    bool isPlayer(qint32 id) const { return m_players.holds(id); }
     QString player(qint32 id) const;
 
     // Compares a team's 32 slots before and after (`after` may hold fewer: the rest are empty).
@@ -31,8 +32,7 @@ public:
 private:
     QString slotText(const RosterSlot& slot) const;
 
-    QByteArrayView m_database;
-    QHash<qint32, int> m_recordOfPlayer;
+    PlayerRoll m_players;
     QStringList m_slotLines;
     QHash<qint32, QStringList> m_left;   // player -> squads he leaves
     QHash<qint32, QStringList> m_joined; // player -> squads he joins
