@@ -231,6 +231,7 @@ private slots:
             if (isIntactPlayer(index))
                 indexOfId.insert(recordAt(db, index).id, index);
         QHash<int, int> teamsOfPlayer;
+        QSet<int> nationalPlayers, clubPlayers;
         for (int j = 0; j < teamCount; ++j) {
             const qint64 start = RosterLayout::recordStart(j);
             const qint64 shortEntry = TeamNameLayout::shortNameOffset(teams()[j].shortEntry);
@@ -240,14 +241,17 @@ private slots:
             for (int s = 0; s < RosterLayout::slotCount; ++s) {
                 const qint32 id = readAt<qint32>(db, start + 4 + 4 * s);
                 const int number = quint8(db[start + 132 + s]);
-                QVERIFY(number >= 1 && number <= 99);
-                if (id == 0)
+                if (id == 0) {
+                    QCOMPARE(number, 0);
                     continue;
+                }
+                QVERIFY(number >= 1 && number <= 99);
                 QCOMPARE(filled, s); // empty slots only after the filled ones
                 ++filled;
                 QVERIFY2(indexOfId.value(id, firstCoveredPlayer) < firstCoveredPlayer,
                          qPrintable(QStringLiteral("team %1 slot %2").arg(j).arg(s)));
                 teamsOfPlayer[indexOfId.value(id)] += 1;
+                (j < nationalTeamCount ? nationalPlayers : clubPlayers) << indexOfId.value(id);
                 numbers << number;
             }
             QVERIFY(filled >= minRosterSize);
@@ -260,8 +264,14 @@ private slots:
         const int shared = teams()[fullRosterTeam].players.first();
         QCOMPARE(teamsOfPlayer.value(shared), 2);
         QCOMPARE(teams()[sharedPlayerSecondTeam].players.last(), shared);
-        teamsOfPlayer.remove(shared);
-        QCOMPARE(QSet<int>(teamsOfPlayer.cbegin(), teamsOfPlayer.cend()), QSet<int>{1});
+        // Those in two squads are exactly the call-ups: one club, one national team.
+        const QSet<int> calledUp = nationalPlayers & clubPlayers;
+        QCOMPARE(calledUp.size(), nationalTeamCount * calledUpPerNationalTeam + 1);
+        QVERIFY(calledUp.contains(shared));
+        for (auto it = teamsOfPlayer.cbegin(); it != teamsOfPlayer.cend(); ++it)
+            QCOMPARE(it.value(), calledUp.contains(it.key()) ? 2 : 1);
+        const qsizetype freeAgents = firstCoveredPlayer - teamsOfPlayer.size();
+        QVERIFY(freeAgents > 100 && freeAgents < firstCoveredPlayer / 4);
     }
 
     void writesTheGameFolder_data() {

@@ -486,10 +486,22 @@ QList<Team> buildTeams() {
         std::iota(numbers.begin(), numbers.end(), quint8(1));
         for (std::size_t i = 0; i < RosterLayout::slotCount; ++i)
             std::swap(numbers[i], numbers[i + std::size_t(rng.next() % (numbers.size() - i))]);
-        std::copy_n(numbers.begin(), RosterLayout::slotCount, team.shirtNumbers.begin());
+        std::copy_n(numbers.begin(), size, team.shirtNumbers.begin());
         result << team;
     }
     result[sharedPlayerSecondTeam].players.last() = result[fullRosterTeam].players.first();
+
+    // Call-ups: club players taken from slot 1 on, one club after the other, so that no club
+    // loses more than a few and no player is called up twice.
+    constexpr int clubCount = teamCount - nationalTeamCount;
+    for (int j = 0; j < nationalTeamCount; ++j) {
+        QList<int>& squad = result[j].players;
+        for (int k = 0; k < calledUpPerNationalTeam; ++k) {
+            const int call = j * calledUpPerNationalTeam + k;
+            const int club = nationalTeamCount + call % clubCount;
+            squad[squad.size() - 2 - k] = result[club].players[1 + call / clubCount];
+        }
+    }
     return result;
 }
 

@@ -51,8 +51,8 @@ constexpr bool isIntactPlayer(int index) {
 constexpr int accentedNamePlayer = 1;    // "Mesut Özil"
 constexpr int fullWidthNamePlayer = 777; // a 46-character name: the name field holds no zero byte
 constexpr std::array<std::pair<int, int>, 2> duplicateNamePlayers{{{137, 4210}, {2048, 2049}}};
-// The one player listed by two teams: slot 0 of fullRosterTeam and the last filled slot of
-// sharedPlayerSecondTeam.
+// A club's first player whom a national team lists too: slot 0 of fullRosterTeam and the last
+// filled slot of sharedPlayerSecondTeam.
 constexpr int sharedPlayerSecondTeam = 9;
 constexpr int unrecognisedFootPlayer = 5; // foot byte 18 or more
 constexpr int negativeRawWordPlayer = 6;  // raw word 0x8D81, negative as a signed word
@@ -95,6 +95,13 @@ constexpr int fullWidthNameTeam = 196;  // a 70-character name: slot 0 holds no 
 // the unread byte and its team ID 89 (59 00) spell "DUMMY" and the terminating zero.
 constexpr int dummyOverlapTeam = 180;
 constexpr int minRosterSize = 23;
+// The first nationalTeamCount listed teams are national teams, the others clubs. Each national
+// team calls up calledUpPerNationalTeam club players, in the slots just before its last filled
+// one; the players those slots held become free agents. Called-up players play for one club and
+// one national team; every other player is in at most one squad, and about a sixth of the
+// players are in none.
+constexpr int nationalTeamCount = 57;
+constexpr int calledUpPerNationalTeam = 5;
 
 struct Team {
     QString name;      // slot 0 of the long-name entry, and slots 1-4, 7-11, 14, 15
@@ -104,7 +111,7 @@ struct Team {
     int longEntry = 0;  // index of the long-name entry
     int shortEntry = 0; // index of the short-name entry
     QList<int> players; // player indexes in roster slot order; the remaining slots are empty
-    std::array<quint8, RosterLayout::slotCount> shirtNumbers{}; // every slot, empty ones too
+    std::array<quint8, RosterLayout::slotCount> shirtNumbers{}; // unique; 0 in empty slots
 };
 
 // The listed teams in list order: team j is the j-th listed long-name entry, the j-th listed
