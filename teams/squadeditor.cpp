@@ -3,6 +3,7 @@
 #include "player/playerindex.h"
 #include "player/playerrecord.h"
 #include "player/positiontable.h"
+#include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
 
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
@@ -52,6 +54,10 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
     setWindowTitle(QStringLiteral("Squads"));
 
     auto* layout = new QVBoxLayout(this);
+    // The main window's history, at hand here too: Ctrl+Z where the change was made.
+    auto* menuBar = new QMenuBar(this);
+    layout->setMenuBar(menuBar);
+    new EditMenu(*menuBar, nullptr, m_session);
     auto* squads = new QHBoxLayout;
     layout->addLayout(squads, 1);
     const char* chooserNames[2] = {"leftTeam", "rightTeam"};
@@ -353,11 +359,14 @@ void SquadEditor::callUp() {
     }
     const QString label =
         QStringLiteral("Call up: %1 to %2").arg(playerName(*id), teamName(*toTeam));
-    if (fromTeam)
-        change([&](const SquadRules& rules) { return rules.callUp(*id, *fromTeam, *toTeam); },
-               label);
-    else
-        change([&](const SquadRules& rules) { return rules.signFreeAgent(*id, *toTeam); }, label);
+    const bool written =
+        fromTeam
+            ? change([&](const SquadRules& rules) { return rules.callUp(*id, *fromTeam, *toTeam); },
+                     label)
+            : change([&](const SquadRules& rules) { return rules.signFreeAgent(*id, *toTeam); },
+                     label);
+    if (written)
+        selectPlayer(Right, *id); // where he is now as well
 }
 
 void SquadEditor::release() {

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -111,7 +112,7 @@ void TestSquadEditor::transferIsOneStepOfTheHistory() {
     QCOMPARE(squadIds(after, team(1).id).last(), moved);
     QCOMPARE(shownIds(left), squadIds(after, team(0).id));
     QCOMPARE(shownIds(right), squadIds(after, team(1).id));
-    auto* undo = window.findChild<QAction*>(QStringLiteral("mnuUndo"));
+    auto* undo = window.menuBar()->findChild<QAction*>(QStringLiteral("mnuUndo"));
     QVERIFY(undo);
     QCOMPARE(undo->text(),
              QStringLiteral("Undo Transfer: %1 to %2")
@@ -128,8 +129,12 @@ void TestSquadEditor::transferIsOneStepOfTheHistory() {
     QCOMPARE(database(), after);
     QVERIFY(left->item(0, numberColumn)->text() != worn); // shown as stored again
 
-    // Edit > Undo puts the bytes back, and both tables show them at once.
-    undo->trigger();
+    // The squad window's own Edit > Undo takes back the main window's step: the bytes are put
+    // back, and both tables show them at once.
+    const QList<QAction*> undos = squads->findChildren<QAction*>(QStringLiteral("mnuUndo"));
+    QCOMPARE(undos.size(), 1);
+    QCOMPARE(undos.first()->text(), undo->text());
+    undos.first()->trigger();
     QCOMPARE(database(), before);
     QCOMPARE(shownIds(left), leftBefore);
     QCOMPARE(shownIds(right), squadIds(before, team(1).id));
