@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 constexpr int clientWidth = 1027; // 15405 x 9420 twips at 96 dots per inch
@@ -164,6 +165,11 @@ void Form1::squadsLoaded(bool loaded) {
         m_squads->showAgain();
 }
 
+void Form1::teamsChanged() {
+    if (m_squads && m_squads->isVisible() && c.mnuSquads->isEnabled())
+        m_squads->showAgain();
+}
+
 void Form1::message(const QString& text) {
     m_session->message(text);
 }
@@ -197,6 +203,10 @@ Form2& Form1::ensureTeamEditor() {
         m_form2 = new Form2(m_platform, this); // a window of its own, deleted with this one
         m_form2->session().setNeighbour(m_session);
         m_session->setNeighbour(&m_form2->session());
+        // Queued: the team list is shown again only after the step has been pushed.
+        connect(&m_form2->session().history(), &QUndoStack::indexChanged, this,
+                &Form1::teamsChanged, Qt::QueuedConnection);
+        connect(m_form2, &Form2::loadFinished, this, &Form1::teamsChanged);
     }
     // Asked again while no team file was chosen (the first question was cancelled), since the
     // editor's own File > Open offers another file name.

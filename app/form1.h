@@ -56,6 +56,9 @@ private:
     Form2& ensureTeamEditor();
     bool completeLoad();
     void squadsLoaded(bool loaded);
+    // The team file changed (a rename, its undo or redo, an import, a Load): an open squad
+    // window names the teams as the team list now does.
+    void teamsChanged();
     void message(const QString& text);
 
     Platform& m_platform;

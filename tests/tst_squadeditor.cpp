@@ -2,6 +2,7 @@
 // written as one step of the Edit menu and shown in both tables, a shirt number refused in words,
 // and the search that finds a player whatever the accents and case.
 #include "app/form1.h"
+#include "teamnames/form2.h"
 #include "teams/squad.h"
 #include "tests/testsupport.h"
 #include "tests/windowsupport.h"
@@ -57,6 +58,7 @@ private slots:
 
     void transferIsOneStepOfTheHistory();
     void searchIgnoresAccentsAndCase();
+    void choosersFollowTheTeamNames();
 
 private:
     // Opens and loads the sample, then the squad window through the menu; null on failure.
@@ -172,6 +174,29 @@ void TestSquadEditor::searchIgnoresAccentsAndCase() {
     const QList<QTableWidgetItem*> selected = left->selectedItems();
     QVERIFY(!selected.isEmpty());
     QCOMPARE(left->item(selected.first()->row(), idColumn)->text().toInt(), id);
+}
+
+void TestSquadEditor::choosersFollowTheTeamNames() {
+    Form1 window(m_game->platform);
+    QWidget* squads = openSquads(window);
+    QVERIFY(squads);
+    Form2* names = window.teamEditor();
+    QVERIFY(names);
+    auto* leftTeam = squads->findChild<QComboBox*>(QStringLiteral("leftTeam"));
+    leftTeam->setCurrentIndex(leftTeam->findText(team(2).name));
+
+    // A rename in the team name editor shows in the open squad window, the team still chosen.
+    names->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(2);
+    names->findChild<QLineEdit*>(QStringLiteral("nazivigraca"))->setText(QStringLiteral("Renamed"));
+    names->findChild<QPushButton*>(QStringLiteral("promjena_imena"))->click();
+    QVERIFY2(m_game->platform.messages.isEmpty(),
+             qPrintable(m_game->platform.messages.value(0).text));
+    QTRY_COMPARE(leftTeam->currentText(), QStringLiteral("Renamed"));
+    QCOMPARE(leftTeam->findText(team(2).name), -1);
+
+    // So does its undo.
+    names->findChild<QAction*>(QStringLiteral("mnuUndo"))->trigger();
+    QTRY_COMPARE(leftTeam->currentText(), team(2).name);
 }
 
 QTEST_MAIN(TestSquadEditor)
