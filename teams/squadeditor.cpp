@@ -5,6 +5,7 @@
 #include "player/positiontable.h"
 #include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
+#include "teams/squadtable.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -73,8 +74,8 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
     for (const Side side : {Left, Right}) {
         m_choosers[side] = new QComboBox(this);
         m_choosers[side]->setObjectName(QString::fromLatin1(chooserNames[side]));
-        m_tables[side] = new QTableWidget(0, ColumnCount, this);
-        QTableWidget* table = m_tables[side];
+        auto* table = new SquadTable(ColumnCount, this);
+        m_tables[side] = table;
         table->setObjectName(QString::fromLatin1(tableNames[side]));
         table->setHorizontalHeaderLabels({QStringLiteral("Slot"), QStringLiteral("No."),
                                           QStringLiteral("Name"), QStringLiteral("Position"),
@@ -99,6 +100,12 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
                 m_active = side;
         });
         connect(table, &QTableWidget::cellClicked, this, [this, side] { m_active = side; });
+        // Dropped here from the other table: as that side's Transfer button.
+        connect(table, &SquadTable::playerDropped, this, [this, side](const QString& source) {
+            const Side from = side == Left ? Right : Left;
+            if (source == m_tables[from]->objectName())
+                transfer(from);
+        });
         connect(table, &QTableWidget::itemChanged, this, [this, side](QTableWidgetItem* item) {
             if (!m_filling && item->column() == NumberColumn)
                 shirtNumberEdited(side, item->row());

@@ -25,7 +25,8 @@ class QTableWidget;
 // (into the free agents: out of his squad; out of the free agents: into the squad). "Call up →"
 // puts the player selected on the left into the right squad as well. "Swap" changes the places of
 // the two players selected. "Release", "Move Up" and "Move Down" act on the player selected in the
-// table clicked last, left or right. A shirt number is changed in its cell.
+// table clicked last, left or right. A shirt number is changed in its cell. A player dragged from
+// one table onto the other is transferred as by the Transfer button.
 class SquadEditor : public QWidget {
     Q_OBJECT
 public:

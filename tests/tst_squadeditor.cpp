@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -140,6 +141,18 @@ void TestSquadEditor::transferIsOneStepOfTheHistory() {
     QCOMPARE(database(), before);
     QCOMPARE(shownIds(left), leftBefore);
     QCOMPARE(shownIds(right), squadIds(before, team(1).id));
+
+    // Dragged from the right table and dropped on the left one, a player is transferred as by
+    // "← Transfer"; dropped on his own table, nothing happens.
+    const qint32 dragged = shownIds(right).first();
+    right->selectRow(0);
+    const std::unique_ptr<QMimeData> drag(right->model()->mimeData({right->model()->index(0, 0)}));
+    QVERIFY(drag);
+    QVERIFY(!right->model()->dropMimeData(drag.get(), Qt::CopyAction, -1, -1, {}));
+    QVERIFY(left->model()->dropMimeData(drag.get(), Qt::CopyAction, -1, -1, {}));
+    QTRY_COMPARE(squadIds(database(), team(0).id), leftBefore + QList<qint32>{dragged});
+    QVERIFY(!squadIds(database(), team(1).id).contains(dragged));
+    QCOMPARE(shownIds(left), leftBefore + QList<qint32>{dragged});
 }
 
 void TestSquadEditor::searchIgnoresAccentsAndCase() {
