@@ -98,7 +98,7 @@ constexpr int minRosterSize = 23;
 // The first nationalTeamCount listed teams are national teams, the others clubs. Each national
 // team calls up calledUpPerNationalTeam club players, in the slots just before its last filled
 // one; the players those slots held become free agents. Called-up players play for one club and
-// one national team; every other player is in at most one squad, and about a sixth of the
+// one national team; every other player is in at most one squad, and about a fifth of the
 // players are in none.
 constexpr int nationalTeamCount = 57;
 constexpr int calledUpPerNationalTeam = 5;
