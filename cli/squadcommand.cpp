@@ -15,6 +15,7 @@ players, "Austria (team ID 100): 25 players", then one line per filled slot in s
 four fields separated by tabs: the slot (0-31), the shirt number, the player ID and the player's
 name ("(no player of the database)" for an ID no record 0-6449 holds). TEAM_ID must be a team
 the team file lists; a negative one goes after --: rosterly-cli squad PLAYER_DB TEAM_FILE -- -1.
+The teams and their IDs are listed in teams.csv, which rosterly-cli export writes.
 
 Exit status: 0 printed, 1 the team file lists no such team, the team has no roster record or a
 file cannot be read, 2 wrong usage.)help";
