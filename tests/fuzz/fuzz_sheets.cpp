@@ -2,9 +2,11 @@
 // bytes to be in, or an .xlsx workbook), and what it reads is planned as an import into the
 // sample player database and team file, which must never write without a plan that is sound.
 #include "exchange/playersheet.h"
+#include "exchange/rosterimport.h"
 #include "exchange/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
+#include "teams/rosterlayout.h"
 #include "tools/samplebuilder.h"
 
 #include <cstdint>
@@ -25,12 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             (void)sheet.cell(row, cell);
     const SheetKind kind = sheetKindOf(sheet);
     const ImportPlan plan = kind == SheetKind::Teams ? TeamSheet::plan(teamFile, sheet)
-                                                     : PlayerSheet::plan(database, sheet);
+                            : kind == SheetKind::Rosters
+                                ? RosterImport::plan(database, teamFile, sheet)
+                                : PlayerSheet::plan(database, sheet);
     if (!plan.ok() && !plan.patches.empty())
         std::abort(); // a refusal writes nothing
     const QByteArray& target = kind == SheetKind::Teams ? teamFile : database;
+    // A rosters sheet writes inside the roster table only.
+    const qint64 lowest = kind == SheetKind::Rosters ? RosterLayout::tableStart : 0;
     for (const Patch& patch : plan.patches)
-        if (patch.offset < 0 || patch.offset + patch.bytes.size() > target.size())
+        if (patch.offset < lowest || patch.offset + patch.bytes.size() > target.size())
             std::abort();
     return 0;
 }

@@ -8,6 +8,12 @@ import zipfile
 
 players = "index,id,name,age,attack,gk\r\n0,1,Zoë Ørsted,25,70,1\r\n1,2,\"'007\",30,99,0\r\n"
 teams = "position,name,short_name,team_id\r\n0,Austria,AUT,100\r\n"
+# Austria's first two players and Belgium's first, with the sample's IDs and shirt numbers.
+rosters = (
+    "team_id,team_name,slot,player_id,player_name,shirt_number\r\n"
+    "100,Austria,0,12555,Florent Silva,92\r\n100,Austria,1,19372,David Blanco,64\r\n"
+    "101,Belgium,0,3692,Gonzalo Álvarez,95\r\n"
+)
 
 MAIN = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
 REL = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
@@ -51,6 +57,7 @@ seeds = {
     "players-utf16-tabs": b"\x00" + "\ufeff".encode("utf-16-le")
     + players.replace(",", "\t").encode("utf-16-le"),
     "teams-utf8": b"\x00" + teams.encode("utf-8"),
+    "rosters-utf8": b"\x00" + rosters.encode("utf-8"),
     "players-xlsx": b"\x01" + workbook(),
 }
 
