@@ -12,7 +12,9 @@
 #include <QHash>
 #include <QtEndian>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace RosterImport {
 
@@ -34,11 +36,20 @@ struct WantedSlot {
     int row = 0;
 };
 
+// A cell the rules refuse, but only in a team whose rows change its squad: rows that show the
+// squad as it stands change nothing, and a problem already in the data is no reason to refuse.
+struct RuleProblem {
+    int row = 0;
+    Column column = TeamId;
+    QString why;
+};
+
 // A team of the sheet: its slots by slot number, as its rows give them.
 struct WantedSquad {
     QString name;
     Squad squad;
     std::map<int, WantedSlot> bySlot;
+    std::vector<RuleProblem> problems;
 };
 
 // The teams of the team file by ID, and the players by the change lines' names.
@@ -46,8 +57,10 @@ class Lookup : public SquadChangeLines {
 public:
     Lookup(QByteArrayView database, QByteArrayView teamFile) : SquadChangeLines(database) {
         const TeamNameLists teams = TeamNameTable::decode(teamFile);
-        for (int t = 0; t < teams.names.size() && t < teams.teamIds.size(); ++t)
-            m_teamNames.insert(teams.teamIds.at(t).toInt(), teams.names.at(t));
+        // A team ID listed twice is named after its first team, as the export and check do.
+        for (int t = teams.names.size() - 1; t >= 0; --t)
+            if (t < teams.teamIds.size())
+                m_teamNames.insert(teams.teamIds.at(t).toInt(), teams.names.at(t));
     }
 
     std::optional<QString> team(qint32 id) const {
@@ -59,16 +72,38 @@ private:
     QHash<qint32, QString> m_teamNames;
 };
 
-// A cell's whole number within [low, high], or nothing after saying why.
+// A cell's whole number within [low, high], or nothing after saying why (`why`, or the range).
 std::optional<qint64> number(const SheetTable& table, const SheetTable::Row& row,
                              const SheetHeader& header, Column column, qint64 low, qint64 high,
-                             SheetErrors& errors) {
+                             SheetErrors& errors, const QString& why = {}) {
     const auto value = CellValue::wholeNumber(table.cell(row, header.cellOf(column)));
     if (value && *value >= low && *value <= high)
         return value;
     errors.add(row.number, columnNames()[column],
-               QStringLiteral("enter a whole number from %1 to %2.").arg(low).arg(high));
+               why.isEmpty()
+                   ? QStringLiteral("enter a whole number from %1 to %2.").arg(low).arg(high)
+                   : why);
     return std::nullopt;
+}
+
+QString shirtRange() {
+    return QStringLiteral("enter a whole number from %1 to %2.")
+        .arg(SquadRules::lowestShirtNumber)
+        .arg(SquadRules::highestShirtNumber);
+}
+
+// Whether the team's rows show its squad as the export does: the filled slots that name a
+// player, in slot order, with their shirt numbers.
+bool showsSquadAsItStands(const WantedSquad& team, const Lookup& lookup) {
+    std::vector<RosterSlot> shown;
+    for (const RosterSlot& slot : team.squad.rosterSlots)
+        if (slot.playerId != RosterLayout::emptySlot && lookup.isPlayer(slot.playerId))
+            shown.push_back(slot);
+    return std::equal(team.bySlot.begin(), team.bySlot.end(), shown.begin(), shown.end(),
+                      [](const auto& wanted, const RosterSlot& slot) {
+                          return wanted.second.slot.playerId == slot.playerId &&
+                                 wanted.second.slot.shirtNumber == slot.shirtNumber;
+                      });
 }
 
 // The rules every squad of the sheet keeps: a player once, a shirt number once.
@@ -119,8 +154,8 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
         const auto teamId = number(table, row, header, TeamId, INT32_MIN, INT32_MAX, errors);
         const auto slot = number(table, row, header, Slot, 0, RosterLayout::slotCount - 1, errors);
         const auto playerId = number(table, row, header, PlayerId, INT32_MIN, INT32_MAX, errors);
-        const auto shirt = number(table, row, header, ShirtNumber, SquadRules::lowestShirtNumber,
-                                  SquadRules::highestShirtNumber, errors);
+        // Any byte is read here: a number outside 1-99 is refused with the rules below.
+        const auto shirt = number(table, row, header, ShirtNumber, 0, 255, errors, shirtRange());
         if (!teamId || !slot || !playerId || !shirt)
             continue;
         auto found = teams.find(qint32(*teamId));
@@ -135,13 +170,19 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
                          : QStringLiteral("no team of the team file has the ID %1.").arg(*teamId));
                 continue;
             }
-            found = teams.emplace(qint32(*teamId), WantedSquad{*name, *squad, {}}).first;
+            found = teams.emplace(qint32(*teamId), WantedSquad{*name, *squad, {}, {}}).first;
         }
-        if (!lookup.isPlayer(qint32(*playerId))) {
-            errors.add(row.number, columnNames()[PlayerId],
-                       QStringLiteral("no player of the database has the ID %1.").arg(*playerId));
-            continue;
-        }
+        std::vector<RuleProblem>& problems = found->second.problems;
+        if (*shirt < SquadRules::lowestShirtNumber || *shirt > SquadRules::highestShirtNumber)
+            problems.push_back({row.number, ShirtNumber, shirtRange()});
+        if (*playerId == RosterLayout::emptySlot)
+            problems.push_back({row.number, PlayerId,
+                                QStringLiteral("player ID 0 marks an empty slot; to empty the "
+                                               "slot, delete its row.")});
+        else if (!lookup.isPlayer(qint32(*playerId)))
+            problems.push_back(
+                {row.number, PlayerId,
+                 QStringLiteral("no player of the database has the ID %1.").arg(*playerId)});
         const auto [at, added] = found->second.bySlot.emplace(
             int(*slot), WantedSlot{{qint32(*playerId), int(*shirt)}, row.number});
         if (!added)
@@ -151,8 +192,14 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
                            .arg(found->second.name)
                            .arg(at->second.row));
     }
-    for (const auto& [id, team] : teams)
+    // A team whose rows show its squad as it stands changes nothing and is not checked.
+    std::erase_if(teams,
+                  [&](const auto& team) { return showsSquadAsItStands(team.second, lookup); });
+    for (const auto& [id, team] : teams) {
+        for (const RuleProblem& problem : team.problems)
+            errors.add(problem.row, columnNames()[problem.column], problem.why);
         checkSquad(team, lookup, errors);
+    }
     if (errors.count() > 0)
         return refusedPlan(errors);
 
@@ -162,18 +209,6 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
         std::vector<RosterSlot> wanted;
         for (const auto& [slot, w] : team.bySlot)
             wanted.push_back(w.slot);
-        // What the export shows of the squad: its filled slots that name a player.
-        std::vector<RosterSlot> shown;
-        for (const RosterSlot& slot : team.squad.rosterSlots)
-            if (slot.playerId != RosterLayout::emptySlot && lookup.isPlayer(slot.playerId))
-                shown.push_back(slot);
-        const bool same =
-            std::equal(wanted.begin(), wanted.end(), shown.begin(), shown.end(),
-                       [](const RosterSlot& a, const RosterSlot& b) {
-                           return a.playerId == b.playerId && a.shirtNumber == b.shirtNumber;
-                       });
-        if (same)
-            continue;
         const std::vector<Patch> patches = team.squad.rewrite(database, wanted);
         if (patches.empty())
             continue;

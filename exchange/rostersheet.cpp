@@ -3,12 +3,11 @@
 #include "exchange/csvwriter.h"
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
-#include "player/playerindex.h"
 #include "teamnames/teamnametable.h"
+#include "teams/playerroll.h"
 #include "teams/rostertable.h"
 
-#include <QHash>
-#include <QtEndian>
+#include <QSet>
 
 #include <algorithm>
 
@@ -39,13 +38,9 @@ bool write(QByteArrayView database, QByteArrayView teamFile, SheetWriter& out) {
         !TeamSheet::teamFileProblem(teamFile).isEmpty())
         return false;
     const TeamNameLists teams = TeamNameTable::decode(teamFile);
-
-    // The first list position of each player ID, as the view's walk from the top finds it.
-    QHash<qint32, int> firstPosition;
-    firstPosition.reserve(L::recordCount);
-    for (int i = L::recordCount - 1; i >= 0; --i)
-        firstPosition.insert(
-            qFromLittleEndian<qint32>(database.data() + L::nameOffset(i) + L::playerId), i);
+    // The players a squad may name, as the rosters import and the squad check take them: records
+    // 0-6449. A slot naming no such player is left out, as the import expects.
+    const PlayerRoll players(database);
     const int maxRecords = L::recordCount; // the view scans as many records as the list has players
     const QByteArrayView table = database.sliced(
         RosterLayout::tableStart, std::min(database.size() - RosterLayout::tableStart,
@@ -54,23 +49,22 @@ bool write(QByteArrayView database, QByteArrayView teamFile, SheetWriter& out) {
     for (const char* name : columnNames)
         out.text(QString::fromLatin1(name));
     out.endRow();
+    QSet<qint32> written; // a team ID listed twice has one squad, under its first name
     for (int t = 0; t < teams.names.size() && t < teams.teamIds.size(); ++t) {
         const qint32 teamId = teams.teamIds.at(t).toInt();
         const auto record = RosterTable::findTeam(table, teamId, maxRecords);
-        if (!record)
+        if (!record || written.contains(teamId))
             continue;
+        written.insert(teamId);
         const std::vector<RosterSlot> roster = RosterTable::readSlots(table, *record);
         for (size_t s = 0; s < roster.size(); ++s) {
-            if (roster[s].playerId == RosterLayout::emptySlot)
-                continue;
-            const auto found = firstPosition.constFind(roster[s].playerId);
-            if (found == firstPosition.cend())
+            if (roster[s].playerId == RosterLayout::emptySlot || !players.holds(roster[s].playerId))
                 continue;
             out.number(teamId);
             out.text(teams.names.at(t));
             out.number(qint64(s));
             out.number(roster[s].playerId);
-            out.text(PlayerIndex::listName(database.sliced(L::recordStart(*found), L::recordSize)));
+            out.text(players.name(roster[s].playerId));
             out.number(roster[s].shirtNumber);
             out.endRow();
         }

@@ -4,6 +4,8 @@
 #include "exchange/csvreader.h"
 #include "exchange/rosterimport.h"
 #include "exchange/rostersheet.h"
+#include "teamnames/teamnamelayout.h"
+#include "teamnames/teamnametable.h"
 #include "teams/squad.h"
 #include "testsupport.h"
 #include "tools/samplebuilder.h"
@@ -99,6 +101,7 @@ private slots:
     void checkSample();
     void rosterSheet_data();
     void rosterSheet();
+    void rosterSheetOverProblemsOfTheData();
 };
 
 void TestSquads::changes_data() {
@@ -347,9 +350,13 @@ void TestSquads::rosterSheet_data() {
                                   << "row {last}, column team_id: no team of the team file has "
                                      "the ID 9999.";
     QTest::newRow("no such player") << ""
-                                    << "{team58},x,31,0,x,5"
+                                    << "{team58},x,31,2000000000,x,5"
                                     << "row {last}, column player_id: no player of the database "
-                                       "has the ID 0.";
+                                       "has the ID 2000000000.";
+    QTest::newRow("player ID 0") << ""
+                                 << "{team58},x,31,0,x,5"
+                                 << "row {last}, column player_id: player ID 0 marks an empty "
+                                    "slot; to empty the slot, delete its row.";
     QTest::newRow("slot 32") << ""
                              << "{team58},x,32,{other},x,5"
                              << "row {last}, column slot: enter a whole number from 0 to 31.";
@@ -427,6 +434,61 @@ void TestSquads::rosterSheet() {
     const qint32 moved = SampleBuilder::playerId(from.players[0]);
     QVERIFY(std::any_of(squad->rosterSlots.begin(), squad->rosterSlots.end(),
                         [&](const RosterSlot& slot) { return slot.playerId == moved; }));
+}
+
+// Problems already in the data refuse no sheet that leaves their squads as they are: the export
+// of such data imports untouched with no change, and an edit of another squad goes through. An
+// edit of a faulty squad has to mend it.
+void TestSquads::rosterSheetOverProblemsOfTheData() {
+    QByteArray db = SampleBuilder::playerDatabase();
+    QByteArray teamFile = SampleBuilder::teamFile();
+    const auto team = [](int j) { return SampleBuilder::teams().at(j); };
+    put(db, shirt(0, 1, team(0).shirtNumbers[0]));                  // a number worn twice
+    put(db, shirt(1, 2, 0));                                        // a number out of range
+    put(db, id(3, 1, SampleBuilder::playerId(team(3).players[0]))); // a player twice
+    put(db, id(4, 2, 2000000000));                                  // no player of the file
+    const qint64 teamIdOf6 = TeamNameLayout::shortNameOffset(team(6).shortEntry) + 4;
+    qToLittleEndian<qint16>(team(5).id, teamFile.data() + teamIdOf6); // team 6 takes team 5's ID
+    QCOMPARE(TeamNameTable::decode(teamFile).teamIds.at(6), QString::number(team(5).id));
+
+    const QByteArray untouched = RosterSheet::write(db, teamFile);
+    QVERIFY(!untouched.contains("2000000000"));
+    QCOMPARE(untouched.count(QByteArray("\r\n") + QByteArray::number(team(5).id) + ","),
+             qsizetype(team(5).players.size()));
+    const ImportPlan same = RosterImport::plan(db, teamFile, CsvReader::parse(untouched));
+    QVERIFY2(same.ok(), qPrintable(same.errors.join(u'\n')));
+    QCOMPARE(same.patches.size(), size_t(0));
+
+    // A free number for the player in slot 2 of a sound squad (team 2), then of a faulty one
+    // (team 0, whose slots 0 and 1 wear one number).
+    const auto edited = [&](int j) {
+        const SampleBuilder::Team& listed = team(j);
+        int free = 1;
+        while (std::count(listed.shirtNumbers.begin(), listed.shirtNumbers.end(), free) > 0)
+            ++free;
+        QList<QByteArray> lines = untouched.split('\n');
+        for (QByteArray& line : lines) {
+            QList<QByteArray> cells = line.split(',');
+            if (cells.size() == 6 && cells[0].toInt() == listed.id && cells[2] == "2") {
+                cells[5] = QByteArray::number(free) + "\r";
+                line = cells.join(',');
+            }
+        }
+        return RosterImport::plan(db, teamFile, CsvReader::parse(lines.join('\n')));
+    };
+    const ImportPlan sound = edited(2);
+    QVERIFY2(sound.ok(), qPrintable(sound.errors.join(u'\n')));
+    QVERIFY(!sound.patches.empty());
+    for (const Patch& patch : sound.patches)
+        QVERIFY(patch.offset >= 1470676 + 164 * 2 &&
+                patch.offset + patch.bytes.size() <= 1470676 + 164 * 3);
+    const ImportPlan faulty = edited(0);
+    QVERIFY(!faulty.ok());
+    QVERIFY(faulty.patches.empty());
+    QVERIFY2(faulty.errors.first().contains(QStringLiteral("column shirt_number: Shirt number %1 "
+                                                           "is taken by")
+                                                .arg(team(0).shirtNumbers[0])),
+             qPrintable(faulty.errors.join(u'\n')));
 }
 
 QTEST_GUILESS_MAIN(TestSquads)
