@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Renders both windows on the demo game folder under a virtual display and saves them in docs/.
+# Renders the windows on the demo game folder under a virtual display and saves them in docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -11,4 +11,4 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 build/rosterly-sample "$work/game" >/dev/null
 xvfb-run -a -s "-screen 0 1280x900x24" build/rosterly-screenshots "$work/game" docs 1
-echo "Wrote docs/main-window-start.png, docs/main-window.png and docs/team-editor.png"
+echo "Wrote docs/main-window-start.png, docs/main-window.png, docs/team-editor.png and docs/squads.png"

@@ -123,9 +123,9 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
     connect(button("swap", QStringLiteral("Swap")), &QPushButton::clicked, this,
             &SquadEditor::swap);
     connect(button("moveUp", QStringLiteral("Move Up")), &QPushButton::clicked, this,
-            [this] { move(-1); });
+            [this] { moveSelected(-1); });
     connect(button("moveDown", QStringLiteral("Move Down")), &QPushButton::clicked, this,
-            [this] { move(+1); });
+            [this] { moveSelected(+1); });
     buttons->addStretch();
     squads->addLayout(columns[Left], 1);
     squads->addLayout(buttons);
@@ -406,7 +406,7 @@ void SquadEditor::swap() {
            QStringLiteral("Swap: %1 and %2").arg(playerName(*a), playerName(*b)));
 }
 
-void SquadEditor::move(int step) {
+void SquadEditor::moveSelected(int step) {
     const Side side = m_active;
     const std::optional<qint32> id = requirePlayer(side);
     if (!id)

@@ -64,7 +64,7 @@ private:
     void callUp();
     void release();
     void swap();
-    void move(int step);
+    void moveSelected(int step); // up (-1) or down (+1) in his squad
     void shirtNumberEdited(Side side, int row);
     void searchChanged(const QString& text);
     void searchChosen(int row);

@@ -1,12 +1,16 @@
 // Takes the README's pictures: the main window as it starts, then, with the demo game folder
-// opened in both windows and loaded and a player selected, each window as a PNG.
+// opened in both windows and loaded and a player selected, each window as a PNG (the squad
+// window too).
 //   rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]
 #include "app/form1.h"
 #include "teamnames/form2.h"
+#include "teams/squadeditor.h"
 #include "tools/folderplatform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QTimer>
@@ -36,11 +40,21 @@ int main(int argc, char* argv[]) {
     Form2* editor = window.teamEditor();
     editor->move(window.x() + 80, window.y() + 80);
     editor->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(2);
+    // The squad window with a club on the left, a national team on the right, and a search.
+    window.showSquadEditor();
+    SquadEditor* squads = window.squadEditor();
+    squads->move(window.x() + 40, window.y() + 40);
+    auto* leftTeam = squads->findChild<QComboBox*>(QStringLiteral("leftTeam"));
+    leftTeam->setCurrentIndex(leftTeam->findText(QStringLiteral("Arsenal London")));
+    auto* rightTeam = squads->findChild<QComboBox*>(QStringLiteral("rightTeam"));
+    rightTeam->setCurrentIndex(rightTeam->findText(QStringLiteral("Austria")));
+    squads->findChild<QLineEdit*>(QStringLiteral("squadSearch"))->setText(QStringLiteral("greco"));
 
     int status = 0;
     QTimer::singleShot(500, &app, [&] {
         if (!window.grab().save(QDir(output).filePath(QStringLiteral("main-window.png"))) ||
-            !editor->grab().save(QDir(output).filePath(QStringLiteral("team-editor.png"))))
+            !editor->grab().save(QDir(output).filePath(QStringLiteral("team-editor.png"))) ||
+            !squads->grab().save(QDir(output).filePath(QStringLiteral("squads.png"))))
             status = 1;
         app.quit();
     });
