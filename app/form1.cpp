@@ -138,18 +138,8 @@ SquadEditor* Form1::squadEditor() const {
 void Form1::showSquadEditor() {
     if (!m_squads) {
         const auto teams = [this] {
-            QList<SquadTeam> listed;
-            if (!m_form2)
-                return listed;
-            const QStringList names = m_form2->teamNames();
-            const QStringList ids = m_form2->teamIds();
-            for (qsizetype t = 0; t < names.size() && t < ids.size(); ++t) {
-                bool ok = false;
-                const qint32 id = ids.at(t).toInt(&ok);
-                if (ok)
-                    listed.append({id, names.at(t)});
-            }
-            return listed;
+            return m_form2 ? SquadTeam::listed(m_form2->teamNames(), m_form2->teamIds())
+                           : QList<SquadTeam>();
         };
         m_squads = new SquadEditor(*m_session, teams, this); // a window of its own
     }

@@ -40,12 +40,8 @@ std::optional<SquadFiles> SquadFiles::read(const CommandLine& commandLine, int u
     SquadFiles result;
     result.m_database = std::move(*database);
     const TeamNameLists lists = TeamNameTable::decode(teamFile->bytes);
-    for (qsizetype t = 0; t < lists.names.size() && t < lists.teamIds.size(); ++t) {
-        const SquadTeam team{lists.teamIds.at(t).toInt(), lists.names.at(t)};
-        result.m_teams.append(team);
-        if (!result.m_teamNames.contains(team.id))
-            result.m_teamNames.insert(team.id, team.name);
-    }
+    result.m_teams = SquadTeam::listed(lists.names, lists.teamIds);
+    result.m_teamNames = SquadTeam::firstNames(result.m_teams);
     result.m_players.emplace(result.m_database.bytes);
     return result;
 }

@@ -56,11 +56,9 @@ struct WantedSquad {
 class Lookup : public SquadChangeLines {
 public:
     Lookup(QByteArrayView database, QByteArrayView teamFile) : SquadChangeLines(database) {
-        const TeamNameLists teams = TeamNameTable::decode(teamFile);
         // A team ID listed twice is named after its first team, as the export and check do.
-        for (int t = teams.names.size() - 1; t >= 0; --t)
-            if (t < teams.teamIds.size())
-                m_teamNames.insert(teams.teamIds.at(t).toInt(), teams.names.at(t));
+        const TeamNameLists teams = TeamNameTable::decode(teamFile);
+        m_teamNames = SquadTeam::firstNames(SquadTeam::listed(teams.names, teams.teamIds));
     }
 
     std::optional<QString> team(qint32 id) const {

@@ -445,3 +445,22 @@ QStringList SquadRules::check(QByteArrayView database, const QList<SquadTeam>& t
     }
     return lines;
 }
+
+QList<SquadTeam> SquadTeam::listed(const QStringList& names, const QStringList& teamIds) {
+    QList<SquadTeam> teams;
+    for (qsizetype t = 0; t < names.size() && t < teamIds.size(); ++t) {
+        bool ok = false;
+        const qint32 id = teamIds.at(t).toInt(&ok);
+        if (ok)
+            teams.append({id, names.at(t)});
+    }
+    return teams;
+}
+
+QHash<qint32, QString> SquadTeam::firstNames(const QList<SquadTeam>& teams) {
+    QHash<qint32, QString> names;
+    for (const SquadTeam& team : teams)
+        if (!names.contains(team.id))
+            names.insert(team.id, team.name);
+    return names;
+}

@@ -4,6 +4,7 @@
 #include "teams/rostertable.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,12 @@ struct SquadChange {
 struct SquadTeam {
     qint32 id = 0;
     QString name;
+
+    // The listed teams, in list order, from the team file's names and team IDs (as the team
+    // editor lists them); a team whose ID is no number is left out.
+    static QList<SquadTeam> listed(const QStringList& names, const QStringList& teamIds);
+    // Each team ID with the name of the first team listed with it, which is whose squad it is.
+    static QHash<qint32, QString> firstNames(const QList<SquadTeam>& teams);
 };
 
 // The squad rules. Each change reads the one or two roster records it concerns and writes them

@@ -153,9 +153,7 @@ bool SquadEditor::readAll() {
     m_squadsOf.clear();
     m_teamNames.clear();
     m_teamList = m_teams ? m_teams() : QList<SquadTeam>();
-    for (const SquadTeam& team : m_teamList)
-        if (!m_teamNames.contains(team.id))
-            m_teamNames.insert(team.id, team.name);
+    m_teamNames = SquadTeam::firstNames(m_teamList);
 
     const WorkingCopy workingCopy = m_session.workingCopy();
     const std::optional<QByteArray> bytes = workingCopy.read(0, workingCopy.size());
