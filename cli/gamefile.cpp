@@ -98,11 +98,16 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const Replacement& replacement : replacements) {
         auto file = std::make_unique<QSaveFile>(replacement.path);
-        if (!file->open(QIODevice::WriteOnly) ||
+        // Unbuffered: a disk that cannot take the content fails here, before anything is renamed.
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
             file->write(replacement.content) != replacement.content.size()) {
+            const auto failure = WholeFile::WriteFailure::of(*file);
+            file.reset(); // its temporary file goes
+            files.clear();
             *error = QStringLiteral("%1: cannot be written: %2; nothing was changed")
-                         .arg(replacement.path, file->errorString());
-            return false; // the temporary files are discarded with their QSaveFile
+                         .arg(replacement.path,
+                              failure.reason(replacement.path, replacement.content.size()));
+            return false;
         }
         files.push_back(std::move(file));
     }
@@ -110,9 +115,13 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
         if (files[i]->commit())
             continue;
         // The files after this one keep their content (their temporary files are discarded).
-        *error = putBackBefore(replacements, i,
-                               QStringLiteral("%1: cannot be replaced: %2")
-                                   .arg(replacements[i].path, files[i]->errorString()));
+        const auto failure = WholeFile::WriteFailure::of(*files[i]);
+        files.clear(); // the temporary files of this one and those after it go
+        *error = putBackBefore(
+            replacements, i,
+            QStringLiteral("%1: cannot be replaced: %2")
+                .arg(replacements[i].path,
+                     failure.reason(replacements[i].path, replacements[i].content.size())));
         return false;
     }
     return true;

@@ -3,20 +3,40 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QThread>
 
 namespace {
 
 enum class Outcome { Replaced, RenameRefused, Failed };
 
-Outcome replaceOnce(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return Outcome::Replaced;
-    *error = file.errorString();
-    // An uncommitted QSaveFile has discarded its temporary file.
-    if (file.error() != QFileDevice::RenameError || !QFileInfo::exists(path))
+bool writeInStretches(QSaveFile& file, const QByteArray& bytes,
+                      const std::function<void()>& stretchWritten) {
+    for (qint64 at = 0; at < bytes.size(); at += WholeFile::stretchSize) {
+        const qint64 size = std::min(WholeFile::stretchSize, bytes.size() - at);
+        if (file.write(bytes.constData() + at, size) != size)
+            return false;
+        if (stretchWritten)
+            stretchWritten();
+    }
+    return true;
+}
+
+Outcome replaceOnce(const QString& path, const QByteArray& bytes, QString* error,
+                    const std::function<void()>& stretchWritten = {}) {
+    WholeFile::WriteFailure failure;
+    {
+        QSaveFile file(path);
+        // Unbuffered, so that a write the disk cannot take fails at the write, before the commit.
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+            writeInStretches(file, bytes, stretchWritten) && file.commit())
+            return Outcome::Replaced;
+        failure = WholeFile::WriteFailure::of(file);
+    } // the temporary file is gone with its QSaveFile, and so is the room it took
+    *error = failure.reason(path, bytes.size());
+    if (failure.code != QFileDevice::RenameError || !QFileInfo::exists(path))
         return Outcome::Failed;
     // Windows refuses to replace a file that another program holds open (the game, a virus
     // scanner, another editor), and its own words for that do not say so.
@@ -59,8 +79,27 @@ std::optional<QByteArray> read(const QString& path, QString* error) {
     return bytes;
 }
 
-bool replace(const QString& path, const QByteArray& bytes, QString* error) {
-    return replaceOnce(path, bytes, error) == Outcome::Replaced;
+WriteFailure WriteFailure::of(const QFileDevice& file) {
+    const QString system = qt_error_string(); // first, before anything else can change it
+    return {file.error(), file.errorString(), system};
+}
+
+QString WriteFailure::reason(const QString& path, qint64 needed) const {
+    // A refused rename comes after the whole content was written: space was not what lacked.
+    if (code == QFileDevice::RenameError)
+        return qtWords;
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    if (storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < needed)
+        return QStringLiteral("No space left on device (%1 bytes free, %2 needed)")
+            .arg(QLocale::c().toString(storage.bytesAvailable()), QLocale::c().toString(needed));
+    if (!qtWords.isEmpty() && qtWords != QLatin1String("Unknown error"))
+        return qtWords;
+    return systemWords.isEmpty() ? qtWords : systemWords;
+}
+
+bool replace(const QString& path, const QByteArray& bytes, QString* error,
+             const std::function<void()>& stretchWritten) {
+    return replaceOnce(path, bytes, error, stretchWritten) == Outcome::Replaced;
 }
 
 bool replacePatiently(const QString& path, const QByteArray& bytes, int patienceMs,

@@ -1,9 +1,9 @@
 #include "common/workingcopy.h"
 
+#include "common/wholefile.h"
+
 #include <QFile>
 #include <QFileInfo>
-
-#include <QStringList>
 
 #include <algorithm>
 
@@ -113,14 +113,6 @@ std::vector<Patch> WorkingCopy::merged(const std::vector<Patch>& patches) {
 
 bool WorkingCopy::write(const std::vector<Patch>& patches, std::vector<Patch>* replaced) {
     m_error.clear();
-    QFile file(m_path);
-    // ExistingOnly: a missing working copy must never be created empty.
-    // Unbuffered, so that a failing write shows at the patch it hits, where it can be undone.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-        m_error = QStringLiteral("The working copy %1 cannot be opened for writing: %2")
-                      .arg(m_path, file.errorString());
-        return false;
-    }
     qint64 end = 0;
     for (const Patch& patch : patches) {
         if (patch.offset < 0) {
@@ -129,77 +121,47 @@ bool WorkingCopy::write(const std::vector<Patch>& patches, std::vector<Patch>* r
         }
         end = std::max(end, patch.offset + patch.bytes.size());
     }
-    if (file.size() < end) {
+    QFile file(m_path);
+    // ExistingOnly: a missing working copy must never be created empty.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
+        m_error = QStringLiteral("The working copy %1 cannot be opened for writing: %2")
+                      .arg(m_path, file.errorString());
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size()) {
+        m_error = QStringLiteral("Reading the working copy %1 failed: %2")
+                      .arg(m_path, file.errorString());
+        return false;
+    }
+    file.close();
+    if (bytes.size() < end) {
         m_error = QStringLiteral("The working copy %1 is too short: it has %2 bytes, but the "
                                  "change reaches byte %3. Nothing was written.")
                       .arg(m_path)
-                      .arg(file.size())
+                      .arg(bytes.size())
                       .arg(end);
         return false;
     }
-    if (!writePatches(file, patches, &m_error, replaced)) {
-        m_error = QStringLiteral("Writing the working copy %1 failed: %2").arg(m_path, m_error);
-        return false;
-    }
-    return true;
-}
-
-namespace {
-
-// Writes `bytes` at `offset`; how many of them reached the device (-1: none, the seek failed).
-qint64 writeAt(QIODevice& device, qint64 offset, const QByteArray& bytes) {
-    if (!device.seek(offset))
-        return -1;
-    return device.write(bytes);
-}
-
-} // namespace
-
-bool WorkingCopy::writePatches(QIODevice& device, const std::vector<Patch>& patches, QString* error,
-                               std::vector<Patch>* replaced) {
-    // What each patch replaces, read before anything is written, so that a failure can undo it.
-    std::vector<QByteArray> before;
+    std::vector<Patch> before;
     before.reserve(patches.size());
     for (const Patch& patch : patches) {
-        if (!device.seek(patch.offset)) {
-            *error = device.errorString();
-            return false;
-        }
-        QByteArray old = device.read(patch.bytes.size());
-        if (old.size() != patch.bytes.size()) {
-            *error = device.errorString();
-            return false;
-        }
-        before.push_back(std::move(old));
+        before.push_back({patch.offset, bytes.mid(patch.offset, patch.bytes.size())});
+        bytes.replace(patch.offset, patch.bytes.size(), patch.bytes);
     }
-    for (std::size_t i = 0; i < patches.size(); ++i) {
-        const qint64 written = writeAt(device, patches[i].offset, patches[i].bytes);
-        if (written == patches[i].bytes.size())
-            continue;
-        const QString why = device.errorString();
-        // Undo in the same order: every patch up to and including the failed one.
-        QStringList stillNew;
-        for (std::size_t k = 0; k <= i; ++k) {
-            if (writeAt(device, patches[k].offset, before[k]) == before[k].size())
-                continue;
-            const qint64 reached = k < i ? patches[k].bytes.size() : std::max<qint64>(written, 0);
-            if (reached > 0)
-                stillNew << QStringLiteral("%1-%2")
-                                .arg(patches[k].offset)
-                                .arg(patches[k].offset + reached - 1);
-        }
-        *error = stillNew.isEmpty()
-                     ? QStringLiteral("%1. Nothing of the change was kept.").arg(why)
-                     : QStringLiteral("%1. The working copy now holds part of the change, in "
-                                      "bytes %2; open the game file again to start from its "
-                                      "saved state.")
-                           .arg(why, stillNew.join(QStringLiteral(", ")));
+    if (!replaceWhole(bytes))
         return false;
-    }
-    if (replaced) {
-        replaced->clear();
-        for (std::size_t i = 0; i < patches.size(); ++i)
-            replaced->push_back({patches[i].offset, std::move(before[i])});
-    }
+    if (replaced)
+        *replaced = std::move(before);
     return true;
+}
+
+bool WorkingCopy::replaceWhole(const QByteArray& bytes) {
+    QString why;
+    if (WholeFile::replace(m_path, bytes, &why, m_stretchWritten))
+        return true;
+    m_error = QStringLiteral("Writing the working copy %1 failed: %2. Nothing of the change was "
+                             "kept.")
+                  .arg(m_path, why);
+    return false;
 }

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QIODevice>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,6 +18,10 @@ struct Patch {
 // opens the file, reads or writes at fixed offsets and closes it again before returning, so no
 // file stays open between user actions. Nothing here creates a missing file or makes a file
 // longer: the game's layout is fixed, and a short file means the codec did not finish.
+//
+// A write replaces the file whole: the file with the patches written into it goes to a temporary
+// file beside it, which is renamed into place once complete. Whatever stops the program (a kill,
+// a crash, a full disk), the file holds everything it held before the write or everything after.
 class WorkingCopy {
 public:
     explicit WorkingCopy(QString path);
@@ -36,17 +40,17 @@ public:
     // offsets and sizes. Empty when the file is missing or ends before one of them.
     std::optional<std::vector<Patch>> readUnder(const std::vector<Patch>& patches) const;
 
-    // Writes every patch through one open, after checking that all of them lie inside the file;
-    // when one does not, nothing at all is written. `replaced`, when given, receives what each
-    // patch replaced.
+    // Writes every patch in one replacement of the file, after checking that all of them lie
+    // inside it; when one does not, or the new file cannot be written whole, nothing at all is
+    // written. `replaced`, when given, receives what each patch replaced.
     bool write(const std::vector<Patch>& patches, std::vector<Patch>* replaced = nullptr);
     bool write(qint64 offset, const QByteArray& bytes) { return write({Patch{offset, bytes}}); }
 
-    // Writes the patches into an open device that holds the whole file. When a write fails
-    // halfway, the bytes written so far are put back as they were; only when that fails too does
-    // the message say exactly which bytes hold new data. True when every patch was written.
-    static bool writePatches(QIODevice& device, const std::vector<Patch>& patches, QString* error,
-                             std::vector<Patch>* replaced = nullptr);
+    // Called after each stretch of a write's new file has been written (WholeFile::replace),
+    // before the file is put in place: a test stops the program there.
+    void setStretchWritten(std::function<void()> stretchWritten) {
+        m_stretchWritten = std::move(stretchWritten);
+    }
 
     // The same writes as `patches` in their order, as patches that do not overlap, in the order of
     // their offsets: where two overlap, the later one's bytes hold, as writing them in turn leaves
@@ -59,7 +63,10 @@ public:
 private:
     // Opens the file to read it, or says why not in the error string.
     bool openForReading(QFile& file) const;
+    // Puts `bytes` in place of the file in one step, or says why not in the error string.
+    bool replaceWhole(const QByteArray& bytes);
 
     QString m_path;
     mutable QString m_error;
+    std::function<void()> m_stretchWritten;
 };

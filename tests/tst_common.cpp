@@ -5,8 +5,8 @@
 #include "common/workingcopy.h"
 #include "tests/testsupport.h"
 
-#include <QBuffer>
 #include <QFile>
+#include <QProcess>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -65,8 +65,8 @@ private slots:
     void writeIsRefusedAsAWhole_data();
     void writeIsRefusedAsAWhole();
     void multiPatchWrite();
-    void writeThatFailsHalfway_data();
-    void writeThatFailsHalfway();
+    void killedWriteLeavesTheFileWhole_data();
+    void killedWriteLeavesTheFileWhole();
     void mergedPatchesWriteTheSameAndPutBack_data();
     void mergedPatchesWriteTheSameAndPutBack();
 };
@@ -396,72 +396,50 @@ void TestCommon::multiPatchWrite() {
     QCOMPARE(copy.read(49, 5)->toHex(), expected.mid(49, 5).toHex());
 }
 
-namespace {
-
-// A file in memory whose writes fail once `budget` bytes have been written: for good, or, when
-// `failOnce`, only for the write that crosses the budget.
-class FailDevice : public QBuffer {
-public:
-    FailDevice(QByteArray* bytes, qint64 budget, bool failOnce)
-        : QBuffer(bytes), m_budget(budget), m_failOnce(failOnce) {}
-
-protected:
-    qint64 writeData(const char* data, qint64 length) override {
-        if (m_failed && !m_failOnce)
-            return -1;
-        if (!m_failed && m_written + length > m_budget) {
-            m_failed = true;
-            const qint64 part = m_budget - m_written;
-            return part > 0 ? QBuffer::writeData(data, part) : -1;
-        }
-        m_written += length;
-        return QBuffer::writeData(data, length);
-    }
-
-private:
-    qint64 m_budget;
-    bool m_failOnce;
-    bool m_failed = false;
-    qint64 m_written = 0;
-};
-
-} // namespace
-
-void TestCommon::writeThatFailsHalfway_data() {
-    QTest::addColumn<qint64>("budget");
-    QTest::addColumn<bool>("failOnce");
-    QTest::addColumn<QString>("said"); // what the message says of the bytes kept
-    QTest::newRow("fails in the first patch, undone") << qint64(3) << true << "Nothing";
-    QTest::newRow("fails in the second patch, undone") << qint64(12) << true << "Nothing";
-    QTest::newRow("fails for good in the first patch") << qint64(3) << false << "bytes 10-12";
-    QTest::newRow("fails for good in the second patch")
-        << qint64(12) << false << "bytes 10-19, 40-41";
+// A write killed in the middle, after some stretches of its new file: the working copy holds all
+// of what it held before, or all of the write, never a part.
+void TestCommon::killedWriteLeavesTheFileWhole_data() {
+    QTest::addColumn<int>("stretches"); // written before the kill
+    QTest::newRow("after the first stretch") << 1;
+    QTest::newRow("in the middle") << 12;
 }
 
-void TestCommon::writeThatFailsHalfway() {
-    QFETCH(qint64, budget);
-    QFETCH(bool, failOnce);
-    QFETCH(QString, said);
-    const QByteArray original(64, 'o');
-    QByteArray bytes = original;
-    FailDevice device(&bytes, budget, failOnce);
-    QVERIFY(device.open(QIODevice::ReadWrite));
-    QString error;
-    const std::vector<Patch> patches{{10, QByteArray(10, 'a')}, {40, QByteArray(10, 'b')}};
-    QVERIFY(!WorkingCopy::writePatches(device, patches, &error));
-    QVERIFY2(error.contains(said), qPrintable(error));
-    if (failOnce) {
-        QCOMPARE(bytes, original); // nothing of the operation is kept
-        return;
-    }
-    // Exactly the bytes the message names hold new data; all others are as they were.
-    QByteArray expected = original;
-    expected.replace(10, 10, QByteArray(10, 'a'));
-    if (budget < 10)
-        expected = original.left(10) + QByteArray(int(budget), 'a') + original.mid(10 + budget);
-    else
-        expected.replace(40, budget - 10, QByteArray(int(budget - 10), 'b'));
-    QCOMPARE(bytes, expected);
+void TestCommon::killedWriteLeavesTheFileWhole() {
+    QFETCH(int, stretches);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    QByteArray before(1520000, '\0');
+    for (qsizetype i = 0; i < before.size(); ++i)
+        before[i] = char(i % 251);
+    QVERIFY(TestSupport::writeFile(path, before));
+
+    QProcess writer;
+    writer.start(TestSupport::builtProgram(QStringLiteral("slowwriter")),
+                 {path, QStringLiteral("90")});
+    QVERIFY(writer.waitForStarted());
+    int seen = 0;
+    while (seen < stretches && writer.waitForReadyRead(20000))
+        while (writer.canReadLine() && seen < stretches)
+            seen += writer.readLine().startsWith("stretch") ? 1 : 0;
+    QCOMPARE(seen, stretches);
+    writer.kill();
+    QVERIFY(writer.waitForFinished(20000));
+
+    const QByteArray after = TestSupport::readFile(path);
+    QCOMPARE(after.size(), before.size());
+    QVERIFY2(after == before, "a killed write changed the working copy");
+
+    // The same write left to finish changes exactly the bytes it was given.
+    writer.start(TestSupport::builtProgram(QStringLiteral("slowwriter")),
+                 {path, QStringLiteral("90")});
+    QVERIFY(writer.waitForFinished(60000));
+    QCOMPARE(writer.exitCode(), 0);
+    const QByteArray written = TestSupport::readFile(path);
+    QCOMPARE(written.size(), before.size());
+    QCOMPARE(written[1470454], char(90));                    // the name of record 6449
+    QCOMPARE(written[1470454 + 228], before[1470454 + 228]); // under the roster table
+    QCOMPARE(written[82], char(90));                         // the name of record 0
+    QCOMPARE(written.mid(83, 227), before.mid(83, 227));     // up to the name of record 1
 }
 
 // Merged patches leave the bytes the given ones leave, written in turn, and what they replaced
