@@ -68,16 +68,19 @@ QByteArray packLike(const QByteArray& original, const QByteArray& bytes) {
 namespace {
 
 // Puts back the files replaced before the one that failed, where their content was kept, and says
-// after `failure` what each holds now.
+// after `failure` what each holds now. `putBack`, when given, tells for each whether it was.
 QString putBackBefore(const std::vector<Replacement>& replacements, size_t failed,
-                      const QString& failure) {
+                      const QString& failure, std::vector<bool>* putBack = nullptr) {
     QStringList lines{failure};
     bool changed = false;
     for (size_t j = 0; j < failed; ++j) {
         const Replacement& done = replacements[j];
         QString why;
         // A game file as it was is in its backups already, so putting it back makes no other.
-        if (done.original && WholeFile::replace(done.path, *done.original, &why)) {
+        const bool restored = done.original && WholeFile::replace(done.path, *done.original, &why);
+        if (putBack)
+            putBack->push_back(restored);
+        if (restored) {
             lines << QStringLiteral("%1: put back as it was").arg(done.path);
             continue;
         }
@@ -129,17 +132,31 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
 
 bool replaceGameFiles(const std::vector<Replacement>& replacements, QStringList* backups,
                       QString* error) {
+    std::vector<Backups::Kept> kept;
     for (size_t i = 0; i < replacements.size(); ++i) {
         const Replacement& replacement = replacements[i];
         QString why;
-        QString backup;
+        Backups::Kept backup;
         if (!Backups::replaceGameFile(replacement.path, replacement.content, &why, &backup)) {
+            std::vector<bool> putBack;
             *error = putBackBefore(
                 replacements, i,
-                QStringLiteral("%1: cannot be replaced: %2").arg(replacement.path, why));
+                QStringLiteral("%1: cannot be replaced: %2").arg(replacement.path, why), &putBack);
+            // A file put back as it was needs no backup of the refused replacement; one that
+            // could not be put back keeps it.
+            for (size_t j = 0; j < kept.size(); ++j) {
+                if (putBack[j])
+                    Backups::takeBack(kept[j]);
+                else
+                    Backups::keep(kept[j]);
+            }
             return false;
         }
-        backups->append(backup);
+        kept.push_back(backup);
+    }
+    for (const Backups::Kept& backup : kept) {
+        Backups::keep(backup);
+        backups->append(backup.path);
     }
     return true;
 }

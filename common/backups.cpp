@@ -108,9 +108,10 @@ QString freePath(const QString& gameFile) {
     }
 }
 
-// Copies the game file into a new backup; false with the reason when it cannot. `made` stays
-// empty when there is no game file.
-bool backUp(const QString& gameFile, QString* made, QString* error) {
+// Copies the game file into a new backup, unless the newest backup holds its bytes already;
+// false with the reason when it cannot. `kept` stays without a path when there is no game file.
+bool backUp(const QString& gameFile, Backups::Kept* kept, QString* error) {
+    kept->gameFile = gameFile;
     const QFileInfo game(gameFile);
     if (!game.exists() && !game.isSymLink())
         return true; // a new file: nothing to keep
@@ -123,6 +124,14 @@ bool backUp(const QString& gameFile, QString* made, QString* error) {
     const auto bytes = WholeFile::read(gameFile, &why);
     if (!bytes)
         return refuse(why);
+    if (const std::vector<Found> existing = find(gameFile); !existing.empty()) {
+        const QString& newest = existing.back().path;
+        if (QFileInfo(newest).size() == bytes->size() &&
+            WholeFile::read(newest, &why).value_or(QByteArray()) == *bytes) {
+            kept->path = newest;
+            return true;
+        }
+    }
     const QFileInfo folder(folderFor(game));
     const bool newFolder = !folder.exists();
     if (!newFolder && !folder.isDir())
@@ -135,8 +144,9 @@ bool backUp(const QString& gameFile, QString* made, QString* error) {
             QDir().rmdir(folder.filePath());
         return refuse(why);
     }
-    *made = path;
-    rotate(gameFile, path);
+    kept->path = path;
+    kept->madeNow = true;
+    kept->folderMadeNow = newFolder;
     return true;
 }
 
@@ -146,12 +156,37 @@ namespace Backups {
 
 bool replaceGameFile(const QString& gameFile, const QByteArray& bytes, QString* error,
                      QString* backupMade) {
-    QString made;
-    if (!backUp(gameFile, &made, error))
+    Kept kept;
+    if (!replaceGameFile(gameFile, bytes, error, &kept))
         return false;
+    keep(kept);
     if (backupMade)
-        *backupMade = made;
-    return WholeFile::replace(gameFile, bytes, error);
+        *backupMade = kept.path;
+    return true;
+}
+
+bool replaceGameFile(const QString& gameFile, const QByteArray& bytes, QString* error, Kept* kept) {
+    *kept = Kept{};
+    if (!backUp(gameFile, kept, error))
+        return false;
+    if (WholeFile::replace(gameFile, bytes, error))
+        return true;
+    takeBack(*kept);
+    *kept = Kept{};
+    return false;
+}
+
+void keep(const Kept& kept) {
+    if (kept.madeNow)
+        rotate(kept.gameFile, kept.path);
+}
+
+void takeBack(const Kept& kept) {
+    if (!kept.madeNow)
+        return;
+    QFile::remove(kept.path);
+    if (kept.folderMadeNow)
+        QDir().rmdir(QFileInfo(kept.path).absolutePath());
 }
 
 std::vector<Backup> list(const QString& gameFile) {

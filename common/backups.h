@@ -18,11 +18,30 @@ inline const QString folderName = QStringLiteral("backups");
 
 // Backs the game file up, then replaces it with `bytes` in one atomic step. False, with the
 // reason in `error` (without the game file's path, which the caller names), when either cannot be
-// done; the game file is then exactly as it was. A backup that cannot be made stops the
-// replacement, and its reason names the backup's path. `backupMade` gets the new backup's path,
+// done; the game file is then exactly as it was, and no backup is left of the refused
+// replacement. A backup that cannot be made stops the replacement, and its reason names the
+// backup's path. The file is not backed up twice: when the newest backup holds its bytes already,
+// that one stands for it. `backupMade` gets the path of the backup that holds the file as it was,
 // or stays empty when there was no game file to back up.
 bool replaceGameFile(const QString& gameFile, const QByteArray& bytes, QString* error,
                      QString* backupMade = nullptr);
+
+// The backup that holds a game file as it was before a replacement, and whether that replacement
+// made it (it did not when the newest backup held the same bytes already).
+struct Kept {
+    QString gameFile;
+    QString path; // empty when there was no game file to back up
+    bool madeNow = false;
+    bool folderMadeNow = false;
+};
+
+// The steps of replaceGameFile for a caller that replaces several files as one: each file is
+// backed up and replaced, and only once all of them were, each backup is kept (the old ones beyond
+// the number kept go then); when a later file fails and the earlier ones are put back, their
+// backups are taken back, so that a refused replacement leaves none.
+bool replaceGameFile(const QString& gameFile, const QByteArray& bytes, QString* error, Kept* kept);
+void keep(const Kept& kept);
+void takeBack(const Kept& kept);
 
 struct Backup {
     QString path;

@@ -121,6 +121,7 @@ private slots:
     void importRewritesOnlyTheEditedBytes();
     void refusedImportTouchesNothing_data();
     void refusedImportTouchesNothing();
+    void refusedImportsKeepTheDistinctBackups();
     void backupIsListedAndRestored();
     void squadChangesAreWritten_data();
     void squadChangesAreWritten();
@@ -432,6 +433,37 @@ void TestCli::refusedImportTouchesNothing() {
     QVERIFY2(run.err.startsWith(errStart) && run.err.endsWith(errEnd), qPrintable(run.err));
     QCOMPARE(run.out.isEmpty(), !unreplaceableTeamFile); // the plan is printed before writing
     QCOMPARE(snapshot(m_game->folder()), before);
+    // The player database was put back as it was, so its backup of the refused import went too.
+    QVERIFY(Backups::list(m_game->database()).empty());
+}
+
+// Three imports that change the file, then ten that are refused once the player database was
+// replaced and put back: the backups are the three files as they were before each import.
+void TestCli::refusedImportsKeepTheDistinctBackups() {
+    const QString teams =
+        QDir(m_game->folder()).filePath(QString(246, u't') + QStringLiteral(".bin"));
+    QVERIFY(QFile::copy(m_game->teamFile(), teams));
+    QVERIFY(writeSheet("teams.csv", QStringLiteral("position,name\r\n0,Österreich\r\n")));
+    QList<QByteArray> before;
+    for (int attack = 71; attack <= 83; ++attack) {
+        QVERIFY(writeSheet(
+            "players.csv",
+            QStringLiteral("index,id,attack\r\n42,%1,%2\r\n").arg(idOf(m_db, 42)).arg(attack)));
+        const bool refused = attack > 73;
+        const QByteArray now = TestSupport::readFile(m_game->database());
+        const Run run =
+            cli(paths(refused ? QStringList{"import", "{db}", teams, "--players",
+                                            "{dir}/players.csv", "--teams", "{dir}/teams.csv"}
+                              : QStringList{"import", "{db}", "--players", "{dir}/players.csv"}));
+        QCOMPARE(run.exitCode, refused ? 1 : 0);
+        if (!refused)
+            before.prepend(now);
+    }
+    QList<QByteArray> kept;
+    for (const Backups::Backup& backup : Backups::list(m_game->database()))
+        kept << TestSupport::readFile(backup.path);
+    QCOMPARE(kept.size(), 3);
+    QVERIFY(kept == before);
 }
 
 void TestCli::backupIsListedAndRestored() {

@@ -35,6 +35,7 @@ private slots:
     void sameFile_data();
     void sameFile();
     void backupsKeepTheNewestAndTheOldest();
+    void fileIsNotBackedUpTwice();
     void backupThatCannotBeMadeStopsTheReplacement_data();
     void backupThatCannotBeMadeStopsTheReplacement();
 };
@@ -112,6 +113,7 @@ void TestFiles::fileHeldOpenIsReplacedWholeOrNotAtAll() {
 
     if (onWindows())
         QVERIFY2(!replaced, "a file held open was replaced");
+
     QString readError;
     const QByteArray now = WholeFile::read(path, &readError).value_or("unreadable");
     if (replaced) {
@@ -122,6 +124,19 @@ void TestFiles::fileHeldOpenIsReplacedWholeOrNotAtAll() {
                  qPrintable(error));
     }
     QCOMPARE(TestSupport::entries(temporary.path()), QStringList{QStringLiteral("unnamed_25.bin")});
+
+    // A game file replaced the same way: a refused replacement leaves no backup behind.
+    QVERIFY(holder.open(QIODevice::ReadOnly));
+    QString made;
+    const bool gameFileReplaced =
+        Backups::replaceGameFile(path, replaced ? original : replacement, &error, &made);
+    holder.close();
+    QCOMPARE(gameFileReplaced, replaced);
+    QCOMPARE(Backups::list(path).size(), size_t(replaced ? 1 : 0));
+    if (replaced)
+        QVERIFY(QDir(temporary.filePath(QStringLiteral("backups"))).removeRecursively());
+    else
+        QVERIFY(!QFile::exists(temporary.filePath(QStringLiteral("backups"))));
 }
 
 // A reader that holds the file for a moment (another thread here, a virus scanner on Windows)
@@ -218,6 +233,26 @@ void TestFiles::backupsKeepTheNewestAndTheOldest() {
     QCOMPARE(TestSupport::entries(backups).size(), Backups::newestKept + 1 + others.size());
     for (const QString& name : others)
         QVERIFY(QFile::exists(QDir(backups).filePath(name)));
+}
+
+// The file put back as it was between two replacements (by a restore, or by the program that made
+// it) holds the bytes of the newest backup: that one stands for it, and no second one is made.
+void TestFiles::fileIsNotBackedUpTwice() {
+    QTemporaryDir temporary;
+    QVERIFY(temporary.isValid());
+    const QString game = temporary.filePath(QStringLiteral("unnamed_25.bin"));
+    QVERIFY(TestSupport::writeFile(game, "A"));
+    QString error;
+    QString first;
+    QString second;
+    QVERIFY2(Backups::replaceGameFile(game, "B", &error, &first), qPrintable(error));
+    QVERIFY(TestSupport::writeFile(game, "A"));
+    QVERIFY2(Backups::replaceGameFile(game, "C", &error, &second), qPrintable(error));
+    QCOMPARE(second, first);
+    QCOMPARE(Backups::list(game).size(), size_t(1));
+    QVERIFY2(Backups::replaceGameFile(game, "D", &error, &second), qPrintable(error));
+    QCOMPARE(TestSupport::readFile(second), QByteArray("C"));
+    QCOMPARE(Backups::list(game).size(), size_t(2));
 }
 
 void TestFiles::backupThatCannotBeMadeStopsTheReplacement_data() {
