@@ -294,7 +294,10 @@ std::optional<Form> formOf(QByteArrayView file) {
     Form form;
     std::copy_n(file.data(), prefixSize, form.prefix.begin());
     form.bigEndian = readings.first().bigEndian;
-    form.alignment = streamEnd(readings.first()) == file.size() ? 1 : alignmentOf(file.size());
+    const bool padded = streamEnd(readings.first()) != file.size();
+    form.alignment = padded                           ? alignmentOf(file.size())
+                     : file.size() % pcAlignment == 0 ? pcAlignment
+                                                      : 1;
     return form;
 }
 

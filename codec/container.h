@@ -34,6 +34,8 @@ constexpr int headerSize = 16;
 constexpr char archiveType = 0;      // an index and several files; not a file the editor edits
 constexpr char singleStreamType = 1; // one zlib stream: every game file the editor edits
 
+// The boundary the PC form pads its files to.
+constexpr int pcAlignment = 16;
 // Padding boundaries seen in the game's files are small powers of two; nothing pads further.
 constexpr int maxAlignment = 4096;
 // Far above any database of the game; a header claiming more is refused before inflating.
@@ -59,7 +61,9 @@ struct Result {
 // The form of a single-stream container whose sizes fit the file in one byte order and whose
 // padding is all zeros; nothing for anything else (a bare zlib stream, an archive, a damaged
 // header). The stream itself is not inflated. The alignment of a padded file is the largest power
-// of two up to maxAlignment that divides its length.
+// of two up to maxAlignment that divides its length. A file without padding that ends on a
+// pcAlignment boundary is taken to be padded to it: the PC form pads so, and a stream that happens
+// to end on the boundary leaves no padding byte to show it.
 std::optional<Form> formOf(QByteArrayView file);
 
 // Accepts a single-stream container of any variant, either byte order and zero padding, or a bare

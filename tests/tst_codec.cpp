@@ -616,6 +616,20 @@ void TestCodec::toolKeepsTheFormOfTheGameFile_data() {
         << game("\x7F\x33\x01", true) << unzlib << QByteArray("\x7F\x33\x01WESYS", 8) << true << 1;
     QTest::newRow("padded to 8192, kept at 4096")
         << padded(game("\x00\x01\x01", false), 8192) << unzlib << pc << false << 4096;
+    // A save can end exactly on the boundary by chance, leaving no padding byte to show it; the
+    // next save pads again. One that ends on an 8-byte boundary only was never padded to 16.
+    const auto unpaddedEndingOn = [&](int boundary) {
+        for (int size = 20000;; ++size) {
+            const QByteArray data = makeData(size, 1);
+            const QByteArray file = container(zlibStream(data), data.size(), false, pcPrefix);
+            if (file.size() % boundary == 0 && file.size() % (2 * boundary) != 0)
+                return file;
+        }
+    };
+    QTest::newRow("unpadded, ending on a 16-byte boundary")
+        << unpaddedEndingOn(16) << unzlib << pc << false << 16;
+    QTest::newRow("unpadded, ending on an 8-byte boundary")
+        << unpaddedEndingOn(8) << unzlib << pc << false << 1;
     QTest::newRow("no game file") << QByteArray() << unzlib << pc << false << 1;
     QTest::newRow("game file is bare zlib") << stream << unzlib << pc << false << 1;
     QTest::newRow("game file is no container")
