@@ -3,6 +3,7 @@
 #include "common/gametext.h"
 #include "common/numbertext.h"
 #include "player/abilitytable.h"
+#include "player/positiontable.h"
 
 namespace {
 
@@ -62,11 +63,25 @@ Patch bytePatch(qint64 at, int value) {
 
 namespace PlayerEdits {
 
+// Whether `code` (the hidden `pozicija`) still selects the entry the stored code selects: then the
+// position was not picked anew, and the stored code stays. Several codes select one entry, and
+// the game may tell them apart in ways the editor does not know.
+bool keepsStoredPosition(const QString& code, quint8 stored) {
+    const auto value =
+        NumberText::integerInRange(code, positionCodeField.range.low, positionCodeField.range.high);
+    const int entry = PositionTable::entryForCode(stored);
+    return value && entry >= 0 && PositionTable::entryForCode(*value) == entry;
+}
+
 Result applyDetails(qint64 nameOffset, const Details& d, const PlayerRecord& stored) {
     Writer w(nameOffset);
     w.text(nameField, d.name);
     w.text(shirtNameField, d.shirtName);
-    w.number(positionCodeField, d.positionCode, stored.positionCode);
+    w.number(positionCodeField,
+             keepsStoredPosition(d.positionCode, stored.positionCode)
+                 ? QString::number(stored.positionCode)
+                 : d.positionCode,
+             stored.positionCode);
     w.number(spacingField, d.spacing, stored.spacing);
     w.number(ageField, d.age, stored.age);
     if (d.footEntry == 0 || d.footEntry == 1)

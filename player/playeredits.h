@@ -23,6 +23,8 @@ struct Result {
 };
 
 // "Apply Changes": name, name on shirt, registered position, spacing, age, foot, weight, height.
+// The registered position's stored code stays while `positionCode` selects the entry that code
+// selects: only a position picked anew stores its entry's code.
 struct Details {
     QString name;
     QString shirtName;

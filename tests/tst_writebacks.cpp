@@ -76,6 +76,8 @@ private slots:
     void applyChangesWritesTheFoot_data();
     void applyChangesWritesTheFoot();
     void positionPicksAreStored();
+    void weightAloneKeepsThePositionCode_data();
+    void weightAloneKeepsThePositionCode();
     void buttonsWithoutEditsChangeNoByte_data();
     void buttonsWithoutEditsChangeNoByte();
     void refusedValueWritesNothing_data();
@@ -289,6 +291,27 @@ void TestWritebacks::positionPicksAreStored() {
     c.List1->setCurrentRow(edited);
     QCOMPARE(c.position->currentText(), QStringLiteral("GK"));
     QCOMPARE(c.hidden.pozicija, QStringLiteral("0"));
+}
+
+// Codes that select an entry without being the code it stores (08 GK, 40 SB, 90 AMF, B2 CF): an
+// Apply Changes of the weight alone writes the weight alone, as a sheet import of it does.
+void TestWritebacks::weightAloneKeepsThePositionCode_data() {
+    QTest::addColumn<int>("code");
+    for (const int code : {0x08, 0x40, 0x90, 0xB2, 0x41})
+        QTest::newRow(qPrintable(QString::number(code, 16))) << code;
+}
+
+void TestWritebacks::weightAloneKeepsThePositionCode() {
+    QFETCH(int, code);
+    Form1 window(m_game->platform);
+    QVERIFY(openAndSelectEdited(window, {PlayerPatch::byte(edited, L::positionCode, code),
+                                         PlayerPatch::byte(edited, L::weight, 70)}));
+    Form1Controls& c = window.controls();
+    const QByteArray before = everything();
+    c.weight->setText(QStringLiteral("71"));
+    c.promjena_imena->click();
+    QVERIFY(m_game->platform.messages.isEmpty());
+    QCOMPARE(everything(), withBytes(before, L::nameOffset(edited) + L::weight, "\x47"));
 }
 
 void TestWritebacks::buttonsWithoutEditsChangeNoByte_data() {
@@ -586,8 +609,8 @@ void TestWritebacks::penaltyStopperAndLongThrow() {
         c.check(longThrowBox)->click();
     c.Command4->click();
     // A stored 100-127 has no flag bit to clear: the user is told it stays.
-    const bool keptWithoutFlag = longThrowStored > 99 && longThrowStored < 128 &&
-                                 !c.check(longThrowBox)->isChecked();
+    const bool keptWithoutFlag =
+        longThrowStored > 99 && longThrowStored < 128 && !c.check(longThrowBox)->isChecked();
     QCOMPARE(m_game->platform.messages.size(), keptWithoutFlag ? 1 : 0);
     if (keptWithoutFlag)
         QVERIFY(m_game->platform.messages.first().text.contains(QStringLiteral("no flag bit")));
