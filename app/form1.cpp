@@ -4,6 +4,7 @@
 #include "app/playerindexload.h"
 #include "app/spreadsheetmenu.h"
 #include "appearance/facerelink.h"
+#include "common/samefile.h"
 #include "player/abilitycolouring.h"
 #include "player/abilitytable.h"
 #include "player/playereditor.h"
@@ -13,6 +14,7 @@
 #include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
+#include "shell/windowtitle.h"
 #include "teamnames/form2.h"
 #include "teams/playersearch.h"
 #include "teams/rosterview.h"
@@ -21,6 +23,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -36,12 +40,14 @@
 namespace {
 constexpr int clientWidth = 1027; // 15405 x 9420 twips at 96 dots per inch
 constexpr int clientHeight = 628;
+
+bool inOneFolder(const QString& a, const QString& b) {
+    return sameFile(QFileInfo(a).absolutePath(), QFileInfo(b).absolutePath());
+}
 } // namespace
 
 Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(
-        QStringLiteral("PES 2011 Rosterly v0.1  by Tavor  https://rosterly.example.org"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     c.mnuFile = menuBar()->addMenu(QStringLiteral("File"));
@@ -77,6 +83,9 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
                                     PlayerLayout::tableEnd);
     m_session->setRecords(
         {PlayerLayout::tableStart, PlayerLayout::recordSize, PlayerLayout::recordCount});
+    new WindowTitle(
+        *this, QStringLiteral("PES 2011 Rosterly v0.1  by Tavor  https://rosterly.example.org"),
+        *m_session);
     new EditMenu(*menuBar(), c.mnuTeamEdit, *m_session);
     auto* view = new PlayerView(c.playerView(), c.lists, c.hidden, *m_session);
     const auto showPlayer = [view = QPointer(view)](qint64 nameOffset) {
@@ -253,9 +262,22 @@ void Form1::openDatabase() {
         m_squads->hide();
 
     // The first time, this creates the team name editor, which asks for the team file.
+    const bool teamFileOpen = m_form2 && !m_form2->teamFile().isEmpty();
     Form2& editor = ensureTeamEditor();
     editor.show();
     editor.hide();
+    // The two files of a game folder belong together: a database from another folder than the
+    // team file open asks for that folder's team file, as the first File > Open did.
+    if (teamFileOpen && !inOneFolder(editor.teamFile(), chosen)) {
+        editor.windowLoad();
+        if (!inOneFolder(editor.teamFile(), chosen))
+            message(QStringLiteral("The team file %1 stays open in the team name editor, from "
+                                   "another folder than %2. Team names, the team chooser and the "
+                                   "squads come from it until File > Open in the team name "
+                                   "editor opens the team file beside the player database.")
+                        .arg(QDir::toNativeSeparators(editor.teamFile()),
+                             QDir::toNativeSeparators(chosen)));
+    }
 
     show();
     raise();

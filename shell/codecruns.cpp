@@ -102,16 +102,18 @@ void CodecRuns::runEnded(quint64 batch) {
 CodecRuns::State CodecRuns::state() const {
     if (m_runs.empty())
         return State::None;
-    bool running = false;
+    bool succeeded = false;
     for (const Run& run : m_runs) {
-        if (!run.error.isEmpty())
-            return State::Failed;
-        running = running || !run.done;
+        if (!run.done)
+            return State::Running;
+        succeeded = succeeded || run.error.isEmpty();
     }
-    return running ? State::Running : State::Succeeded;
+    return succeeded ? State::Succeeded : State::Failed;
 }
 
 QString CodecRuns::failure() const {
+    if (state() != State::Failed)
+        return {};
     for (const Run& run : m_runs)
         if (!run.error.isEmpty())
             return run.error;

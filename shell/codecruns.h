@@ -28,7 +28,9 @@ public:
     // Compresses the game file's working copy into "<game file>.unzlib.zlib".
     void startCompress(const QString& program, const QString& gameFile);
 
-    // Failed as soon as one run failed; Running while any run is still going.
+    // Running while any run is still going; then Succeeded when one run succeeded (each run writes
+    // the whole output through an atomic rename, so one success leaves a complete output, whatever
+    // the other run met, such as a disk that had room for one temporary file only), else Failed.
     State state() const;
     // What went wrong, in words for a message box; empty unless the state is Failed.
     QString failure() const;

@@ -8,6 +8,7 @@
 #include "shell/savejob.h"
 #include "shell/writestep.h"
 
+#include <QFile>
 #include <QProgressBar>
 
 #include <QWidget>
@@ -23,6 +24,16 @@ GameFileSession::GameFileSession(Platform& platform, QWidget* window, QTimer& sa
         if (m_waitTimer.isActive() && !stillDecompressing())
             endWait();
     });
+    connect(m_save, &SaveJob::saved, this, [this] {
+        m_keptUnsaved = false;
+        m_history.setClean();
+        emit fileStateChanged();
+    });
+    connect(&m_history, &QUndoStack::cleanChanged, this, &GameFileSession::fileStateChanged);
+}
+
+bool GameFileSession::hasUnsavedChanges() const {
+    return isOpen() && (m_keptUnsaved || !m_history.isClean());
 }
 
 GameFileSession::~GameFileSession() {
@@ -56,10 +67,14 @@ bool GameFileSession::open(const QString& chosen) {
     m_gameFile = chosen;
     ++m_generation;
     m_listsCurrent = false;
+    m_keptUnsaved = unsaved == Unsaved::Kept;
+    // A save killed before its end leaves its compressed result, which no later step uses.
+    QFile::remove(WorkingCopy::compressedPathForGameFile(chosen));
     if (unsaved == Unsaved::Kept)
         m_decompress.keep(chosen);
     else
         m_decompress.startDecompress(m_platform.codecProgram(), chosen);
+    emit fileStateChanged();
     return true;
 }
 

@@ -100,6 +100,11 @@ public:
 
     // The writes into this file's working copy, in order, for the Edit menu.
     const QUndoStack& history() const { return m_history; }
+
+    // Whether the working copy holds changes that no SAVE has put into the game file yet: writes
+    // of the history since the file was opened or last saved, or changes of an earlier run that
+    // File > Open kept.
+    bool hasUnsavedChanges() const;
     // Edit > Undo and Redo: write back what the step replaced, or what it wrote. Refused with a
     // message, and nothing written, during a save, or when the working copy no longer holds what
     // the step left there (changed by something outside the history). True when done.
@@ -108,6 +113,8 @@ public:
 
 signals:
     void loadFinished(bool loaded);
+    // Another file was opened, or hasUnsavedChanges() may have changed.
+    void fileStateChanged();
 
 private:
     void whenDecompressed(std::function<void()> ready, const GameFileSession* alsoWaitFor);
@@ -142,4 +149,5 @@ private:
     bool m_loaded = false;
     WorkingCopyDifference::Records m_records;
     QUndoStack m_history;
+    bool m_keptUnsaved = false; // File > Open kept a working copy with unsaved changes
 };

@@ -84,6 +84,7 @@ void SaveJob::tick() {
         finish(error + QStringLiteral("\nThe game file was not changed."));
         return;
     }
+    emit saved();
     finish(QStringLiteral("DONE!"));
 }
 

@@ -37,6 +37,10 @@ public:
     // the working copy it packs.
     bool refuseWhileSaving(const QString& action);
 
+signals:
+    // The game file now holds the working copy as it was when the save began.
+    void saved();
+
 private:
     void tick();
     void finish(const QString& message);

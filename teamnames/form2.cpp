@@ -6,6 +6,7 @@
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
 #include "shell/widgetplacement.h"
+#include "shell/windowtitle.h"
 #include "teamnames/teamnametable.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,6 @@ constexpr int searchLimit = 157;
 
 Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Team Edit PES 2010 DEMO by Tavor"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
@@ -63,6 +63,7 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     sat->setObjectName(QStringLiteral("sat"));
     m_session = new GameFileSession(m_platform, this, *sat, QStringLiteral("the team name editor"),
                                     TeamNameLayout::longNamePassEnd);
+    new WindowTitle(*this, QStringLiteral("Team Edit PES 2010 DEMO by Tavor"), *m_session);
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

@@ -5,6 +5,7 @@
 #include "player/positiontable.h"
 #include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
+#include "shell/windowtitle.h"
 #include "teams/squadtable.h"
 
 #include <QComboBox>
@@ -52,7 +53,7 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
                          QWidget* parent)
     : QWidget(parent, Qt::Window), m_session(session), m_teams(std::move(teams)) {
     setObjectName(QStringLiteral("SquadEditor"));
-    setWindowTitle(QStringLiteral("Squads"));
+    new WindowTitle(*this, QStringLiteral("Squads"), m_session);
 
     auto* layout = new QVBoxLayout(this);
     // The main window's history, at hand here too: Ctrl+Z where the change was made.

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,6 +40,8 @@ private slots:
     void saveBeforeOpenSaysSo();
     void failingCodecLeavesTheGameFileAlone();
     void missingCodecIsReported();
+    void titlesNameTheFilesAndTheirUnsavedChanges();
+    void databaseOfAnotherFolderAsksForItsTeamFile();
 
 private:
     void openSample(Form1& window);
@@ -272,6 +275,76 @@ void TestForm1::missingCodecIsReported() {
     TestSupport::waitForRuns(window.session().decompressRuns(), 5000);
     QCOMPARE(window.session().decompressRuns().state(), CodecRuns::State::Failed);
     QVERIFY(window.session().decompressRuns().failure().contains(QStringLiteral("missing")));
+}
+
+void TestForm1::titlesNameTheFilesAndTheirUnsavedChanges() {
+    const QString caption =
+        QStringLiteral("PES 2011 Rosterly v0.1  by Tavor  https://rosterly.example.org");
+    Form1 window(m_game->platform);
+    QCOMPARE(window.windowTitle(), caption);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
+    QCOMPARE(window.windowTitle(), caption + QStringLiteral(" — unnamed_25.bin[*]"));
+    QCOMPARE(window.teamEditor()->windowTitle(),
+             QStringLiteral("Team Edit PES 2010 DEMO by Tavor — unnamed_32.bin[*]"));
+    QVERIFY(!window.isWindowModified());
+
+    Form1Controls& c = window.controls();
+    c.List1->setCurrentRow(3);
+    c.weight->setText(QStringLiteral("66"));
+    c.promjena_imena->click();
+    QVERIFY(window.isWindowModified());
+    QVERIFY(!window.teamEditor()->isWindowModified());
+    QVERIFY(window.session().undo());
+    QVERIFY(!window.isWindowModified()); // back to what the game file holds
+    QVERIFY(window.session().redo());
+    QVERIFY(window.isWindowModified());
+    c.Command1->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("DONE!"));
+    QVERIFY(!window.isWindowModified());
+
+    // A working copy kept with its unsaved changes at the next File > Open is marked at once.
+    QVERIFY(window.session().undo());
+    m_game->platform.answerYes = false; // keep them
+    window.openDatabase();
+    QCOMPARE(m_game->platform.questions.size(), 1);
+    QVERIFY(window.isWindowModified());
+}
+
+// A player database from another game folder asks for that folder's team file; kept back, the
+// team file of the first folder stays open, and the window says so.
+void TestForm1::databaseOfAnotherFolderAsksForItsTeamFile() {
+    TestSupport::SampleGame other(QStringLiteral("other season"));
+    QVERIFY2(other.isValid(), qPrintable(other.error()));
+    FakePlatform& platform = m_game->platform;
+    Form1 window(platform);
+    QVERIFY(TestSupport::openAndLoad(window, *m_game));
+    platform.askedTitles.clear();
+
+    platform.answers[TestSupport::playerTitle] = other.database();
+    platform.answers[TestSupport::teamTitle] = other.teamFile();
+    QVERIFY(TestSupport::openDecompressed(window));
+    QCOMPARE(platform.askedTitles, (QStringList{TestSupport::playerTitle, TestSupport::teamTitle}));
+    QCOMPARE(window.teamEditor()->teamFile(), other.teamFile());
+    QVERIFY(platform.messages.isEmpty());
+
+    platform.askedTitles.clear();
+    platform.answers[TestSupport::playerTitle] = m_game->database();
+    platform.answers[TestSupport::teamTitle] = QString(); // cancelled
+    QVERIFY(TestSupport::openDecompressed(window));
+    QCOMPARE(platform.askedTitles, (QStringList{TestSupport::playerTitle, TestSupport::teamTitle}));
+    QCOMPARE(window.teamEditor()->teamFile(), other.teamFile());
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY2(platform.messages.first().text.startsWith(
+                 QStringLiteral("The team file %1 stays open in the team name editor")
+                     .arg(QDir::toNativeSeparators(other.teamFile()))),
+             qPrintable(platform.messages.first().text));
+
+    // Another database of the same folder asks for nothing more.
+    platform.askedTitles.clear();
+    platform.answers[TestSupport::playerTitle] = other.database();
+    QVERIFY(TestSupport::openDecompressed(window));
+    QCOMPARE(platform.askedTitles, QStringList{TestSupport::playerTitle});
 }
 
 QTEST_MAIN(TestForm1)

@@ -11,8 +11,8 @@
 #include "tests/windowsupport.h"
 #include "tools/samplebuilder.h"
 
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +51,7 @@ private slots:
     void writeBacksStopAtTheRosterTable_data();
     void writeBacksStopAtTheRosterTable();
     void renameWithoutAShortNameKeepsItsBytes();
+    void oneFailedTwinRunIsNotTheFilesFailure();
 
 private:
     // A codec that sleeps before it does the real work; `when` is "-d" for decompress runs only,
@@ -303,6 +304,33 @@ void TestSession::renameWithoutAShortNameKeepsItsBytes() {
     const QByteArray after = TestSupport::readFile(m_game->teamWorkingCopy());
     QCOMPARE(after.mid(n, 7), QByteArray("Renamed"));
     QCOMPARE(after.mid(n + 1120, 3), before.mid(n + 1120, 3));
+}
+
+// File > Open starts two decompress runs of the file. When one of them fails (the disk had room
+// for one temporary file only) and the other succeeds, the working copy is complete: Load and SAVE
+// go ahead. A compressed result that a killed save left beside the file goes at the next open.
+void TestSession::oneFailedTwinRunIsNotTheFilesFailure() {
+    const QString path = m_game->path(QStringLiteral("twin codec"));
+    const QString marker = m_game->path(QStringLiteral("failed once"));
+    const QByteArray codec = TestSupport::builtProgram(QStringLiteral("zlib2.dll")).toUtf8();
+    TestSupport::writeFile(path, "#!/bin/sh\nif mkdir '" + marker.toUtf8() +
+                                     "' 2>/dev/null; then echo 'No space left on device' >&2; "
+                                     "exit 1; fi\nexec '" +
+                                     codec + "' \"$@\"\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_game->platform.codec = path;
+    const QString stale = WorkingCopy::compressedPathForGameFile(m_game->database());
+    QVERIFY(TestSupport::writeFile(stale, "left by a killed save"));
+
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, *m_game));
+    QVERIFY(QFile::exists(marker)); // one run did fail
+    QVERIFY(!QFile::exists(stale));
+    QCOMPARE(window.session().decompressRuns().state(), CodecRuns::State::Succeeded);
+    QCOMPARE(window.controls().List1->count(), 6665);
+    window.controls().Command1->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
+    QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("DONE!"));
 }
 
 QTEST_MAIN(TestSession)

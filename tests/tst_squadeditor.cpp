@@ -82,7 +82,8 @@ QWidget* TestSquadEditor::openSquads(Form1& window) {
         return nullptr;
     menu->trigger();
     auto* squads = window.findChild<QWidget*>(QStringLiteral("SquadEditor"));
-    return squads && squads->isVisible() && squads->windowTitle() == QStringLiteral("Squads")
+    return squads && squads->isVisible() &&
+                   squads->windowTitle() == QStringLiteral("Squads — unnamed_25.bin[*]")
                ? squads
                : nullptr;
 }
