@@ -30,6 +30,10 @@ void BackupMenu::tell(const QString& text) {
     m_platform.showMessage(m_window, programTitle(), text);
 }
 
+void BackupMenu::warn(const QString& text) {
+    m_platform.showWarning(m_window, programTitle(), text);
+}
+
 void BackupMenu::restoreBackup() {
     const QString backup = m_platform.chooseFile(m_window, restoreTitle, QStringLiteral("Backup"),
                                                  QStringLiteral("*.bak"));
@@ -38,7 +42,7 @@ void BackupMenu::restoreBackup() {
     QString error;
     const auto gameFile = Backups::gameFileOf(backup, &error);
     if (!gameFile) {
-        tell(error + QStringLiteral("\nNothing was changed."));
+        warn(error + QStringLiteral("\nNothing was changed."));
         return;
     }
     if (!m_platform.ask(m_window, programTitle(),
@@ -62,7 +66,7 @@ void BackupMenu::restoreBackup() {
 
     const auto restored = Backups::restore(backup, &error);
     if (!restored) {
-        tell(error);
+        warn(error);
         return;
     }
     QString text =

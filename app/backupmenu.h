@@ -26,6 +26,7 @@ public:
 
 private:
     void tell(const QString& text);
+    void warn(const QString& text);
 
     Platform& m_platform;
     QWidget* m_window;

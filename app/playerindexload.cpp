@@ -4,9 +4,11 @@
 #include "player/playerlists.h"
 #include "player/playerrecord.h"
 #include "shell/gamefilesession.h"
+#include "teamnames/teamnamelayout.h"
 #include "teamnames/teamsource.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QProgressBar>
@@ -15,6 +17,18 @@ bool loadPlayerIndex(const PlayerIndexLoadControls& c, PlayerLists& lists, GameF
                      TeamSource* teams) {
     if (const QString problem = session.decompressProblem(); !problem.isEmpty()) {
         session.message(problem);
+        return false;
+    }
+    // A complete working copy too short for the player table that holds a team file's tables is
+    // the team file, chosen in the player database's place.
+    if (const qint64 size = session.workingCopy().size();
+        size >= TeamNameLayout::longNamePassEnd && size < PlayerLayout::tableEnd) {
+        session.message(QStringLiteral("The working copy of %1 is %2 bytes, a player database "
+                                       "holds at least %3: it looks like a team file. Choose the "
+                                       "player database (unnamed_25.bin) with File > Open.")
+                            .arg(QDir::toNativeSeparators(session.gameFile()))
+                            .arg(size)
+                            .arg(PlayerLayout::tableEnd));
         return false;
     }
     QString error;

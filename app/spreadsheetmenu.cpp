@@ -113,7 +113,7 @@ void SpreadsheetMenu::exportSheets(SheetFormat format) {
                   [&](SheetWriter& out) { return RosterSheet::write(*database, *teamFile, out); });
     }
     if (!written.isEmpty())
-        m_files.players.message(
+        m_files.players.inform(
             QStringLiteral("Wrote %1 to %2.").arg(written.join(QStringLiteral(", ")), folder));
 }
 
@@ -186,9 +186,9 @@ void SpreadsheetMenu::importSheet() {
         return;
     }
     if (plan.patches.empty()) {
-        target->message(QStringLiteral("%1 changes nothing: every cell shows what the file holds "
-                                       "already.%2")
-                            .arg(path, notes));
+        target->inform(QStringLiteral("%1 changes nothing: every cell shows what the file holds "
+                                      "already.%2")
+                           .arg(path, notes));
         return;
     }
     QStringList shown = plan.changes.mid(0, changesShown);

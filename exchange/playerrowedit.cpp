@@ -61,12 +61,7 @@ public:
             refuse(columnOf(kind), refusal);
     }
 
-    void refuse(int column, const QString& why) {
-        if (!m_result.refusal.isEmpty())
-            return;
-        m_result.refusedColumn = column;
-        m_result.refusal = why;
-    }
+    void refuse(int column, const QString& why) { m_result.refusals.push_back({column, why}); }
 
 private:
     qint64 m_n;
@@ -138,7 +133,7 @@ Result apply(QByteArrayView record, qint64 n, const ShownPlayer& shown, const Sh
 
     if (const QString guard = PlayerEdits::rosterTableRefusal(result.patches); !guard.isEmpty())
         w.refuse(firstDiffering(shown, wanted), guard);
-    if (!result.refusal.isEmpty()) {
+    if (!result.ok()) {
         result.patches.clear();
         return result;
     }

@@ -27,12 +27,17 @@
 // registered position's box, which the view always checks), the result says so in a note.
 namespace PlayerRowEdit {
 
+struct Refusal {
+    int column = -1; // the column it names
+    QString why;
+};
+
 struct Result {
     std::vector<Patch> patches;
-    QByteArray record;      // the record once the patches are written (from its start)
-    QStringList notes;      // where the view will differ from what the row asks for, and why
-    int refusedColumn = -1; // the column a refusal names
-    QString refusal;        // empty when the row may be written
+    QByteArray record;             // the record once the patches are written (from its start)
+    QStringList notes;             // where the view will differ from what the row asks for
+    std::vector<Refusal> refusals; // every cell refused, in column order; empty: may be written
+    bool ok() const { return refusals.empty(); }
 };
 
 // `record` holds the stored record (from its start), whose name offset is `nameOffset`;

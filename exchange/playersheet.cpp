@@ -158,16 +158,17 @@ ImportPlan plan(QByteArrayView database, const SheetTable& table) {
             }
             differs = differs || PlayerColumns::differs(columns[c], shown, wanted);
         }
-        if (!readable || !differs)
+        if (!differs)
             continue;
+        // Written even when a cell could not be read, so that the refusal names every cell of
+        // the row the write rules refuse too (a cell that could not be read asks for no change).
         PlayerRowEdit::Result edit =
             PlayerRowEdit::apply(database.sliced(L::recordStart(*index), L::recordSize),
                                  L::nameOffset(*index), shown, std::move(wanted));
-        if (!edit.refusal.isEmpty()) {
-            errors.add(row.number, columns[edit.refusedColumn].name, edit.refusal);
-            continue;
-        }
-        changed.push_back({*index, shown, std::move(edit)});
+        for (const PlayerRowEdit::Refusal& refusal : edit.refusals)
+            errors.add(row.number, columns[refusal.column].name, refusal.why);
+        if (readable && edit.ok())
+            changed.push_back({*index, shown, std::move(edit)});
     }
     if (errors.count() > 0)
         return refusedPlan(errors);

@@ -12,6 +12,8 @@ namespace SheetText {
 namespace {
 
 constexpr QByteArrayView utf8Mark = "\xEF\xBB\xBF";
+// The mark as "ï»¿": a program read it as Windows-1252 text and saved that text as UTF-8.
+constexpr QByteArrayView misreadUtf8Mark = "\xC3\xAF\xC2\xBB\xC2\xBF";
 constexpr QByteArrayView utf16LeMark = "\xFF\xFE";
 constexpr QByteArrayView utf16BeMark = "\xFE\xFF";
 
@@ -97,6 +99,12 @@ Decoded decode(QByteArrayView bytes) {
     }
     if (bytes.startsWith(utf8Mark))
         bytes = bytes.sliced(utf8Mark.size());
+    if (bytes.startsWith(misreadUtf8Mark)) {
+        bytes = bytes.sliced(misreadUtf8Mark.size());
+        result.note = QStringLiteral("the sheet begins with \"ï»¿\", a UTF-8 byte-order mark "
+                                     "that a program read as Windows-1252 text before saving the "
+                                     "sheet; it was read as the mark.");
+    }
     if (const QString looks = whatItLooksLike(bytes); !looks.isEmpty()) {
         result.error = QStringLiteral("it is not a text sheet: it looks like %1.").arg(looks);
         return result;
@@ -106,10 +114,12 @@ Decoded decode(QByteArrayView bytes) {
         return result;
     }
     result.utf8 = GameText::decode(bytes).toUtf8();
-    result.note = QStringLiteral("the sheet is not UTF-8 (row %1 is the first that is not); it "
-                                 "was read as Windows-1252, the game's own code page, in which "
-                                 "older Excel saves CSV.")
-                      .arg(firstRowNotUtf8(bytes));
+    if (!result.note.isEmpty())
+        result.note += u' ';
+    result.note += QStringLiteral("the sheet is not UTF-8 (row %1 is the first that is not); it "
+                                  "was read as Windows-1252, the game's own code page, in which "
+                                  "older Excel saves CSV.")
+                       .arg(firstRowNotUtf8(bytes));
     return result;
 }
 

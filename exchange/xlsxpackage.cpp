@@ -14,6 +14,7 @@ constexpr char defaultWorkbook[] = "xl/workbook.xml";
 constexpr QStringView officeDocumentType = u"/officeDocument";
 constexpr QStringView sharedStringsType = u"/sharedStrings";
 constexpr QStringView stylesType = u"/styles";
+constexpr QStringView worksheetType = u"/worksheet";
 constexpr QLatin1String
     relationshipsNamespace("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
 
@@ -151,23 +152,29 @@ bool XlsxPackage::findParts(QString* error) {
         else if (r.type.endsWith(stylesType))
             m_styles = r.target;
     }
-    // The first worksheet is the first <sheet> the workbook lists.
     QXmlStreamReader reader(*xml);
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement() && reader.name() == u"sheet") {
-            const QString id =
-                reader.attributes().value(relationshipsNamespace, QLatin1String("id")).toString();
-            m_worksheet = relationships.value(id).target;
-            break;
+            const auto attributes = reader.attributes();
+            const Relationship target = relationships.value(
+                attributes.value(relationshipsNamespace, QLatin1String("id")).toString());
+            if (!target.target.isEmpty())
+                m_sheets.push_back({attributes.value(QLatin1String("name")).toString(),
+                                    target.target, target.type.endsWith(worksheetType)});
         }
     }
-    if (m_worksheet.isEmpty()) {
-        *error = reader.hasError()
-                     ? QStringLiteral("the workbook part %1 is not well-formed XML: %2")
-                           .arg(workbook, reader.errorString())
-                     : QStringLiteral("the workbook lists no worksheet.");
+    if (reader.hasError()) {
+        *error = QStringLiteral("the workbook part %1 is not well-formed XML: %2")
+                     .arg(workbook, reader.errorString());
         return false;
     }
     return true;
+}
+
+QString XlsxPackage::worksheetPath() const {
+    for (const Sheet& sheet : m_sheets)
+        if (sheet.isWorksheet)
+            return sheet.path;
+    return {};
 }

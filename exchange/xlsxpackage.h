@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 struct zip;
 
@@ -21,7 +22,16 @@ public:
     // be read (`error` says why). Parts larger than any sheet of this editor are refused.
     std::optional<QByteArray> part(const QString& path, QString* error) const;
 
-    const QString& worksheetPath() const { return m_worksheet; }
+    // The sheets the workbook lists, in its order: worksheets, and chart sheets and the like,
+    // which hold no cells.
+    struct Sheet {
+        QString name;
+        QString path;
+        bool isWorksheet = false;
+    };
+    const std::vector<Sheet>& sheets() const { return m_sheets; }
+    // The first worksheet's part; empty when the workbook lists none.
+    QString worksheetPath() const;
     const QString& sharedStringsPath() const { return m_sharedStrings; } // empty: none
     const QString& stylesPath() const { return m_styles; }               // empty: none
 
@@ -30,7 +40,7 @@ private:
     bool findParts(QString* error);
 
     zip* m_archive = nullptr;
-    QString m_worksheet;
+    std::vector<Sheet> m_sheets;
     QString m_sharedStrings;
     QString m_styles;
 };

@@ -76,6 +76,12 @@ QByteArray unescaped(QByteArray text) {
     return text;
 }
 
+QString formulaWithoutResult() {
+    return QStringLiteral("the cell holds a formula whose result the workbook does not store; "
+                          "save the workbook in a spreadsheet program first, or enter the value "
+                          "itself.");
+}
+
 // "B12" as column 1 (0-based) and row 12; false when the reference is not of that form.
 bool parseReference(QByteArrayView reference, int& column, int& row) {
     qsizetype i = 0;
@@ -324,12 +330,17 @@ bool Worksheet::cellText(QString* why) {
     m_text = {};
     if (!m_hasValue) {
         if (m_hasFormula)
-            *why = QStringLiteral("the cell holds a formula whose result the workbook does not "
-                                  "store; save the workbook in a spreadsheet program first, or "
-                                  "enter the value itself.");
+            *why = formulaWithoutResult();
         return !m_hasFormula;
     }
     const QByteArrayView value = QByteArrayView(m_value).trimmed();
+    // Some libraries write a formula's <v> empty when they do not compute its result.
+    const bool textType = m_type == Type::SharedString || m_type == Type::InlineString ||
+                          m_type == Type::FormulaString;
+    if (m_hasFormula && value.isEmpty() && !textType) {
+        *why = formulaWithoutResult();
+        return false;
+    }
     switch (m_type) {
     case Type::SharedString: {
         const int index = toInt(value, -1);
@@ -446,13 +457,32 @@ SheetTable read(QByteArrayView bytes) {
         if (const auto xml = package->part(path, &error))
             error = styles.parse(*xml, path);
     }
-    const QString& worksheet = package->worksheetPath();
-    const auto xml = error.isEmpty() ? package->part(worksheet, &error) : std::nullopt;
-    if (error.isEmpty() && !xml)
-        error =
-            QStringLiteral("the workbook has no part %1 for its first worksheet.").arg(worksheet);
+    // The first worksheet that holds cells: a chart sheet or an empty worksheet before it (a
+    // title page, a chart of the data) is passed over, and the notes name the sheet read.
+    for (const XlsxPackage::Sheet& sheet : package->sheets()) {
+        if (!error.isEmpty())
+            break;
+        if (!sheet.isWorksheet)
+            continue;
+        const auto xml = package->part(sheet.path, &error);
+        if (!xml) {
+            if (error.isEmpty())
+                error = QStringLiteral("the workbook has no part %1 for its worksheet \"%2\".")
+                            .arg(sheet.path, sheet.name);
+            break;
+        }
+        SheetTable read;
+        error = Worksheet(read, strings.strings, styles.isDate).parse(*xml, sheet.path);
+        if (!error.isEmpty() || (read.rows().empty() && read.problems().empty()))
+            continue;
+        if (&sheet != &package->sheets().front())
+            read.addNote(QStringLiteral("the sheet read is \"%1\", the first of the workbook "
+                                        "that holds cells.")
+                             .arg(sheet.name));
+        return read;
+    }
     if (error.isEmpty())
-        error = Worksheet(table, strings.strings, styles.isDate).parse(*xml, worksheet);
+        error = QStringLiteral("the workbook has no worksheet with cells.");
     if (!error.isEmpty())
         table.fail(error);
     return table;

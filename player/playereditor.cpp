@@ -88,5 +88,5 @@ void PlayerEditor::applyAbilities() {
     if (m_session.writeBack(result.patches, result.error, label,
                             [show = m_showPlayer, n] { show(n); }) &&
         !result.note.isEmpty())
-        m_session.message(result.note);
+        m_session.inform(result.note);
 }

@@ -194,6 +194,10 @@ QString GameFileSession::decompressProblem() const {
 }
 
 void GameFileSession::message(const QString& text) const {
+    m_platform.showWarning(m_window, programTitle(), text);
+}
+
+void GameFileSession::inform(const QString& text) const {
     m_platform.showMessage(m_window, programTitle(), text);
 }
 

@@ -89,7 +89,9 @@ public:
     // (after a wait, past its bound). Empty when it can be read.
     QString decompressProblem() const;
 
+    // A refusal or a failure, with the warning icon; and a message that something was done.
     void message(const QString& text) const;
+    void inform(const QString& text) const;
 
     // Ends a write-back: writes the patches into the working copy, or says why not: the values
     // were refused (`refusal`), a save is going, or the file cannot take them. True when written.

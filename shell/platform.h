@@ -20,4 +20,9 @@ public:
     virtual bool ask(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Folder chooser; returns the chosen folder, or an empty string when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
+    // Modal message box with an OK button for a refusal or a failure, with a warning icon. A
+    // platform that has no such box shows it as a message.
+    virtual void showWarning(QWidget* parent, const QString& caption, const QString& text) {
+        showMessage(parent, caption, text);
+    }
 };

@@ -19,6 +19,10 @@ void QtPlatform::showMessage(QWidget* parent, const QString& caption, const QStr
     QMessageBox::information(parent, caption, text);
 }
 
+void QtPlatform::showWarning(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::warning(parent, caption, text);
+}
+
 QString QtPlatform::codecProgram() const {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/zlib2.dll");
 }

@@ -13,6 +13,7 @@ public:
     QString codecProgram() const override;
     bool ask(QWidget* parent, const QString& caption, const QString& text) override;
     QString chooseFolder(QWidget* parent, const QString& title) override;
+    void showWarning(QWidget* parent, const QString& caption, const QString& text) override;
 
 private:
     QString m_lastFolder;

@@ -23,7 +23,7 @@ bool SaveJob::isSaving() const {
 bool SaveJob::refuseWhileSaving(const QString& action) {
     if (!isSaving())
         return false;
-    m_platform.showMessage(
+    m_platform.showWarning(
         m_window, programTitle(),
         QStringLiteral("A save is in progress. %1 when it has finished.").arg(action));
     return true;
@@ -31,7 +31,7 @@ bool SaveJob::refuseWhileSaving(const QString& action) {
 
 void SaveJob::start(const QString& gameFile, const CodecRuns& decompress, qint64 minimumSize) {
     if (gameFile.isEmpty()) {
-        m_platform.showMessage(m_window, programTitle(),
+        m_platform.showWarning(m_window, programTitle(),
                                QStringLiteral("No game file is open, so there is nothing to save. "
                                               "Use File > Open first."));
         return;
@@ -39,13 +39,13 @@ void SaveJob::start(const QString& gameFile, const CodecRuns& decompress, qint64
     if (refuseWhileSaving(QStringLiteral("Save again")))
         return;
     if (const QString problem = decompress.problem(); !problem.isEmpty()) {
-        m_platform.showMessage(m_window, programTitle(),
+        m_platform.showWarning(m_window, programTitle(),
                                problem + QStringLiteral("\nThe game file was not changed."));
         return;
     }
     const WorkingCopy workingCopy(WorkingCopy::pathForGameFile(gameFile));
     if (workingCopy.size() < minimumSize) {
-        m_platform.showMessage(
+        m_platform.showWarning(
             m_window, programTitle(),
             QStringLiteral("The working copy %1 is missing or shorter than a complete one (%2 "
                            "bytes), so it is not saved. The game file was not changed.")
@@ -93,7 +93,10 @@ void SaveJob::finish(const QString& message) {
     m_sat.stop();
     // A result that was not put in place (a failed or killed run's leftovers) is of no use.
     QFile::remove(WorkingCopy::compressedPathForGameFile(m_gameFile));
-    m_platform.showMessage(m_window, programTitle(), message);
+    if (message == QLatin1String("DONE!"))
+        m_platform.showMessage(m_window, programTitle(), message);
+    else
+        m_platform.showWarning(m_window, programTitle(), message);
 }
 
 bool SaveJob::replaceGameFile(QString* error) const {

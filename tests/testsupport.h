@@ -18,6 +18,7 @@ public:
     struct Message {
         QString caption;
         QString text;
+        bool warning = false; // shown with the warning icon of a refusal or failure
     };
 
     QHash<QString, QString> answers; // dialog title -> chosen path ("" = cancelled)
@@ -31,6 +32,9 @@ public:
     }
     void showMessage(QWidget*, const QString& caption, const QString& text) override {
         messages.append({caption, text});
+    }
+    void showWarning(QWidget*, const QString& caption, const QString& text) override {
+        messages.append({caption, text, true});
     }
     QString codecProgram() const override { return codec; }
     // Questions are answered with `answerYes` and recorded; folder choosers answer from

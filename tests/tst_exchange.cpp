@@ -91,6 +91,7 @@ private slots:
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
     void wholeSheetRefusals();
+    void everyRefusedCellOfARowIsNamed();
     void teamRenames_data();
     void teamRenames();
     void rosterSheetFollowsTheTeamView();
@@ -342,6 +343,20 @@ void TestExchange::refusalsWriteNothing() {
     QVERIFY2(plan.errors.first().startsWith(error), qPrintable(plan.errors.join(u'\n')));
     QVERIFY(plan.patches.empty());
     QVERIFY(plan.changes.isEmpty());
+}
+
+// A cell the sheet cannot read and cells the write rules refuse, in one row: all are named.
+void TestExchange::everyRefusedCellOfARowIsNamed() {
+    const ImportPlan plan = PlayerSheet::plan(
+        m_db, sheet({"index,id,name,shirt_name,age",
+                     "42,$ID," + QString(47, u'n') + ",Łódź," + QStringLiteral("300")},
+                    m_db, 42));
+    QCOMPARE(plan.errors,
+             (QStringList{"row 2, column age: enter a number from -17 to 238.",
+                          "row 2, column name: at most 46 characters.",
+                          "row 2, column shirt_name: these characters cannot be stored in the "
+                          "game: Łź"}));
+    QVERIFY(plan.patches.empty());
 }
 
 void TestExchange::wholeSheetRefusals() {

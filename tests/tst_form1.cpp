@@ -42,6 +42,7 @@ private slots:
     void missingCodecIsReported();
     void titlesNameTheFilesAndTheirUnsavedChanges();
     void databaseOfAnotherFolderAsksForItsTeamFile();
+    void teamFileChosenAsTheDatabaseIsNamed();
 
 private:
     void openSample(Form1& window);
@@ -235,6 +236,7 @@ void TestForm1::saveReplacesTheGameFileOnce() {
         QTRY_COMPARE_WITH_TIMEOUT(m_game->platform.messages.size(), 1, 20000);
         QCOMPARE(m_game->platform.messages.first().text, QStringLiteral("DONE!"));
         QCOMPARE(m_game->platform.messages.first().caption, QStringLiteral("Rosterly"));
+        QVERIFY(!m_game->platform.messages.first().warning);
         QVERIFY(!window.controls().sat->isActive());
         QTest::qWait(1300); // a stray second completion would show up here
         QCOMPARE(m_game->platform.messages.size(), 1);
@@ -345,6 +347,22 @@ void TestForm1::databaseOfAnotherFolderAsksForItsTeamFile() {
     platform.answers[TestSupport::playerTitle] = other.database();
     QVERIFY(TestSupport::openDecompressed(window));
     QCOMPARE(platform.askedTitles, QStringList{TestSupport::playerTitle});
+}
+
+void TestForm1::teamFileChosenAsTheDatabaseIsNamed() {
+    m_game->platform.answers[TestSupport::playerTitle] = m_game->teamFile();
+    m_game->platform.answers[TestSupport::teamTitle] = QString();
+    Form1 window(m_game->platform);
+    QVERIFY(TestSupport::openDecompressed(window));
+    QVERIFY(!window.load());
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    const FakePlatform::Message& said = m_game->platform.messages.first();
+    QCOMPARE(said.text, QStringLiteral("The working copy of %1 is 280000 bytes, a player database "
+                                       "holds at least 1519652: it looks like a team file. Choose "
+                                       "the player database (unnamed_25.bin) with File > Open.")
+                            .arg(QDir::toNativeSeparators(m_game->teamFile())));
+    QVERIFY(said.warning);
+    QCOMPARE(window.controls().List1->count(), 0);
 }
 
 QTEST_MAIN(TestForm1)

@@ -37,10 +37,11 @@ QString path(SheetFormat format) {
 }
 
 // A workbook of the given parts, zipped with libzip; the relationships lead to them as a
-// spreadsheet program writes them.
+// spreadsheet program writes them. `before` lists sheets the workbook has before the one with
+// `sheetData`: "chart" a chart sheet, "empty" a worksheet without cells.
 QByteArray workbook(const QByteArray& sheetData, const QByteArray& sharedStrings = {},
-                    const QByteArray& styles = {}) {
-    const QHash<QString, QByteArray> parts{
+                    const QByteArray& styles = {}, const QList<QByteArray>& before = {}) {
+    QHash<QString, QByteArray> parts{
         {"_rels/.rels",
          R"xml(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)xml"
          R"xml(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/></Relationships>)xml"},
@@ -62,6 +63,26 @@ QByteArray workbook(const QByteArray& sheetData, const QByteArray& sharedStrings
          R"xml(<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)xml" +
              styles + "</styleSheet>"},
     };
+    QByteArray sheets;
+    QByteArray relationships;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const bool chart = before[i] == "chart";
+        sheets +=
+            "<sheet name=\"" + before[i] + n + "\" sheetId=\"1" + n + "\" r:id=\"rB" + n + "\"/>";
+        relationships += "<Relationship Id=\"rB" + n +
+                         "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                         "relationships/" +
+                         (chart ? "chartsheet" : "worksheet") + "\" Target=\"sheets/" + n +
+                         ".xml\"/>";
+        parts["xl/sheets/" + n + ".xml"] =
+            chart
+                ? "<chartsheet/>"
+                : R"xml(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData/></worksheet>)xml";
+    }
+    parts["xl/workbook.xml"].replace("<sheets>", "<sheets>" + sheets);
+    parts["xl/_rels/workbook.xml.rels"].replace("<Relationship Id=\"rId7\"",
+                                                relationships + "<Relationship Id=\"rId7\"");
     QTemporaryDir dir;
     const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("book.xlsx")));
     int error = 0;
@@ -212,6 +233,9 @@ void TestSheets::xlsxCells_data() {
     QTest::newRow("formula without its result")
         << QByteArray(R"xml(<c r="C2"><f>A2*2</f></c>)xml")
         << "row 2, column age: the cell holds a formula whose result the workbook does not store";
+    QTest::newRow("formula with an empty stored result")
+        << QByteArray(R"xml(<c r="C2"><f>40+30</f><v></v></c>)xml")
+        << "row 2, column age: the cell holds a formula whose result the workbook does not store";
     QTest::newRow("shared string that is not there")
         << QByteArray(R"xml(<c r="C2" t="s"><v>9</v></c>)xml")
         << "row 2, column age: the cell refers to a text the workbook does not hold.";
@@ -273,6 +297,23 @@ void TestSheets::encodingsAndOtherFiles_data() {
         << "the sheet is not UTF-8 (row 2 is the first that is not); it was read as "
            "Windows-1252"
         << QStringLiteral("Zoë Ørsted €");
+    QTest::newRow("UTF-8 mark read as Windows-1252 and saved as UTF-8")
+        << "p.csv"
+        << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBFindex,id,name\r\n42,1,Zo\xC3\xAB \xC3\x98rsted\r\n")
+        << ""
+        << "the sheet begins with \"ï»¿\", a UTF-8 byte-order mark" << zoe;
+    const QByteArray rows = "<row r=\"1\"><c t=\"inlineStr\"><is><t>index</t></is></c><c "
+                            "t=\"inlineStr\"><is><t>id</t></is></c><c "
+                            "t=\"inlineStr\"><is><t>name</t></is></c></row><row "
+                            "r=\"2\"><c><v>42</v></c><c><v>1</v></c><c "
+                            "t=\"inlineStr\"><is><t>Zoë Ørsted</t></is></c></row>";
+    QTest::newRow("workbook with a chart sheet and an empty worksheet first")
+        << "p.xlsx" << workbook(rows, {}, {}, {"chart", "empty"}) << ""
+        << "the sheet read is \"players\", the first of the workbook that holds cells." << zoe;
+    QTest::newRow("workbook without cells") << "p.xlsx" << workbook({}, {}, {}, {"chart"})
+                                            << "the workbook has no worksheet with cells."
+                                            << ""
+                                            << "";
     QTest::newRow("PNG") << "p.csv" << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)
                          << "it is not a text sheet: it looks like a PNG image."
                          << ""
@@ -321,6 +362,7 @@ void TestSheets::encodingsAndOtherFiles() {
         return;
     }
     QCOMPARE(int(sheet.rows().size()), 2);
+    QCOMPARE(sheet.cell(sheet.rows()[0], 0), "index");
     QCOMPARE(QString::fromUtf8(sheet.cell(sheet.rows()[1], 2)), name);
 }
 
