@@ -34,6 +34,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -50,10 +51,11 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    c.mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    c.mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     c.mnuFile->setObjectName(QStringLiteral("mnuFile"));
     c.mnuOpen = c.mnuFile->addAction(QStringLiteral("Open"));
     c.mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    c.mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     c.mnuExportCsv = c.mnuFile->addAction(QStringLiteral("Export to CSV…"));
     c.mnuExportCsv->setObjectName(QStringLiteral("mnuExportCsv"));
     c.mnuExportXlsx = c.mnuFile->addAction(QStringLiteral("Export to Excel…"));
@@ -62,6 +64,11 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuImportCsv->setObjectName(QStringLiteral("mnuImportCsv"));
     c.mnuRestoreBackup = c.mnuFile->addAction(QStringLiteral("Restore Backup…"));
     c.mnuRestoreBackup->setObjectName(QStringLiteral("mnuRestoreBackup"));
+    c.mnuFile->addSeparator();
+    QAction* quit = c.mnuFile->addAction(QStringLiteral("&Quit"));
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     c.mnuTeamEdit = menuBar()->addAction(QStringLiteral("Team Editor"));
     c.mnuTeamEdit->setObjectName(QStringLiteral("mnuTeamEdit"));
     c.mnuSquads = menuBar()->addAction(QStringLiteral("Squads"));
@@ -88,6 +95,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
         *m_session);
     new EditMenu(*menuBar(), c.mnuTeamEdit, *m_session);
     auto* view = new PlayerView(c.playerView(), c.lists, c.hidden, *m_session);
+    m_view = view;
     const auto showPlayer = [view = QPointer(view)](qint64 nameOffset) {
         if (view)
             view->showAgain(nameOffset);
@@ -99,7 +107,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     new PlayerSearch(c.playerSearch(), c.search);
     new SpreadsheetMenu({*c.mnuExportCsv, *c.mnuExportXlsx, *c.mnuImportCsv}, m_platform, this,
                         {*m_session, [this] { return m_form2 ? &m_form2->session() : nullptr; },
-                         [this] { load(); }});
+                         [this] { reloadAfterWrite(); }});
     new BackupMenu(*c.mnuRestoreBackup, m_platform, this,
                    {*m_session, [this] { return m_form2 ? &m_form2->session() : nullptr; }});
     std::array<QLineEdit*, AbilityColouring::boxCount> coloured{};
@@ -187,14 +195,28 @@ bool Form1::load() {
         *c.puni, [this] { return completeLoad(); }, m_form2 ? &m_form2->session() : nullptr);
 }
 
+void Form1::reloadAfterWrite() {
+    m_reloadingAfterWrite = true;
+    load();
+}
+
 bool Form1::completeLoad() {
     Form2* editor = m_form2; // closed meanwhile: there is no team file to list
+    // The player shown before is shown again, read anew, when the list still holds him.
+    const auto shown = m_session->listsCurrent() ? c.lists.selectedNameOffset() : std::nullopt;
     const bool loaded = loadPlayerIndex(
         PlayerIndexLoadControls{c.List1, c.timovi_lista, c.transferto, c.puni, c.Frame1}, c.lists,
         *m_session, editor);
-    if (editor)
+    if (editor && !std::exchange(m_reloadingAfterWrite, false))
         editor->hide();
-    return loaded;
+    if (!loaded)
+        return false;
+    const int row = shown ? int(c.lists.adrese_naziv.items.indexOf(QString::number(*shown))) : -1;
+    if (row >= 0)
+        c.List1->setCurrentRow(row);
+    else
+        m_view->clear();
+    return true;
 }
 
 Form2& Form1::ensureTeamEditor() {
@@ -224,6 +246,9 @@ void Form1::showTeamEditor() {
 void Form1::connectControls() {
     connect(c.mnuOpen, &QAction::triggered, this, &Form1::openDatabase);
     connect(c.Command1, &QPushButton::clicked, this, &Form1::save);
+    // SAVE keeps its button; the shortcut presses it.
+    auto* saveShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(saveShortcut, &QShortcut::activated, c.Command1, &QPushButton::click);
     connect(c.Command2, &QPushButton::clicked, this, &Form1::load);
     connect(c.mnuTeamEdit, &QAction::triggered, this, &Form1::showTeamEditor);
     connect(c.mnuSquads, &QAction::triggered, this, &Form1::showSquadEditor);
@@ -254,8 +279,7 @@ void Form1::openDatabase() {
     c.List2->clear();
     c.List4->clear();
     c.Label13->clear();
-    c.lblID->clear();
-    c.lblprebaciigrac->clear();
+    m_view->clear();
     // The squads of the file open before are not this one's: they wait for its Load.
     c.mnuSquads->setEnabled(false);
     if (m_squads)

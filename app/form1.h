@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class Form2;
+class PlayerView;
 class SquadEditor;
 class GameFileSession;
 class Platform;
@@ -60,10 +61,16 @@ private:
     // window names the teams as the team list now does.
     void teamsChanged();
     void message(const QString& text);
+    // The lists read again after a write that changed many records.
+    void reloadAfterWrite();
 
     Platform& m_platform;
     Form1Controls c;
     GameFileSession* m_session = nullptr;
     QPointer<Form2> m_form2;
+    PlayerView* m_view = nullptr;
+    // Set while a Load follows a write of the session (a sheet import, its undo): the team name
+    // editor stays as the user left it, shown or hidden.
+    bool m_reloadingAfterWrite = false;
     QPointer<SquadEditor> m_squads;
 };

@@ -2,6 +2,7 @@
 #include "cli/commandline.h"
 #include "cli/commands.h"
 #include "cli/gamefile.h"
+#include "common/samefile.h"
 #include "common/wholefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rosterimport.h"
@@ -94,7 +95,7 @@ int importCommand(const QStringList& arguments) {
             return commandLine.usageError(QStringLiteral("%1 needs the team file: rosterly-cli "
                                                          "import PLAYER_DB TEAM_FILE %1 FILE")
                                               .arg(QLatin1String(option)));
-    if (files.size() == 2 && QFileInfo(files.at(0)) == QFileInfo(files.at(1)))
+    if (files.size() == 2 && sameExistingFile(files.at(0), files.at(1)))
         return commandLine.usageError(QStringLiteral("the player database and the team file are "
                                                      "the same file"));
 

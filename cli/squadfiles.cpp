@@ -1,6 +1,7 @@
 #include "cli/squadfiles.h"
 
 #include "cli/clioutput.h"
+#include "common/samefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
 #include "teamnames/teamnametable.h"
@@ -15,7 +16,7 @@ using namespace CliOutput;
 std::optional<SquadFiles> SquadFiles::read(const CommandLine& commandLine, int unreadable,
                                            int* status) {
     const QStringList files = commandLine.positional();
-    if (QFileInfo(files.at(0)) == QFileInfo(files.at(1))) {
+    if (sameExistingFile(files.at(0), files.at(1))) {
         *status = commandLine.usageError(QStringLiteral("the player database and the team file "
                                                         "are the same file"));
         return std::nullopt;

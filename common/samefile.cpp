@@ -11,3 +11,7 @@ bool sameFile(const QString& a, const QString& b) {
         return first == second;
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
+
+bool sameExistingFile(const QString& a, const QString& b) {
+    return QFileInfo::exists(a) && QFileInfo::exists(b) && sameFile(a, b);
+}

@@ -119,6 +119,22 @@ void PlayerView::showAgain(qint64 nameOffset) {
         c.List1->setCurrentRow(row);
 }
 
+void PlayerView::clear() {
+    m_lists.deselect();
+    for (int n = 1; n <= ShownPlayer::checkBoxCount; ++n)
+        c.checks.at(n)->setChecked(false);
+    for (QLineEdit* box : {c.nazivigraca, c.nazivigraca_dres, c.age, c.visina, c.weight, c.spacing,
+                           c.plnumber, c.face, c.hair})
+        box->clear();
+    for (QLineEdit* box : c.abilityBoxes)
+        box->clear();
+    c.foot->setCurrentIndex(-1);
+    c.position->setCurrentIndex(-1);
+    c.lblID->clear();
+    c.lblprebaciigrac->clear();
+    m_hidden = HiddenPlayerFields{};
+}
+
 void PlayerView::showAbilities(const ShownPlayer& shown) {
     c.puni->setMaximum(abilityProgressMaximum);
     c.puni->setValue(0);

@@ -51,6 +51,9 @@ public:
     // After an undo or redo of a write into the record at `nameOffset`: its names in the list as
     // the record holds them now, and the player selected and shown again.
     void showAgain(qint64 nameOffset);
+    // No player shown: the boxes empty and the boxes unchecked, as before the first selection, so
+    // that nothing of a player shown before is left once the lists are read again.
+    void clear();
 
     // The position rule: `pozicija` gets the entry's code and its position box is checked.
     void positionChosen(int entry);

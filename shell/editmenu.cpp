@@ -8,7 +8,7 @@
 #include <QUndoStack>
 
 EditMenu::EditMenu(QMenuBar& bar, QAction* before, GameFileSession& session)
-    : QObject(&bar), m_session(session), m_menu(new QMenu(QStringLiteral("Edit"), &bar)) {
+    : QObject(&bar), m_session(session), m_menu(new QMenu(QStringLiteral("&Edit"), &bar)) {
     m_menu->setObjectName(QStringLiteral("mnuEdit"));
     bar.insertMenu(before, m_menu);
     m_undo = m_menu->addAction(QStringLiteral("Undo"));

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -30,10 +31,11 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     QAction* mnuOpen = mnuFile->addAction(QStringLiteral("Open"));
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
     auto* client = new QWidget(this);
     client->setFixedSize(520, 420);
@@ -75,6 +77,8 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     connect(promjena_imena, &QPushButton::clicked, this, &Form2::changeName);
     connect(Command9, &QPushButton::clicked, this, &Form2::search);
     connect(Command1, &QPushButton::clicked, this, &Form2::save);
+    auto* saveShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(saveShortcut, &QShortcut::activated, Command1, &QPushButton::click);
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::selectTeam);
     connect(ClickNotifier::watch(trazi_tim), &ClickNotifier::clicked, trazi_tim, &QLineEdit::clear);
 }

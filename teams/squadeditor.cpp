@@ -1,5 +1,6 @@
 #include "teams/squadeditor.h"
 
+#include "common/searchform.h"
 #include "player/playerindex.h"
 #include "player/playerrecord.h"
 #include "player/positiontable.h"
@@ -28,17 +29,6 @@ namespace P = PlayerLayout;
 enum Column { SlotColumn, NumberColumn, NameColumn, PositionColumn, IdColumn, ColumnCount };
 constexpr int idRole = Qt::UserRole;
 constexpr int mostSearchResults = 200;
-
-// Compared in the search: without accents, whatever the case ("Lefèvre" as "lefevre").
-QString searchForm(const QString& text) {
-    QString folded;
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
-    folded.reserve(decomposed.size());
-    for (const QChar c : decomposed)
-        if (!c.isMark())
-            folded.append(c);
-    return folded.toCaseFolded();
-}
 
 QTableWidgetItem* cell(const QString& text, bool editable = false) {
     auto* item = new QTableWidgetItem(text); // owned by the table it is set into

@@ -266,6 +266,16 @@ void TestCli::exitStatuses_data() {
         {"release", "{db}", "{teams}", "--player", first, "--from", teamId(1)}, 1,
         QStringLiteral("%1 is not in %2.\n").arg(named(S::teams().at(0).players[0]), second.name));
     row("check of the sample", {"check", "{db}", "{teams}"}, 0, "no problems\n");
+    // Two files that do not exist are not one file: the first is named.
+    row("squad of two missing files", {"squad", "{dir}/a.bin", "{dir}/b.bin", "100"}, 1,
+        "a.bin: no such file");
+    row("check of two missing files", {"check", "{dir}/a.bin", "{dir}/b.bin"}, 2,
+        "a.bin: no such file");
+    row("transfer between two missing files",
+        {"transfer", "{dir}/a.bin", "{dir}/b.bin", "--player", "1", "--to", "100"}, 1,
+        "a.bin: no such file");
+    row("check of one file given twice", {"check", "{db}", "{db}"}, 2,
+        "the player database and the team file are the same file");
 }
 
 void TestCli::exitStatuses() {

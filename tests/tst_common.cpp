@@ -2,6 +2,7 @@
 // the working copy that every read and write goes through.
 #include "common/gametext.h"
 #include "common/numbertext.h"
+#include "common/searchform.h"
 #include "common/workingcopy.h"
 #include "tests/testsupport.h"
 
@@ -65,6 +66,8 @@ private slots:
     void writeIsRefusedAsAWhole_data();
     void writeIsRefusedAsAWhole();
     void multiPatchWrite();
+    void searchFormFoldsAsAReaderExpects_data();
+    void searchFormFoldsAsAReaderExpects();
     void killedWriteLeavesTheFileWhole_data();
     void killedWriteLeavesTheFileWhole();
     void mergedPatchesWriteTheSameAndPutBack_data();
@@ -394,6 +397,32 @@ void TestCommon::multiPatchWrite() {
     QCOMPARE(TestSupport::readFile(file.path).toHex(), expected.toHex());
     QCOMPARE(copy.size(), qint64(100));
     QCOMPARE(copy.read(49, 5)->toHex(), expected.mid(49, 5).toHex());
+}
+
+void TestCommon::searchFormFoldsAsAReaderExpects_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("folded");
+    const auto row = [](const char* text, const char* folded) {
+        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(folded);
+    };
+    row("Lefèvre", "lefevre");
+    row("ÖZIL", "ozil");
+    row("Sørensen", "sorensen");
+    row("ØDEGAARD", "odegaard");
+    row("Æsir", "aesir");
+    row("Œuvre", "oeuvre");
+    row("Großkreutz", "grosskreutz");
+    row("Łukasz Błaszczykowski", "lukasz blaszczykowski");
+    row("Đoković", "dokovic");
+    row("Guðmundsson", "gudmundsson");
+    row("ÞÓR", "thor");
+    row("Ibáñez", "ibanez");
+}
+
+void TestCommon::searchFormFoldsAsAReaderExpects() {
+    QFETCH(QString, text);
+    QFETCH(QString, folded);
+    QCOMPARE(searchForm(text), folded);
 }
 
 // A write killed in the middle, after some stretches of its new file: the working copy holds all

@@ -70,7 +70,7 @@ QString TestCsvMenu::sheet(const QString& name, const QByteArray& csv) {
 void TestCsvMenu::menuItemsFollowOpen() {
     Form1 window(m_game->platform);
     const QList<QAction*> items = window.controls().mnuFile->actions();
-    QCOMPARE(items.size(), 5);
+    QCOMPARE(items.size(), 7);
     QCOMPARE(items.at(0)->text(), QStringLiteral("Open"));
     QCOMPARE(items.at(1)->text(), QStringLiteral("Export to CSV…"));
     QCOMPARE(items.at(2)->text(), QStringLiteral("Export to Excel…"));
@@ -78,6 +78,11 @@ void TestCsvMenu::menuItemsFollowOpen() {
     QCOMPARE(items.at(3)->text(), QStringLiteral("Import Sheet…"));
     QCOMPARE(items.at(4)->text(), QStringLiteral("Restore Backup…"));
     QCOMPARE(items.at(4)->objectName(), QStringLiteral("mnuRestoreBackup"));
+    QVERIFY(items.at(5)->isSeparator());
+    QCOMPARE(items.at(6)->text(), QStringLiteral("&Quit"));
+    QCOMPARE(items.at(6)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QCOMPARE(items.at(0)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(window.controls().mnuFile->title(), QStringLiteral("&File"));
     // Nothing loaded: both say so and ask for nothing.
     window.controls().mnuExportCsv->trigger();
     window.controls().mnuImportCsv->trigger();
@@ -147,6 +152,7 @@ void TestCsvMenu::importAsksWritesAndShows() {
     QVERIFY(openAndLoad(window, *m_game));
     Form1Controls& c = window.controls();
     c.List1->setCurrentRow(7);
+    window.showTeamEditor(); // an import leaves it open
     // Row 7 renamed, row 5's attack lowered; semicolons and a byte-order mark, as spreadsheets
     // in many places save them.
     const QByteArray csv =
@@ -181,13 +187,17 @@ void TestCsvMenu::importAsksWritesAndShows() {
         expected.replace(patch.offset, patch.bytes.size(), patch.bytes);
     QVERIFY(after != before);
     QCOMPARE(after, expected);
-    // The lists were loaded again and show the imported values.
+    // The lists were loaded again and show the imported values; the team name editor stays.
+    QVERIFY(window.teamEditor()->isVisible());
     if (teams) {
         QCOMPARE(c.timovi_lista->itemText(0), QStringLiteral("Österreich"));
         QCOMPARE(window.teamEditor()->teamNames().first(), QStringLiteral("Österreich"));
         return;
     }
     QCOMPARE(c.List1->item(7)->text(), QStringLiteral("Imported Name"));
+    // The player shown before is shown again from the file.
+    QCOMPARE(c.List1->currentRow(), 7);
+    QCOMPARE(c.nazivigraca->text(), QStringLiteral("Imported Name"));
     c.List1->setCurrentRow(5);
     QCOMPARE(c.abilityBoxes[0]->text(), QStringLiteral("33"));
 }

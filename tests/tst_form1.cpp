@@ -321,6 +321,7 @@ void TestForm1::databaseOfAnotherFolderAsksForItsTeamFile() {
     FakePlatform& platform = m_game->platform;
     Form1 window(platform);
     QVERIFY(TestSupport::openAndLoad(window, *m_game));
+    window.controls().List1->setCurrentRow(3);
     platform.askedTitles.clear();
 
     platform.answers[TestSupport::playerTitle] = other.database();
@@ -329,6 +330,10 @@ void TestForm1::databaseOfAnotherFolderAsksForItsTeamFile() {
     QCOMPARE(platform.askedTitles, (QStringList{TestSupport::playerTitle, TestSupport::teamTitle}));
     QCOMPARE(window.teamEditor()->teamFile(), other.teamFile());
     QVERIFY(platform.messages.isEmpty());
+    // Nothing of the player shown before stays in the panel.
+    QVERIFY(window.controls().nazivigraca->text().isEmpty());
+    QVERIFY(window.controls().abilityBoxes[0]->text().isEmpty());
+    QVERIFY(window.controls().lblID->text().isEmpty());
 
     platform.askedTitles.clear();
     platform.answers[TestSupport::playerTitle] = m_game->database();
