@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <QWidget>
 
@@ -35,8 +36,15 @@ void BackupMenu::warn(const QString& text) {
 }
 
 void BackupMenu::restoreBackup() {
-    const QString backup = m_platform.chooseFile(m_window, restoreTitle, QStringLiteral("Backup"),
-                                                 QStringLiteral("*.bak"));
+    // The dialog starts among the backups of the player database open, where there are any.
+    const QString open = m_windows.players.gameFile();
+    const QString folder = open.isEmpty() ? QString() : Backups::folderOf(open);
+    const QString backup =
+        folder.isEmpty() || !QFileInfo(folder).isDir()
+            ? m_platform.chooseFile(m_window, restoreTitle, QStringLiteral("Backup"),
+                                    QStringLiteral("*.bak"))
+            : m_platform.chooseFileIn(m_window, restoreTitle, QStringLiteral("Backup"),
+                                      QStringLiteral("*.bak"), folder);
     if (backup.isEmpty())
         return;
     QString error;

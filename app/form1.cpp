@@ -14,6 +14,7 @@
 #include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
+#include "shell/screenfit.h"
 #include "shell/windowtitle.h"
 #include "teamnames/form2.h"
 #include "teams/playersearch.h"
@@ -34,9 +35,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
+#include <QWindow>
 
 namespace {
 constexpr int clientWidth = 1027; // 15405 x 9420 twips at 96 dots per inch
@@ -75,10 +78,16 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuSquads->setObjectName(QStringLiteral("mnuSquads"));
     c.mnuSquads->setEnabled(false);
 
-    auto* client = new QWidget(this);
+    // The fixed layout sits in a scroll area that shows all of it where the screen has room, and
+    // scroll bars around it where it has not (a laptop at 125 % or 150 % display scaling).
+    m_scroller = new QScrollArea(this);
+    m_scroller->setObjectName(QStringLiteral("clientScroller"));
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    auto* client = new QWidget;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(clientWidth, clientHeight);
-    setCentralWidget(client);
+    m_scroller->setWidget(client); // which takes it
+    setCentralWidget(m_scroller);
     buildForm1Controls(client, c);
 
     // Fixed single border: no resizing, no minimize or maximize button.
@@ -123,9 +132,29 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     PlayerSearch::fillLetterTables(c.search);
     c.sat_provjera_broja->start();
 
-    if (const QScreen* screen = this->screen()) {
-        const QSize size = sizeHint();
-        move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    fitToScreen();
+}
+
+void Form1::fitToScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : ScreenFit::assumedFrame;
+    const QSize chrome = frame + QSize(0, menuBar()->sizeHint().height());
+    m_scroller->setFixedSize(ScreenFit::visiblePart(QSize(clientWidth, clientHeight), chrome,
+                                                    screen->availableGeometry()));
+    adjustSize();
+    move(ScreenFit::place(size() + frame, screen->availableGeometry()).topLeft());
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Shown, the window's frame is known: the window is fitted again with its real size.
+    if (!m_fitted) {
+        m_fitted = true;
+        QTimer::singleShot(0, this, &Form1::fitToScreen);
+        if (QWindow* window = windowHandle())
+            connect(window, &QWindow::screenChanged, this, &Form1::fitToScreen);
     }
 }
 

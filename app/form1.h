@@ -7,6 +7,7 @@
 
 class Form2;
 class PlayerView;
+class QScrollArea;
 class SquadEditor;
 class GameFileSession;
 class Platform;
@@ -51,9 +52,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void connectControls();
+    // The window no larger than its screen's free area, and inside it.
+    void fitToScreen();
     Form2& ensureTeamEditor();
     bool completeLoad();
     void squadsLoaded(bool loaded);
@@ -69,6 +73,8 @@ private:
     GameFileSession* m_session = nullptr;
     QPointer<Form2> m_form2;
     PlayerView* m_view = nullptr;
+    QScrollArea* m_scroller = nullptr;
+    bool m_fitted = false;
     // Set while a Load follows a write of the session (a sheet import, its undo): the team name
     // editor stays as the user left it, shown or hidden.
     bool m_reloadingAfterWrite = false;

@@ -61,7 +61,7 @@ GameFileSession* SpreadsheetMenu::loadedTeamFile() const {
 
 bool SpreadsheetMenu::writeSheet(const QString& folder, const QString& name,
                                  const std::optional<QByteArray>& bytes, const QString& error) {
-    const QString path = QDir(folder).filePath(name);
+    const QString path = QDir::toNativeSeparators(QDir(folder).filePath(name));
     if (!bytes) {
         m_files.players.message(QStringLiteral("%1 could not be made: %2").arg(path, error));
         return false;
@@ -71,7 +71,7 @@ bool SpreadsheetMenu::writeSheet(const QString& folder, const QString& name,
                         QStringLiteral("%1 exists already. Replace it?").arg(path)))
         return false;
     QString why;
-    if (WholeFile::replace(path, *bytes, &why))
+    if (WholeFile::replace(QDir::fromNativeSeparators(path), *bytes, &why))
         return true;
     m_files.players.message(QStringLiteral("%1 could not be written: %2").arg(path, why));
     return false;
@@ -114,24 +114,26 @@ void SpreadsheetMenu::exportSheets(SheetFormat format) {
     }
     if (!written.isEmpty())
         m_files.players.inform(
-            QStringLiteral("Wrote %1 to %2.").arg(written.join(QStringLiteral(", ")), folder));
+            QStringLiteral("Wrote %1 to %2.")
+                .arg(written.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder)));
 }
 
 void SpreadsheetMenu::importSheet() {
     if (refuseUnlessLoaded(QStringLiteral("Import again")))
         return;
-    const QString path =
+    const QString chosen =
         m_platform.chooseFile(m_window, importTitle, QStringLiteral("Spreadsheet (CSV or Excel)"),
                               QStringLiteral("*.csv *.xlsx"));
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return;
+    const QString path = QDir::toNativeSeparators(chosen);
     QString error;
-    const auto bytes = WholeFile::read(path, &error);
+    const auto bytes = WholeFile::read(chosen, &error);
     if (!bytes) {
         m_files.players.message(QStringLiteral("%1 cannot be read: %2").arg(path, error));
         return;
     }
-    const SheetTable sheet = SheetFile::read(path, *bytes);
+    const SheetTable sheet = SheetFile::read(chosen, *bytes);
     if (!sheet.error().isEmpty()) {
         m_files.players.message(QStringLiteral("%1 cannot be imported: %2\nNothing was written.")
                                     .arg(path, sheet.error()));

@@ -189,6 +189,10 @@ void takeBack(const Kept& kept) {
         QDir().rmdir(QFileInfo(kept.path).absolutePath());
 }
 
+QString folderOf(const QString& gameFile) {
+    return folderFor(QFileInfo(gameFile));
+}
+
 std::vector<Backup> list(const QString& gameFile) {
     std::vector<Backup> backups;
     const std::vector<Found> found = find(gameFile);

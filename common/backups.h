@@ -49,6 +49,9 @@ struct Backup {
     QDateTime time; // as the name gives it
 };
 
+// The folder that holds the game file's backups.
+QString folderOf(const QString& gameFile);
+
 // The game file's backups, newest first.
 std::vector<Backup> list(const QString& gameFile);
 

@@ -1,5 +1,6 @@
 #include "common/wholefile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -49,31 +50,32 @@ Outcome replaceOnce(const QString& path, const QByteArray& bytes, QString* error
 namespace WholeFile {
 
 std::optional<QByteArray> read(const QString& path, QString* error) {
+    const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = QStringLiteral("%1: no such file").arg(path);
+        *error = QStringLiteral("%1: no such file").arg(shown);
         return std::nullopt;
     }
     if (!info.isFile()) {
-        *error = QStringLiteral("%1: not a regular file").arg(path);
+        *error = QStringLiteral("%1: not a regular file").arg(shown);
         return std::nullopt;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot be opened: %2").arg(path, file.errorString());
+        *error = QStringLiteral("%1: cannot be opened: %2").arg(shown, file.errorString());
         return std::nullopt;
     }
     if (file.size() > maxSize) {
         *error = QStringLiteral("%1: the file is %2 bytes, more than the %3 MiB a game file or "
                                 "sheet may have")
-                     .arg(path)
+                     .arg(shown)
                      .arg(file.size())
                      .arg(maxSize / (1024 * 1024));
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() != file.size()) {
-        *error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+        *error = QStringLiteral("%1: cannot be read: %2").arg(shown, file.errorString());
         return std::nullopt;
     }
     return bytes;

@@ -2,12 +2,17 @@
 
 #include "common/wholefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 
 WorkingCopy::WorkingCopy(QString path) : m_path(std::move(path)) {}
+
+QString WorkingCopy::shownPath() const {
+    return QDir::toNativeSeparators(m_path);
+}
 
 QString WorkingCopy::pathForGameFile(const QString& gameFile) {
     return gameFile + QStringLiteral(".unzlib");
@@ -27,7 +32,7 @@ bool WorkingCopy::openForReading(QFile& file) const {
     if (file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
         return true;
     m_error =
-        QStringLiteral("The working copy %1 cannot be opened: %2").arg(m_path, file.errorString());
+        QStringLiteral("The working copy %1 cannot be opened: %2").arg(shownPath(), file.errorString());
     return false;
 }
 
@@ -39,7 +44,7 @@ std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
         m_error = QStringLiteral("The working copy %1 is too short: it has %2 bytes, but %3 "
                                  "are needed. Wait until the codec has finished, or open the "
                                  "game file again.")
-                      .arg(m_path)
+                      .arg(shownPath())
                       .arg(file.size())
                       .arg(offset + size);
         return std::nullopt;
@@ -51,7 +56,7 @@ std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
     QByteArray bytes = file.read(size);
     if (bytes.size() != size) {
         m_error = QStringLiteral("Reading the working copy %1 failed: %2")
-                      .arg(m_path, file.errorString());
+                      .arg(shownPath(), file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -71,7 +76,7 @@ std::optional<std::vector<Patch>> WorkingCopy::readUnder(const std::vector<Patch
         if (bytes.size() != patch.bytes.size()) {
             m_error = QStringLiteral("The working copy %1 has %2 bytes and cannot be read up to "
                                      "byte %3.")
-                          .arg(m_path)
+                          .arg(shownPath())
                           .arg(file.size())
                           .arg(patch.offset + patch.bytes.size());
             return std::nullopt;
@@ -116,7 +121,7 @@ bool WorkingCopy::write(const std::vector<Patch>& patches, std::vector<Patch>* r
     qint64 end = 0;
     for (const Patch& patch : patches) {
         if (patch.offset < 0) {
-            m_error = QStringLiteral("Refusing to write before the start of %1.").arg(m_path);
+            m_error = QStringLiteral("Refusing to write before the start of %1.").arg(shownPath());
             return false;
         }
         end = std::max(end, patch.offset + patch.bytes.size());
@@ -125,20 +130,20 @@ bool WorkingCopy::write(const std::vector<Patch>& patches, std::vector<Patch>* r
     // ExistingOnly: a missing working copy must never be created empty.
     if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
         m_error = QStringLiteral("The working copy %1 cannot be opened for writing: %2")
-                      .arg(m_path, file.errorString());
+                      .arg(shownPath(), file.errorString());
         return false;
     }
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) {
         m_error = QStringLiteral("Reading the working copy %1 failed: %2")
-                      .arg(m_path, file.errorString());
+                      .arg(shownPath(), file.errorString());
         return false;
     }
     file.close();
     if (bytes.size() < end) {
         m_error = QStringLiteral("The working copy %1 is too short: it has %2 bytes, but the "
                                  "change reaches byte %3. Nothing was written.")
-                      .arg(m_path)
+                      .arg(shownPath())
                       .arg(bytes.size())
                       .arg(end);
         return false;
@@ -162,6 +167,6 @@ bool WorkingCopy::replaceWhole(const QByteArray& bytes) {
         return true;
     m_error = QStringLiteral("Writing the working copy %1 failed: %2. Nothing of the change was "
                              "kept.")
-                  .arg(m_path, why);
+                  .arg(shownPath(), why);
     return false;
 }

@@ -30,6 +30,8 @@ public:
     static QString compressedPathForGameFile(const QString& gameFile);
 
     const QString& path() const { return m_path; }
+    // The path as messages show it, with the system's separators.
+    QString shownPath() const;
 
     // Size of the file, or -1 when it does not exist.
     qint64 size() const;

@@ -63,6 +63,26 @@ else
     cmake --build "$build_dir" --parallel 2 --target "${programs[@]}"
 fi
 
+# Started from Explorer, the editor opens no console: it is a window program (PE subsystem 2),
+# the command line and the sample builder console programs (3); the editor and the command line
+# carry the icon and the version information in a resource section.
+check_programs() {
+    local objdump=$mingw-objdump program expected
+    for program in rosterly:2 rosterly-cli:3 rosterly-sample:3; do
+        expected=${program#*:}
+        program=$build_dir/${program%:*}.exe
+        "$objdump" -p "$program" | grep -Eq "^Subsystem[[:space:]]+0*$expected[[:space:]]" ||
+            { echo "windows: $program is not of PE subsystem $expected" >&2; return 1; }
+    done
+    for program in rosterly rosterly-cli; do
+        "$objdump" -h "$build_dir/$program.exe" | grep -q '\.rsrc' ||
+            { echo "windows: $program.exe has no resources (icon, version)" >&2; return 1; }
+    done
+    echo "windows: rosterly.exe is a window program, rosterly-cli.exe a console one, both with" \
+        "icon and version"
+}
+check_programs
+
 release_dir=$build_dir/$release_name
 pack_release "$release_dir" "$build_dir/$release_name.zip" \
     "$build_dir/rosterly.exe" "$build_dir/zlib2.dll" "$build_dir/rosterly-cli.exe" \

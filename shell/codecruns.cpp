@@ -1,5 +1,6 @@
 #include "shell/codecruns.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -76,10 +77,11 @@ void CodecRuns::startRun(const QString& program, const QStringList& arguments) {
                     return;
                 Run& run = m_runs[index];
                 run.done = true;
-                run.error =
-                    QFileInfo::exists(program)
-                        ? QStringLiteral("The codec tool %1 could not be started.").arg(program)
-                        : QStringLiteral("The codec tool %1 is missing.").arg(program);
+                run.error = QFileInfo::exists(program)
+                                ? QStringLiteral("The codec tool %1 could not be started.")
+                                      .arg(QDir::toNativeSeparators(program))
+                                : QStringLiteral("The codec tool %1 is missing.")
+                                      .arg(QDir::toNativeSeparators(program));
                 runEnded(batch);
             });
     process->start(program, arguments);
@@ -125,9 +127,10 @@ QString CodecRuns::problem() const {
     case State::Running:
         return QStringLiteral("The codec tool is still working on %1. Try again when it has "
                               "finished.")
-            .arg(m_gameFile);
+            .arg(QDir::toNativeSeparators(m_gameFile));
     case State::Failed:
-        return QStringLiteral("The codec tool failed on %1: %2").arg(m_gameFile, failure());
+        return QStringLiteral("The codec tool failed on %1: %2")
+            .arg(QDir::toNativeSeparators(m_gameFile), failure());
     case State::None:
     case State::Succeeded:
         break;

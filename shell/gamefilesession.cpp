@@ -8,6 +8,7 @@
 #include "shell/savejob.h"
 #include "shell/writestep.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProgressBar>
 
@@ -54,7 +55,7 @@ bool GameFileSession::open(const QString& chosen) {
     if (m_neighbour && m_neighbour->isOpen() && sameFile(chosen, m_neighbour->gameFile())) {
         message(QStringLiteral("%1 is open in %2 already. A game file is edited in one window "
                                "only: choose another file.")
-                    .arg(chosen, m_neighbour->m_windowName));
+                    .arg(QDir::toNativeSeparators(chosen), m_neighbour->m_windowName));
         return false;
     }
     const Unsaved unsaved = askAboutUnsavedChanges(chosen);
@@ -99,7 +100,7 @@ GameFileSession::Unsaved GameFileSession::askAboutUnsavedChanges(const QString& 
                           QStringLiteral("The working copy of %1 holds changes that are not saved "
                                          "into the game file (%2). Discard them and decompress "
                                          "the game file again?")
-                              .arg(gameFile, difference))
+                              .arg(QDir::toNativeSeparators(gameFile), difference))
                ? Unsaved::Discarded
                : Unsaved::Kept;
 }
@@ -188,7 +189,7 @@ QString GameFileSession::decompressProblem() const {
     if (m_decompress.state() == CodecRuns::State::Running)
         return QStringLiteral("The codec tool has not finished decompressing %1 within %2 "
                               "seconds. Press Load again when it has finished.")
-            .arg(m_gameFile)
+            .arg(QDir::toNativeSeparators(m_gameFile))
             .arg(m_bounds.loadWaitMs / 1000.0);
     return m_decompress.problem();
 }
@@ -262,7 +263,7 @@ bool GameFileSession::replay(const WriteStep& step, bool back) {
         message(QStringLiteral("%1 is not possible: the working copy %2 no longer holds what that "
                                "step left there at byte %3 (something outside this window's "
                                "history changed it). Nothing was written.")
-                    .arg(action, copy.path())
+                    .arg(action, copy.shownPath())
                     .arg(expected[i].offset));
         return false;
     }

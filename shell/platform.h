@@ -20,6 +20,14 @@ public:
     virtual bool ask(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Folder chooser; returns the chosen folder, or an empty string when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
+    // The file-open dialog, starting in `folder` rather than where the last one ended. A platform
+    // whose dialogs cannot start anywhere else asks as chooseFile does.
+    virtual QString chooseFileIn(QWidget* parent, const QString& title,
+                                 const QString& filterDescription, const QString& filterPattern,
+                                 const QString& folder) {
+        Q_UNUSED(folder);
+        return chooseFile(parent, title, filterDescription, filterPattern);
+    }
     // Modal message box with an OK button for a refusal or a failure, with a warning icon. A
     // platform that has no such box shows it as a message.
     virtual void showWarning(QWidget* parent, const QString& caption, const QString& text) {

@@ -4,14 +4,36 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+const QString lastFolderKey = QStringLiteral("dialogs/lastFolder");
+} // namespace
+
+QtPlatform::QtPlatform() {
+    m_lastFolder = QSettings().value(lastFolderKey).toString();
+    if (m_lastFolder.isEmpty() || !QFileInfo(m_lastFolder).isDir())
+        m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void QtPlatform::remember(const QString& folder) {
+    m_lastFolder = folder;
+    QSettings().setValue(lastFolderKey, folder);
+}
 
 QString QtPlatform::chooseFile(QWidget* parent, const QString& title,
                                const QString& filterDescription, const QString& filterPattern) {
+    return chooseFileIn(parent, title, filterDescription, filterPattern, m_lastFolder);
+}
+
+QString QtPlatform::chooseFileIn(QWidget* parent, const QString& title,
+                                 const QString& filterDescription, const QString& filterPattern,
+                                 const QString& folder) {
     const QString chosen = QFileDialog::getOpenFileName(
-        parent, title, m_lastFolder,
-        QStringLiteral("%1 (%2)").arg(filterDescription, filterPattern));
+        parent, title, folder, QStringLiteral("%1 (%2)").arg(filterDescription, filterPattern));
     if (!chosen.isEmpty())
-        m_lastFolder = QFileInfo(chosen).absolutePath();
+        remember(QFileInfo(chosen).absolutePath());
     return chosen;
 }
 
@@ -35,6 +57,6 @@ bool QtPlatform::ask(QWidget* parent, const QString& caption, const QString& tex
 QString QtPlatform::chooseFolder(QWidget* parent, const QString& title) {
     const QString chosen = QFileDialog::getExistingDirectory(parent, title, m_lastFolder);
     if (!chosen.isEmpty())
-        m_lastFolder = chosen;
+        remember(chosen);
     return chosen;
 }

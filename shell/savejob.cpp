@@ -6,6 +6,7 @@
 #include "shell/platform.h"
 #include "shell/programtitle.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
@@ -49,7 +50,7 @@ void SaveJob::start(const QString& gameFile, const CodecRuns& decompress, qint64
             m_window, programTitle(),
             QStringLiteral("The working copy %1 is missing or shorter than a complete one (%2 "
                            "bytes), so it is not saved. The game file was not changed.")
-                .arg(workingCopy.path())
+                .arg(workingCopy.shownPath())
                 .arg(minimumSize));
         return;
     }
@@ -104,18 +105,20 @@ bool SaveJob::replaceGameFile(QString* error) const {
     QFile compressed(compressedPath);
     if (!compressed.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("The compressed result %1 is missing or unreadable: %2")
-                     .arg(compressedPath, compressed.errorString());
+                     .arg(QDir::toNativeSeparators(compressedPath), compressed.errorString());
         return false;
     }
     const QByteArray bytes = compressed.readAll();
     if (!Container::decompress(bytes).ok()) {
-        *error = QStringLiteral("The compressed result %1 is damaged.").arg(compressedPath);
+        *error = QStringLiteral("The compressed result %1 is damaged.")
+                     .arg(QDir::toNativeSeparators(compressedPath));
         return false;
     }
     // The game file as it was goes into its backups first; without a backup it stays as it is.
     QString why;
     if (Backups::replaceGameFile(m_gameFile, bytes, &why))
         return true;
-    *error = QStringLiteral("The game file %1 could not be replaced: %2").arg(m_gameFile, why);
+    *error = QStringLiteral("The game file %1 could not be replaced: %2")
+                 .arg(QDir::toNativeSeparators(m_gameFile), why);
     return false;
 }

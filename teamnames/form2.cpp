@@ -5,11 +5,13 @@
 #include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
+#include "shell/screenfit.h"
 #include "shell/widgetplacement.h"
 #include "shell/windowtitle.h"
 #include "teamnames/teamnametable.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -92,6 +94,12 @@ void Form2::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!std::exchange(m_placed, true))
+        QTimer::singleShot(0, this, [this] { ScreenFit::keepOnScreen(*this); });
 }
 
 void Form2::message(const QString& text) {
@@ -193,7 +201,7 @@ void Form2::changeName() {
     if (!m_session->listsCurrent()) {
         message(QStringLiteral("The list still shows the team file opened before. Press Load to "
                                "list the teams of %1, then rename.")
-                    .arg(teamFile()));
+                    .arg(QDir::toNativeSeparators(teamFile())));
         return;
     }
     QString error;

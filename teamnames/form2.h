@@ -50,6 +50,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void open(const QString& title, const QString& fileName);
@@ -60,6 +61,7 @@ private:
 
     Platform& m_platform;
     GameFileSession* m_session = nullptr;
+    bool m_placed = false;
 
     QListWidget* List1 = nullptr;
     QLineEdit* nazivigraca = nullptr;

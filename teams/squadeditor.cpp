@@ -6,6 +6,7 @@
 #include "player/positiontable.h"
 #include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
+#include "shell/screenfit.h"
 #include "shell/windowtitle.h"
 #include "teams/squadtable.h"
 
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -180,6 +182,12 @@ bool SquadEditor::readAll() {
                 }
     }
     return true;
+}
+
+void SquadEditor::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!std::exchange(m_placed, true))
+        QTimer::singleShot(0, this, [this] { ScreenFit::keepOnScreen(*this); });
 }
 
 void SquadEditor::showAgain() {

@@ -38,6 +38,9 @@ public:
     // and the players selected where they still are.
     void showAgain();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     enum Side { Left, Right };
     struct Player {
@@ -82,6 +85,7 @@ private:
     QListWidget* m_results = nullptr;
     Side m_active = Left; // the table clicked last
     bool m_filling = false;
+    bool m_placed = false;
 
     QByteArray m_database;
     QList<SquadTeam> m_teamList;

@@ -50,6 +50,13 @@ public:
         askedTitles << title;
         return folderAnswers.value(title);
     }
+    // The folders file dialogs were asked to start in, by title.
+    QHash<QString, QString> startFolders;
+    QString chooseFileIn(QWidget* parent, const QString& title, const QString& description,
+                         const QString& pattern, const QString& folder) override {
+        startFolders[title] = folder;
+        return chooseFile(parent, title, description, pattern);
+    }
 };
 
 namespace TestSupport {

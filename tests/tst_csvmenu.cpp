@@ -285,6 +285,9 @@ void TestCsvMenu::restoreBackupPutsTheSavedFileBack() {
     if (saving)
         save->click();
     window.controls().mnuRestoreBackup->trigger();
+    // The dialog starts among the player database's backups.
+    QCOMPARE(QDir::cleanPath(m_game->platform.startFolders.value(QStringLiteral("Restore Backup"))),
+             QDir::cleanPath(QDir(m_game->folder()).filePath(QStringLiteral("backups"))));
     QCOMPARE(m_game->platform.questions.size(), 1);
     QVERIFY(m_game->platform.questions.first().startsWith(
         QStringLiteral("Put the backup %1 in place of ")

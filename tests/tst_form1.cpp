@@ -2,6 +2,7 @@
 // codec, SAVE and its completion, and what happens when the codec fails.
 #include "app/form1.h"
 #include "common/workingcopy.h"
+#include "shell/screenfit.h"
 #include "tests/testsupport.h"
 #include "tests/windowsupport.h"
 #include "tools/samplebuilder.h"
@@ -17,6 +18,9 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -33,6 +37,9 @@ private slots:
     void startsWithItsControls_data();
     void startsWithItsControls();
     void startsInTheStartedState();
+    void placedInsideTheScreen_data();
+    void placedInsideTheScreen();
+    void windowFitsASmallScreen();
     void specialOptionsPanelKeepsTheBoxes();
     void openDecompressesTheChosenFile();
     void cancelledOpenChangesNothing();
@@ -171,12 +178,49 @@ void TestForm1::startsInTheStartedState() {
     for (QWidget* covered :
          {static_cast<QWidget*>(c.Command1), static_cast<QWidget*>(c.promjena_imena),
           static_cast<QWidget*>(c.frameface)}) {
-        const QRect area(covered->mapTo(window.centralWidget(), QPoint(0, 0)), covered->size());
+        const QRect area(covered->mapTo(c.Frame3->parentWidget(), QPoint(0, 0)), covered->size());
         QVERIFY(c.Frame3->geometry().contains(area));
     }
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuTeamEdit"))->text(),
              QStringLiteral("Team Editor"));
-    QCOMPARE(window.centralWidget()->size(), QSize(1027, 628));
+    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("client"))->size(), QSize(1027, 628));
+}
+
+// Logical sizes: a 1400 x 1000 screen at 150 % has 933 x 666 logical pixels (a task bar takes
+// 33), a 1366 x 768 laptop at 125 % 1093 x 582.
+void TestForm1::placedInsideTheScreen_data() {
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("placed");
+    QTest::newRow("fits, centred")
+        << QSize(1043, 690) << QRect(0, 0, 1920, 1050) << QRect(438, 180, 1043, 690);
+    QTest::newRow("150 %: narrower than the window")
+        << QSize(1043, 690) << QRect(0, 0, 933, 633) << QRect(0, 0, 933, 633);
+    QTest::newRow("125 %: lower than the window")
+        << QSize(1043, 690) << QRect(0, 0, 1093, 582) << QRect(25, 0, 1043, 582);
+    QTest::newRow("second screen to the left, task bar on top")
+        << QSize(536, 480) << QRect(-1280, 40, 1280, 984) << QRect(-907, 292, 536, 480);
+}
+
+void TestForm1::placedInsideTheScreen() {
+    QFETCH(QSize, frame);
+    QFETCH(QRect, available);
+    QFETCH(QRect, placed);
+    QCOMPARE(ScreenFit::place(frame, available), placed);
+}
+
+// The offscreen platform's screen is 800 pixels wide: the window fits it with a scroll bar.
+void TestForm1::windowFitsASmallScreen() {
+    Form1 window(m_game->platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(50);
+    const QRect available = window.screen()->availableGeometry();
+    QVERIFY2(available.contains(window.frameGeometry()), "the window leaves the screen");
+    auto* scroller = window.findChild<QScrollArea*>(QStringLiteral("clientScroller"));
+    QVERIFY(scroller);
+    QCOMPARE(scroller->horizontalScrollBar()->isVisible(), available.width() < 1027);
+    QCOMPARE(scroller->widget()->size(), QSize(1027, 628));
 }
 
 void TestForm1::specialOptionsPanelKeepsTheBoxes() {

@@ -3,6 +3,7 @@
 // form (the PC form unless another is named), and with --raw also their decompressed working
 // copies. Prints every path written, one per line.
 
+#include "cli/clioutput.h"
 #include "tools/samplebuilder.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -23,10 +23,6 @@ their decompressed forms (name + .unzlib). --form picks the container form:
          00 00 01 WESYS unpadded
   be     the same with big-endian sizes, as console data has them
   plain  both behind 00 01 01 WESYS, little-endian, unpadded)";
-
-void printLine(FILE* stream, const QString& text) {
-    std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
-}
 
 } // namespace
 
@@ -50,16 +46,16 @@ int main(int argc, char* argv[]) {
             usable = false;
     }
     if (!usable || dir.isEmpty()) {
-        printLine(stderr, QString::fromLatin1(usage));
+        CliOutput::err(QString::fromLatin1(usage));
         return 2;
     }
 
     QString error;
     if (!SampleBuilder::writeGameFolder(dir, raw, &error, forms.value_or(SampleBuilder::pcForms))) {
-        printLine(stderr, QStringLiteral("rosterly-sample: ") + error);
+        CliOutput::err(QStringLiteral("rosterly-sample: ") + error);
         return 1;
     }
     for (const QString& path : SampleBuilder::gameFolderFiles(dir, raw))
-        printLine(stdout, QDir::toNativeSeparators(path));
+        CliOutput::out(QDir::toNativeSeparators(path));
     return 0;
 }
