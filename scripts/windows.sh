@@ -71,11 +71,11 @@ check_programs() {
     for program in rosterly:2 rosterly-cli:3 rosterly-sample:3; do
         expected=${program#*:}
         program=$build_dir/${program%:*}.exe
-        "$objdump" -p "$program" | grep -Eq "^Subsystem[[:space:]]+0*$expected[[:space:]]" ||
+        "$objdump" -p "$program" | grep -E "^Subsystem[[:space:]]+0*$expected[[:space:]]" >/dev/null ||
             { echo "windows: $program is not of PE subsystem $expected" >&2; return 1; }
     done
     for program in rosterly rosterly-cli; do
-        "$objdump" -h "$build_dir/$program.exe" | grep -q '\.rsrc' ||
+        "$objdump" -h "$build_dir/$program.exe" | grep '\.rsrc' >/dev/null ||
             { echo "windows: $program.exe has no resources (icon, version)" >&2; return 1; }
     done
     echo "windows: rosterly.exe is a window program, rosterly-cli.exe a console one, both with" \

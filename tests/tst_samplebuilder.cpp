@@ -320,9 +320,10 @@ private slots:
             const qint64 streamEnd = 16 + sizeAt(8);
             if (alignments[file] == 1) {
                 QCOMPARE(packed.size(), streamEnd);
-            } else { // padded with zeros, less than one boundary's worth
-                QVERIFY(packed.size() > streamEnd && packed.size() - streamEnd < alignments[file]);
+            } else { // padded with zeros, less than one boundary's worth (none when it ends on one)
+                QVERIFY(packed.size() >= streamEnd && packed.size() - streamEnd < alignments[file]);
                 QCOMPARE(packed.size() % alignments[file], 0);
+                QCOMPARE(Container::formOf(packed)->alignment, alignments[file]);
                 QCOMPARE(packed.mid(streamEnd), QByteArray(packed.size() - streamEnd, '\0'));
             }
             const Container::Result unpacked = Container::decompress(packed);

@@ -143,22 +143,74 @@ int playableSlotForCode(int code) {
     return 0;
 }
 
-void writePlayer(QByteArray& db, int index) {
+// The player's strengths by his line: what the ability slots (in slot order) add to his overall
+// level. Goalkeepers keep goal, defenders defend, forwards shoot: the spread of real databases,
+// which is what a compressor meets in users' files.
+enum class Line { Goalkeeper, Defender, Midfielder, Forward };
+constexpr std::array<std::array<qint8, PlayerLayout::abilitySlotCount>, 4> lineProfiles{{
+    // GK
+    {{-25, -15, 0,   -5,  -12, -10, 5,   0, -20, -20, -8, -8, -5,
+      0,   -25, -10, -25, -20, -20, -15, 5, -15, -10, 0,  3,  15}},
+    // defenders
+    {{-15, 12,  5,  2,   -2,  -4,  4, -6, -10, -10, -2, 0, -3,
+      2,   -15, -3, -15, -15, -12, 8, 6,  -8,  6,   4,  3, -40}},
+    // midfielders
+    {{0, -2, -2, 6, 0, 0, 2, 3, 4, 0, 8, 4, 6, 4, -2, 0, -1, 2, 3, -6, -4, 6, 0, 5, 2, -40}},
+    // forwards
+    {{12, -20, 0, -2, 6, 6, 4, 4, 5, 4, -2, -2, -6, -3, 10, 6, 6, -2, 0, 2, 1, 4, -2, -4, 0, -40}},
+}};
+
+Line lineOf(int code) {
+    if (code < 16)
+        return Line::Goalkeeper;
+    if (code < 80 || (code >= 96 && code < 112))
+        return Line::Defender;
+    if (code < 160)
+        return Line::Midfielder;
+    return Line::Forward;
+}
+
+// A value around `mean`, the sum of three draws: most near the middle, few at the ends.
+int around(Random& rng, int mean, int spread) {
+    const int sum =
+        rng.between(-spread, spread) + rng.between(-spread, spread) + rng.between(-spread, spread);
+    return mean + sum / 3;
+}
+
+// The bytes of a record the editor does not read hold the game's other fields (appearance,
+// nationality, boots, ...). Each offset is a field of its own across the records, as in the
+// game's files: most hold one value, or one of a few small ones; some are spread wider.
+constexpr quint64 unreadSeed = 0x0DDB17E5ULL;
+
+quint8 unreadByte(int offsetInRecord, Random& rng) {
+    Random field(unreadSeed ^ (quint64(offsetInRecord) << 8));
+    const int kind = field.between(0, 99);
+    const int value = field.between(1, 255);
+    if (kind < 45)
+        return 0;
+    if (kind < 65)
+        return quint8(value); // the same in every record
+    if (kind < 90)
+        return quint8(rng.between(0, field.between(1, 15))); // a small number
+    return quint8(rng.between(0, 99));
+}
+
+void writePlayer(QByteArray& db, int index, UnreadBytes unread) {
     using namespace PlayerLayout;
     Random rng(playerSeed ^ (quint64(index) << 20));
     const qint64 start = recordStart(index);
     const qint64 n = nameOffset(index);
 
-    // Bytes the editor does not read keep whatever the game left there.
     for (qint64 at = start; at < start + recordSize; ++at)
-        db[at] = char(rng.chance(40) ? 0 : rng.byte());
+        db[at] =
+            char(unread == UnreadBytes::AsFields ? unreadByte(int(at - start), rng) : rng.byte());
 
     putLittleEndian<qint32>(db, n + PlayerLayout::playerId, SampleBuilder::playerId(index));
     const GeneratedName names = generatedName(index);
     putField(db, n + name, names.name, nameWidth);
     putField(db, n + shirtName, names.shirtName, shirtNameWidth);
 
-    db[n + spacing] = char(rng.between(0, 15));
+    db[n + spacing] = char(rng.chance(70) ? rng.between(0, 3) : rng.between(4, 15));
     quint8 footByte = rng.chance(25) ? 1 : 0;
     if (rng.chance(15))
         footByte |= quint8(rng.between(1, 8) * 2);
@@ -169,34 +221,44 @@ void writePlayer(QByteArray& db, int index) {
     const bool goalkeeper = rng.chance(10);
     const int code = goalkeeper ? rng.pick(goalkeeperCodes) : rng.pick(outfieldCodes);
     db[n + positionCode] = char(code);
+    const Line line = lineOf(code);
 
     std::array<quint8, abilityBlockSize> block{};
+    const int level = around(rng, 67, 18);
     for (int slot = 0; slot < abilitySlotCount; ++slot)
-        block[slot] = quint8(rng.between(minAbility, maxAbility));
+        block[slot] = quint8(std::clamp(level + lineProfiles[int(line)][slot] + rng.between(-4, 4),
+                                        minAbility, maxAbility));
     block[goalkeeperSkillSlot] =
-        quint8(goalkeeper ? rng.between(70, maxAbility) : rng.between(minAbility, 60));
+        quint8(goalkeeper ? std::clamp(level + 15, 70, maxAbility) : rng.between(minAbility, 50));
     block[playableSlotForCode(code)] |= flagBit;
     for (int extra = 0; extra < 2; ++extra)
-        if (rng.chance(extra == 0 ? 20 : 5))
-            block[rng.between(0, PositionTable::entryCount - 1)] |= flagBit;
+        if (!goalkeeper && rng.chance(extra == 0 ? 20 : 5))
+            block[rng.between(1, PositionTable::entryCount - 1)] |= flagBit;
     for (int slot = PositionTable::entryCount; slot < abilitySlotCount; ++slot)
-        if (rng.chance(8))
+        if (rng.chance(4))
             block[slot] |= flagBit;
-    block[26] = quint8(rng.between(0, 15));
-    block[27] = quint8(rng.between(0, 15));
-    quint8 special = rng.chance(60) ? 0 : rng.byte();
+    block[26] = quint8(rng.between(0, 3));
+    block[27] = quint8(rng.between(0, 3));
+    quint8 special = 0;
+    for (const SpecialAbilityBit& bit : specialAbilityBits)
+        if (bit.value != penaltyStopperFlag && rng.chance(6))
+            special |= quint8(bit.value);
     if (goalkeeper && rng.chance(30))
         special |= penaltyStopperFlag;
     block[specialAbilitySlot] = special;
-    block[penaltyStopperSlot] =
-        (special & penaltyStopperFlag) ? penaltyStopperFlag : quint8(rng.between(0, 10));
+    block[penaltyStopperSlot] = (special & penaltyStopperFlag)
+                                    ? penaltyStopperFlag
+                                    : quint8(rng.chance(80) ? 0 : rng.between(1, 10));
     const quint8 throwFlag = rng.chance(10) ? longThrowFlag : 0;
-    block[longThrowSlot] = quint8(throwFlag | rng.between(0, 7));
+    block[longThrowSlot] = quint8(throwFlag | (rng.chance(80) ? 0 : rng.between(1, 7)));
     for (int slot = 0; slot < abilityBlockSize; ++slot)
         db[n + abilityBlock + slot] = char(block[slot]);
 
-    db[n + height] = char(rng.between(minHeight, maxHeight) - heightShift);
-    const int weightValue = rng.between(minWeight, maxWeight);
+    const int tallness = line == Line::Goalkeeper || code == 48 || code == 32 ? 6 : 0;
+    const int heightValue = std::clamp(around(rng, 180 + tallness, 15), minHeight, maxHeight);
+    db[n + height] = char(heightValue - heightShift);
+    const int weightValue =
+        std::clamp(heightValue - 105 + rng.between(-6, 8), minWeight, maxWeight);
     db[n + weight] = char(weightValue | (rng.chance(3) ? flagBit : 0));
     qint16 word = rng.chance(85) ? qint16(0x0D81) : rng.pick(unusualRawWords);
     if (index == negativeRawWordPlayer)
@@ -204,7 +266,7 @@ void writePlayer(QByteArray& db, int index) {
     putLittleEndian<qint16>(db, n + rawWord, word);
     putLittleEndian<qint16>(db, n + faceBase, qint16(rng.between(minFace, maxFace) - faceShift));
     putLittleEndian<qint16>(db, n + hairBase, qint16(rng.between(minHair, maxHair) - hairShift));
-    db[n + age] = char(rng.between(minAge, maxAge) + ageShift);
+    db[n + age] = char(std::clamp(around(rng, 26, 10), minAge, maxAge) + ageShift);
 }
 
 // ---- Teams ----
@@ -566,7 +628,7 @@ QString playerName(int index) {
     return generatedName(index).name;
 }
 
-QByteArray playerDatabase() {
+QByteArray playerDatabase(UnreadBytes unread) {
     QByteArray db(playerDatabaseSize, '\0');
     // The header is not read by the editor: the game's version, then the table's shape.
     putLittleEndian<qint32>(db, 0, 2011);
@@ -576,7 +638,7 @@ QByteArray playerDatabase() {
     putLittleEndian<qint32>(db, 16, qint32(RosterLayout::tableStart));
     putLittleEndian<qint32>(db, 20, teamCount);
     for (int index = 0; index < PlayerLayout::recordCount; ++index)
-        writePlayer(db, index);
+        writePlayer(db, index, unread);
     Random rng(tailSeed);
     for (qint64 at = PlayerLayout::tableEnd; at < playerDatabaseSize; ++at)
         db[at] = char(rng.byte());

@@ -71,8 +71,11 @@ qint32 playerId(int index);
 // The name written into the record (46 bytes at most); what the file holds for intact records.
 QString playerName(int index);
 
-// The decompressed player database.
-QByteArray playerDatabase();
+// The decompressed player database. The bytes of a record that the editor does not read hold
+// fields of the game's kind (most of them one value or a few small ones), or, for the benchmark
+// of the compressor, random bytes: a database as hard to pack as any.
+enum class UnreadBytes { AsFields, AsNoise };
+QByteArray playerDatabase(UnreadBytes unread = UnreadBytes::AsFields);
 
 // ---- The team file ----
 
