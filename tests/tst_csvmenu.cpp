@@ -127,7 +127,8 @@ void TestCsvMenu::excelWorkbooksGoOutAndComeBack() {
     QCOMPARE(QDir(folder).entryList(QDir::Files),
              QStringList({"players.xlsx", "rosters.xlsx", "teams.xlsx"}));
     QCOMPARE(m_game->platform.messages.last().text,
-             QStringLiteral("Wrote players.xlsx, teams.xlsx, rosters.xlsx to %1.").arg(folder));
+             QStringLiteral("Wrote players.xlsx, teams.xlsx, rosters.xlsx to %1.")
+                 .arg(QDir::toNativeSeparators(folder)));
 
     const QByteArray before = readFile(m_game->databaseWorkingCopy());
     m_game->platform.answers[importTitle] = folder + QStringLiteral("/players.xlsx");

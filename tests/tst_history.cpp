@@ -261,11 +261,11 @@ void TestHistory::openAsksBeforeDiscardingChanges() {
     const QString question =
         teamFile ? QStringLiteral("The working copy of %1 holds changes that are not saved into "
                                   "the game file (")
-                       .arg(m_game->teamFile())
+                       .arg(QDir::toNativeSeparators(m_game->teamFile()))
                  : QStringLiteral("The working copy of %1 holds changes that are not saved into "
                                   "the game file (1 record differs). Discard them and "
                                   "decompress the game file again?")
-                       .arg(m_game->database());
+                       .arg(QDir::toNativeSeparators(m_game->database()));
     QCOMPARE(m_game->platform.questions.size(), edited ? 1 : 0);
     if (edited)
         QVERIFY2(m_game->platform.questions.first().startsWith(question),
