@@ -4,7 +4,7 @@
 #include "exchange/playersheet.h"
 #include "exchange/rosterimport.h"
 #include "exchange/rostersheet.h"
-#include "exchange/sheetfile.h"
+#include "sheetformats/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 #include "shell/gamefilesession.h"

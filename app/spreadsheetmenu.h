@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/sheetfile.h"
+#include "sheetformats/sheetfile.h"
 
 #include <QObject>
 

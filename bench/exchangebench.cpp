@@ -4,7 +4,7 @@
 // comparison of the database with the edited one.
 #include "exchange/databasediff.h"
 #include "exchange/playersheet.h"
-#include "exchange/sheetfile.h"
+#include "sheetformats/sheetfile.h"
 #include "player/playerrecord.h"
 #include "tools/samplebuilder.h"
 

@@ -4,7 +4,7 @@
 #include "cli/gamefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
-#include "exchange/sheetfile.h"
+#include "sheetformats/sheetfile.h"
 #include "exchange/teamsheet.h"
 
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "common/wholefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rosterimport.h"
-#include "exchange/sheetfile.h"
+#include "sheetformats/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 

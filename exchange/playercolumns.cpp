@@ -2,8 +2,8 @@
 
 #include "appearance/relink.h"
 #include "exchange/bytechanges.h"
-#include "exchange/cellvalue.h"
-#include "exchange/sheetwriter.h"
+#include "sheetformats/cellvalue.h"
+#include "sheetformats/sheetwriter.h"
 #include "player/abilitytable.h"
 #include "player/playeredits.h"
 #include "player/positiontable.h"

@@ -1,8 +1,8 @@
 #include "exchange/playersheet.h"
 
-#include "exchange/cellvalue.h"
-#include "exchange/csvreader.h"
-#include "exchange/csvwriter.h"
+#include "sheetformats/cellvalue.h"
+#include "sheetformats/csvreader.h"
+#include "sheetformats/csvwriter.h"
 #include "exchange/databasediff.h"
 #include "exchange/playercolumns.h"
 #include "exchange/playerrowedit.h"

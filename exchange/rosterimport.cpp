@@ -1,6 +1,6 @@
 #include "exchange/rosterimport.h"
 
-#include "exchange/cellvalue.h"
+#include "sheetformats/cellvalue.h"
 #include "exchange/playersheet.h"
 #include "exchange/sheetheader.h"
 #include "exchange/squadchangelines.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exchange/importplan.h"
-#include "exchange/sheettable.h"
+#include "sheetformats/sheettable.h"
 
 #include <QByteArrayView>
 

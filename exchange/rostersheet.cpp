@@ -1,6 +1,6 @@
 #include "exchange/rostersheet.h"
 
-#include "exchange/csvwriter.h"
+#include "sheetformats/csvwriter.h"
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
 #include "teamnames/teamnametable.h"

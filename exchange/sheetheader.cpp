@@ -1,6 +1,6 @@
 #include "exchange/sheetheader.h"
 
-#include "exchange/cellvalue.h"
+#include "sheetformats/cellvalue.h"
 
 SheetHeader SheetHeader::read(const SheetTable& table, const QStringList& names,
                               const std::vector<int>& required, SheetErrors& errors) {

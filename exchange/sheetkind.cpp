@@ -1,6 +1,6 @@
 #include "exchange/sheetkind.h"
 
-#include "exchange/cellvalue.h"
+#include "sheetformats/cellvalue.h"
 #include "exchange/rostersheet.h"
 
 SheetKind sheetKindOf(const SheetTable& table) {

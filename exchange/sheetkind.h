@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/sheettable.h"
+#include "sheetformats/sheettable.h"
 
 // Which sheet a file is, told from its header row, so that one "Import Sheet…" takes any:
 // players.csv has an `index` column, teams.csv a `position` column and no `index`, rosters.csv

@@ -1,8 +1,8 @@
 #include "exchange/teamsheet.h"
 
-#include "exchange/cellvalue.h"
-#include "exchange/csvreader.h"
-#include "exchange/csvwriter.h"
+#include "sheetformats/cellvalue.h"
+#include "sheetformats/csvreader.h"
+#include "sheetformats/csvwriter.h"
 #include "exchange/databasediff.h"
 #include "exchange/sheetheader.h"
 #include "teamnames/teamnametable.h"

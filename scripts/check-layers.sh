@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a folder above its own. The folders depend one way:
-#   common <- codec <- shell <- player <- teams, appearance, teamnames <- exchange <- app, cli
+#   common <- codec, sheetformats <- shell <- player <- teams, appearance, teamnames <- exchange
+#   <- app, cli
 # and the programs around the editor (tools, bench, tests) may use all of them. Folders on the
 # same level do not include each other.
 #   scripts/check-layers.sh [SOURCE_DIR]
@@ -8,7 +9,7 @@ set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
 declare -A level=(
-    [common]=0 [codec]=1 [shell]=2 [player]=3
+    [common]=0 [codec]=1 [sheetformats]=1 [shell]=2 [player]=3
     [teams]=4 [appearance]=4 [teamnames]=4
     [exchange]=5 [app]=6 [cli]=6
     [tools]=7 [bench]=8 [tests]=8

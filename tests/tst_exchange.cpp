@@ -1,6 +1,6 @@
 // The spreadsheet round trip and the comparison of two databases: an untouched sheet changes no
 // byte, an edited cell writes what the editor's buttons write, every refusal writes nothing.
-#include "exchange/csvreader.h"
+#include "sheetformats/csvreader.h"
 #include "exchange/databasediff.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"

@@ -3,8 +3,8 @@
 // are no sheet at all.
 #include "common/gametext.h"
 #include "exchange/playersheet.h"
-#include "exchange/sheetfile.h"
-#include "exchange/xlsxpackage.h"
+#include "sheetformats/sheetfile.h"
+#include "sheetformats/xlsxpackage.h"
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
 #include "tools/samplebuilder.h"

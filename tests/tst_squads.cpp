@@ -1,7 +1,7 @@
 // The squad rules: transfers, call-ups, releases, swaps, the order of a squad and shirt numbers,
 // each as the bytes it writes into the roster table or the words it refuses with, and the check
 // of a whole database.
-#include "exchange/csvreader.h"
+#include "sheetformats/csvreader.h"
 #include "exchange/rosterimport.h"
 #include "exchange/rostersheet.h"
 #include "teamnames/teamnamelayout.h"

@@ -3,7 +3,7 @@
 // sample player database and team file, which must never write without a plan that is sound.
 #include "exchange/playersheet.h"
 #include "exchange/rosterimport.h"
-#include "exchange/sheetfile.h"
+#include "sheetformats/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 #include "teams/rosterlayout.h"

@@ -1,4 +1,4 @@
-#include "exchange/sheettext.h"
+#include "sheetformats/sheettext.h"
 
 #include "common/gametext.h"
 

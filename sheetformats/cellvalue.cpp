@@ -1,4 +1,4 @@
-#include "exchange/cellvalue.h"
+#include "sheetformats/cellvalue.h"
 
 #include <QStringDecoder>
 

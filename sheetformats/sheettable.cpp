@@ -1,4 +1,4 @@
-#include "exchange/sheettable.h"
+#include "sheetformats/sheettable.h"
 
 void SheetTable::addCell(QByteArrayView utf8) {
     m_cells.append(utf8);

@@ -1,8 +1,8 @@
-#include "exchange/xlsxreader.h"
+#include "sheetformats/xlsxreader.h"
 
-#include "exchange/csvtextcell.h"
-#include "exchange/xlsxpackage.h"
-#include "exchange/xmlevents.h"
+#include "sheetformats/csvtextcell.h"
+#include "sheetformats/xlsxpackage.h"
+#include "sheetformats/xmlevents.h"
 
 #include <QHash>
 

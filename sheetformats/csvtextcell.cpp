@@ -1,4 +1,4 @@
-#include "exchange/csvtextcell.h"
+#include "sheetformats/csvtextcell.h"
 
 #include <QByteArrayList>
 

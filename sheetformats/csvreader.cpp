@@ -1,7 +1,7 @@
-#include "exchange/csvreader.h"
+#include "sheetformats/csvreader.h"
 
-#include "exchange/csvtextcell.h"
-#include "exchange/sheettext.h"
+#include "sheetformats/csvtextcell.h"
+#include "sheetformats/sheettext.h"
 
 #include <csv.h>
 

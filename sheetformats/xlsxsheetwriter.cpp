@@ -1,4 +1,4 @@
-#include "exchange/xlsxsheetwriter.h"
+#include "sheetformats/xlsxsheetwriter.h"
 
 #include "common/wholefile.h"
 

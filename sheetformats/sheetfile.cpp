@@ -1,9 +1,9 @@
-#include "exchange/sheetfile.h"
+#include "sheetformats/sheetfile.h"
 
-#include "exchange/csvreader.h"
-#include "exchange/csvwriter.h"
-#include "exchange/xlsxreader.h"
-#include "exchange/xlsxsheetwriter.h"
+#include "sheetformats/csvreader.h"
+#include "sheetformats/csvwriter.h"
+#include "sheetformats/xlsxreader.h"
+#include "sheetformats/xlsxsheetwriter.h"
 
 namespace SheetFile {
 

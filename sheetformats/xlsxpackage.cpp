@@ -1,4 +1,4 @@
-#include "exchange/xlsxpackage.h"
+#include "sheetformats/xlsxpackage.h"
 
 #include "common/wholefile.h"
 

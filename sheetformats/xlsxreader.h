@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/sheettable.h"
+#include "sheetformats/sheettable.h"
 
 #include <QByteArrayView>
 

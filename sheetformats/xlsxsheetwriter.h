@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/sheetwriter.h"
+#include "sheetformats/sheetwriter.h"
 
 #include <QByteArray>
 #include <QString>

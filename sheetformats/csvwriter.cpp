@@ -1,6 +1,6 @@
-#include "exchange/csvwriter.h"
+#include "sheetformats/csvwriter.h"
 
-#include "exchange/csvtextcell.h"
+#include "sheetformats/csvtextcell.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "exchange/xmlevents.h"
+#include "sheetformats/xmlevents.h"
 
 #include <expat.h>
 
