@@ -4,8 +4,8 @@
 // comparison of the database with the edited one.
 #include "exchange/databasediff.h"
 #include "exchange/playersheet.h"
-#include "sheetformats/sheetfile.h"
 #include "player/playerrecord.h"
+#include "sheetformats/sheetfile.h"
 #include "tools/samplebuilder.h"
 
 #include <benchmark/benchmark.h>

@@ -4,8 +4,8 @@
 #include "cli/gamefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
-#include "sheetformats/sheetfile.h"
 #include "exchange/teamsheet.h"
+#include "sheetformats/sheetfile.h"
 
 #include <QDir>
 

@@ -6,9 +6,9 @@
 #include "common/wholefile.h"
 #include "exchange/playersheet.h"
 #include "exchange/rosterimport.h"
-#include "sheetformats/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
+#include "sheetformats/sheetfile.h"
 
 #include <QFileInfo>
 

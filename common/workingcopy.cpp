@@ -31,8 +31,8 @@ bool WorkingCopy::openForReading(QFile& file) const {
     m_error.clear();
     if (file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
         return true;
-    m_error =
-        QStringLiteral("The working copy %1 cannot be opened: %2").arg(shownPath(), file.errorString());
+    m_error = QStringLiteral("The working copy %1 cannot be opened: %2")
+                  .arg(shownPath(), file.errorString());
     return false;
 }
 

@@ -2,11 +2,11 @@
 
 #include "appearance/relink.h"
 #include "exchange/bytechanges.h"
-#include "sheetformats/cellvalue.h"
-#include "sheetformats/sheetwriter.h"
 #include "player/abilitytable.h"
 #include "player/playeredits.h"
 #include "player/positiontable.h"
+#include "sheetformats/cellvalue.h"
+#include "sheetformats/sheetwriter.h"
 
 #include <QStringList>
 

@@ -1,8 +1,5 @@
 #include "exchange/playersheet.h"
 
-#include "sheetformats/cellvalue.h"
-#include "sheetformats/csvreader.h"
-#include "sheetformats/csvwriter.h"
 #include "exchange/databasediff.h"
 #include "exchange/playercolumns.h"
 #include "exchange/playerrowedit.h"
@@ -10,6 +7,9 @@
 #include "player/playeredits.h"
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
+#include "sheetformats/cellvalue.h"
+#include "sheetformats/csvreader.h"
+#include "sheetformats/csvwriter.h"
 
 #include <QtEndian>
 

@@ -1,11 +1,11 @@
 #include "exchange/rosterimport.h"
 
-#include "sheetformats/cellvalue.h"
 #include "exchange/playersheet.h"
 #include "exchange/sheetheader.h"
 #include "exchange/squadchangelines.h"
 #include "exchange/teamsheet.h"
 #include "player/playerrecord.h"
+#include "sheetformats/cellvalue.h"
 #include "teamnames/teamnametable.h"
 #include "teams/squad.h"
 

@@ -1,8 +1,8 @@
 #include "exchange/rostersheet.h"
 
-#include "sheetformats/csvwriter.h"
 #include "exchange/playersheet.h"
 #include "exchange/teamsheet.h"
+#include "sheetformats/csvwriter.h"
 #include "teamnames/teamnametable.h"
 #include "teams/playerroll.h"
 #include "teams/rostertable.h"

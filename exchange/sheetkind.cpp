@@ -1,7 +1,7 @@
 #include "exchange/sheetkind.h"
 
-#include "sheetformats/cellvalue.h"
 #include "exchange/rostersheet.h"
+#include "sheetformats/cellvalue.h"
 
 SheetKind sheetKindOf(const SheetTable& table) {
     if (table.rows().empty())

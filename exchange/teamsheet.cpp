@@ -1,10 +1,10 @@
 #include "exchange/teamsheet.h"
 
+#include "exchange/databasediff.h"
+#include "exchange/sheetheader.h"
 #include "sheetformats/cellvalue.h"
 #include "sheetformats/csvreader.h"
 #include "sheetformats/csvwriter.h"
-#include "exchange/databasediff.h"
-#include "exchange/sheetheader.h"
 #include "teamnames/teamnametable.h"
 
 #include <algorithm>

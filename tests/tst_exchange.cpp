@@ -1,12 +1,12 @@
 // The spreadsheet round trip and the comparison of two databases: an untouched sheet changes no
 // byte, an edited cell writes what the editor's buttons write, every refusal writes nothing.
-#include "sheetformats/csvreader.h"
 #include "exchange/databasediff.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
 #include "player/playerrecord.h"
+#include "sheetformats/csvreader.h"
 #include "tools/samplebuilder.h"
 
 #include <QSet>

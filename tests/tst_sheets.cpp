@@ -3,10 +3,10 @@
 // are no sheet at all.
 #include "common/gametext.h"
 #include "exchange/playersheet.h"
-#include "sheetformats/sheetfile.h"
-#include "sheetformats/xlsxpackage.h"
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
+#include "sheetformats/sheetfile.h"
+#include "sheetformats/xlsxpackage.h"
 #include "tools/samplebuilder.h"
 
 #include <QTemporaryDir>

@@ -1,14 +1,14 @@
 // LibreOffice Calc, the real program, opening the sheets the editor writes and saving them again
 // as CSV or as a workbook: an untouched sheet that went through it changes nothing, and an edited
 // one changes exactly the edited records to exactly what was typed.
-#include "sheetformats/csvreader.h"
-#include "sheetformats/csvwriter.h"
 #include "exchange/playercolumns.h"
 #include "exchange/playersheet.h"
-#include "sheetformats/sheetfile.h"
 #include "exchange/teamsheet.h"
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
+#include "sheetformats/csvreader.h"
+#include "sheetformats/csvwriter.h"
+#include "sheetformats/sheetfile.h"
 #include "tests/testsupport.h"
 #include "tools/samplebuilder.h"
 

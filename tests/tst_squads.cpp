@@ -1,9 +1,9 @@
 // The squad rules: transfers, call-ups, releases, swaps, the order of a squad and shirt numbers,
 // each as the bytes it writes into the roster table or the words it refuses with, and the check
 // of a whole database.
-#include "sheetformats/csvreader.h"
 #include "exchange/rosterimport.h"
 #include "exchange/rostersheet.h"
+#include "sheetformats/csvreader.h"
 #include "teamnames/teamnamelayout.h"
 #include "teamnames/teamnametable.h"
 #include "teams/squad.h"

@@ -3,9 +3,9 @@
 // sample player database and team file, which must never write without a plan that is sound.
 #include "exchange/playersheet.h"
 #include "exchange/rosterimport.h"
-#include "sheetformats/sheetfile.h"
 #include "exchange/sheetkind.h"
 #include "exchange/teamsheet.h"
+#include "sheetformats/sheetfile.h"
 #include "teams/rosterlayout.h"
 #include "tools/samplebuilder.h"
 
