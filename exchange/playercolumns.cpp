@@ -132,7 +132,7 @@ const QStringList& positionCaptions() {
 }
 
 // The cell's value when it is a number: what it stands for in the column.
-qint64 number(const Column& column, int index, const ShownPlayer& p) {
+qint64 numberIn(const Column& column, int index, const ShownPlayer& p) {
     switch (column.kind) {
     case Kind::Index:
         return index;
@@ -274,14 +274,20 @@ int columnOf(Kind kind, int detail) {
 
 void write(SheetWriter& out, const Column& column, int index, const ShownPlayer& player) {
     if (isNumber(column, player))
-        out.number(number(column, index, player));
+        out.number(numberIn(column, index, player));
     else
         out.text(words(column, player));
 }
 
 QString text(const Column& column, int index, const ShownPlayer& player) {
-    return isNumber(column, player) ? QString::number(number(column, index, player))
+    return isNumber(column, player) ? QString::number(numberIn(column, index, player))
                                     : words(column, player);
+}
+
+std::optional<qint64> number(const Column& column, int index, const ShownPlayer& player) {
+    if (!isNumber(column, player))
+        return std::nullopt;
+    return numberIn(column, index, player);
 }
 
 bool differs(const Column& column, const ShownPlayer& a, const ShownPlayer& b) {
@@ -296,7 +302,7 @@ bool differs(const Column& column, const ShownPlayer& a, const ShownPlayer& b) {
         return a.positionEntry != b.positionEntry ||
                (a.positionEntry < 0 && a.positionCode != b.positionCode);
     default:
-        return number(column, 0, a) != number(column, 0, b);
+        return numberIn(column, 0, a) != numberIn(column, 0, b);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class SheetWriter;
@@ -48,6 +49,8 @@ int columnOf(Kind kind, int detail = 0);
 // The cell of record `index` as the view shows it.
 void write(SheetWriter& out, const Column& column, int index, const ShownPlayer& player);
 QString text(const Column& column, int index, const ShownPlayer& player);
+// The number the cell holds; empty for a text cell (names, the foot, a position the list has).
+std::optional<qint64> number(const Column& column, int index, const ShownPlayer& player);
 
 bool differs(const Column& column, const ShownPlayer& a, const ShownPlayer& b);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a folder above its own. The folders depend one way:
 #   common <- codec, sheetformats <- shell <- player <- teams, appearance, teamnames <- exchange
-#   <- app, cli
+#   <- playertable <- app, cli
 # and the programs around the editor (tools, bench, tests) may use all of them. Folders on the
 # same level do not include each other.
 #   scripts/check-layers.sh [SOURCE_DIR]
@@ -11,8 +11,8 @@ cd "${1:-$(dirname "$0")/..}"
 declare -A level=(
     [common]=0 [codec]=1 [sheetformats]=1 [shell]=2 [player]=3
     [teams]=4 [appearance]=4 [teamnames]=4
-    [exchange]=5 [app]=6 [cli]=6
-    [tools]=7 [bench]=8 [tests]=8
+    [exchange]=5 [playertable]=6 [app]=7 [cli]=7
+    [tools]=8 [bench]=9 [tests]=9
 )
 
 status=0

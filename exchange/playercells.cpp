@@ -1,0 +1,49 @@
+#include "exchange/playercells.h"
+
+#include "exchange/playercolumns.h"
+#include "player/playeredits.h"
+#include "player/playerrecord.h"
+#include "player/shownplayer.h"
+
+namespace PlayerCells {
+
+namespace {
+
+namespace L = PlayerLayout;
+using PlayerColumns::Kind;
+
+QString refusal(int column, const QString& why) {
+    return PlayerColumns::all().at(size_t(column)).name + QStringLiteral(": ") + why;
+}
+
+} // namespace
+
+Result plan(QByteArrayView database, int index, const std::vector<Cell>& cells) {
+    Result result;
+    if (index < 0 || index >= L::editableRecordCount || database.size() < L::rosterTableStart) {
+        result.refusals << PlayerEdits::rosterTableMessage();
+        return result;
+    }
+    const auto& columns = PlayerColumns::all();
+    const ShownPlayer shown = ShownPlayer::at(database, index);
+    ShownPlayer wanted = shown;
+    for (const Cell& cell : cells) {
+        const PlayerColumns::Column& column = columns.at(size_t(cell.column));
+        if (column.kind == Kind::Index || column.kind == Kind::Id) {
+            result.refusals << refusal(cell.column, QStringLiteral("the column is not edited."));
+            continue;
+        }
+        const QByteArray utf8 = cell.text.toUtf8();
+        if (const QString why = PlayerColumns::read(column, utf8, wanted); !why.isEmpty())
+            result.refusals << refusal(cell.column, why);
+    }
+    result.edit = PlayerRowEdit::apply(database.sliced(L::recordStart(index), L::recordSize),
+                                       L::nameOffset(index), shown, wanted);
+    for (const PlayerRowEdit::Refusal& refused : result.edit.refusals)
+        result.refusals << refusal(refused.column, refused.why);
+    if (!result.ok())
+        result.edit.patches.clear();
+    return result;
+}
+
+} // namespace PlayerCells
