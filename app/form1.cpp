@@ -10,6 +10,7 @@
 #include "player/playereditor.h"
 #include "player/playerrecord.h"
 #include "player/playerview.h"
+#include "playertable/playertablewindow.h"
 #include "shell/clicknotifier.h"
 #include "shell/editmenu.h"
 #include "shell/gamefilesession.h"
@@ -77,6 +78,9 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuSquads = menuBar()->addAction(QStringLiteral("Squads"));
     c.mnuSquads->setObjectName(QStringLiteral("mnuSquads"));
     c.mnuSquads->setEnabled(false);
+    c.mnuPlayerTable = menuBar()->addAction(QStringLiteral("Player Table"));
+    c.mnuPlayerTable->setObjectName(QStringLiteral("mnuPlayerTable"));
+    c.mnuPlayerTable->setEnabled(false);
 
     // The fixed layout sits in a scroll area that shows all of it where the screen has room, and
     // scroll bars around it where it has not (a laptop at 125 % or 150 % display scaling).
@@ -170,6 +174,8 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     if (m_squads)
         m_squads->close();
+    if (m_table)
+        m_table->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -179,6 +185,35 @@ Form2* Form1::teamEditor() const {
 
 SquadEditor* Form1::squadEditor() const {
     return m_squads;
+}
+
+PlayerTableWindow* Form1::playerTable() const {
+    return m_table;
+}
+
+void Form1::showPlayerTable() {
+    if (!m_table) {
+        PlayerTableWindow::MainWindow main;
+        main.teams = [this] {
+            return m_form2 ? SquadTeam::listed(m_form2->teamNames(), m_form2->teamIds())
+                           : QList<SquadTeam>();
+        };
+        main.showPlayer = [this](int record) {
+            c.List1->setCurrentRow(record);
+            raise();
+            activateWindow();
+        };
+        main.playerChanged = [this](int record) {
+            if (c.List1->currentRow() == record)
+                m_view->show(record);
+        };
+        m_table = new PlayerTableWindow(*m_session, std::move(main), this); // a window of its own
+    } else {
+        m_table->reload();
+    }
+    m_table->show();
+    m_table->raise();
+    m_table->activateWindow();
 }
 
 void Form1::showSquadEditor() {
@@ -199,11 +234,16 @@ void Form1::squadsLoaded(bool loaded) {
     c.mnuSquads->setEnabled(loaded && m_form2 && !m_form2->teamIds().isEmpty());
     if (m_squads && c.mnuSquads->isEnabled())
         m_squads->showAgain();
+    c.mnuPlayerTable->setEnabled(loaded);
+    if (m_table && loaded)
+        m_table->reload();
 }
 
 void Form1::teamsChanged() {
     if (m_squads && m_squads->isVisible() && c.mnuSquads->isEnabled())
         m_squads->showAgain();
+    if (m_table && c.mnuPlayerTable->isEnabled())
+        m_table->teamsChanged();
 }
 
 void Form1::message(const QString& text) {
@@ -281,6 +321,7 @@ void Form1::connectControls() {
     connect(c.Command2, &QPushButton::clicked, this, &Form1::load);
     connect(c.mnuTeamEdit, &QAction::triggered, this, &Form1::showTeamEditor);
     connect(c.mnuSquads, &QAction::triggered, this, &Form1::showSquadEditor);
+    connect(c.mnuPlayerTable, &QAction::triggered, this, &Form1::showPlayerTable);
     connect(this, &Form1::loadFinished, this, &Form1::squadsLoaded);
     connect(c.Command6, &QPushButton::clicked, c.framespecial, &QWidget::show);
     connect(ClickNotifier::watch(c.Label16), &ClickNotifier::clicked, c.framespecial,
@@ -313,6 +354,9 @@ void Form1::openDatabase() {
     c.mnuSquads->setEnabled(false);
     if (m_squads)
         m_squads->hide();
+    c.mnuPlayerTable->setEnabled(false);
+    if (m_table)
+        m_table->hide();
 
     // The first time, this creates the team name editor, which asks for the team file.
     const bool teamFileOpen = m_form2 && !m_form2->teamFile().isEmpty();

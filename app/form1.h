@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class Form2;
+class PlayerTableWindow;
 class PlayerView;
 class QScrollArea;
 class SquadEditor;
@@ -41,10 +42,16 @@ public:
     // listed the player database and the team file's teams.
     void showSquadEditor();
 
+    // "Player Table": every player in one grid, filtered, sorted and edited in place. Enabled once
+    // a Load has listed the players.
+    void showPlayerTable();
+
     // The team name editor while it exists; null after its close box closed it.
     Form2* teamEditor() const;
     // The squad window once "Squads" has created it.
     SquadEditor* squadEditor() const;
+    // The player table once "Player Table" has created it.
+    PlayerTableWindow* playerTable() const;
 
 signals:
     // A Load has ended, at once or after waiting for the codec tool; `loaded` as load() returns.
@@ -79,4 +86,5 @@ private:
     // editor stays as the user left it, shown or hidden.
     bool m_reloadingAfterWrite = false;
     QPointer<SquadEditor> m_squads;
+    QPointer<PlayerTableWindow> m_table;
 };

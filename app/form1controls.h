@@ -40,7 +40,8 @@ struct Form1Controls {
     QAction* mnuImportCsv = nullptr;     // "Import Sheet…" (.csv or .xlsx)
     QAction* mnuRestoreBackup = nullptr; // "Restore Backup…"
     QAction* mnuTeamEdit = nullptr;
-    QAction* mnuSquads = nullptr; // "Squads": enabled once both files are loaded
+    QAction* mnuSquads = nullptr;
+    QAction* mnuPlayerTable = nullptr; // "Squads": enabled once both files are loaded
 
     // Player list, search, ID.
     QListWidget* List1 = nullptr;

@@ -218,9 +218,12 @@ bool GameFileSession::writeBack(const std::vector<Patch>& patches, const QString
         message(copy.errorString());
         return false;
     }
-    if (!written.empty())
-        m_history.push(
-            new WriteStep(label, std::move(replaced), std::move(written), std::move(showAgain)));
+    if (written.empty())
+        return true;
+    const std::vector<Patch> stretches = written;
+    m_history.push(
+        new WriteStep(label, std::move(replaced), std::move(written), std::move(showAgain)));
+    emit this->written(stretches);
     return true;
 }
 
@@ -267,9 +270,11 @@ bool GameFileSession::replay(const WriteStep& step, bool back) {
                     .arg(expected[i].offset));
         return false;
     }
-    if (!copy.write(back ? step.replaced() : step.written())) {
+    const std::vector<Patch>& stretches = back ? step.replaced() : step.written();
+    if (!copy.write(stretches)) {
         message(QStringLiteral("%1 failed: %2").arg(action, copy.errorString()));
         return false;
     }
+    emit written(stretches);
     return true;
 }

@@ -117,6 +117,9 @@ signals:
     void loadFinished(bool loaded);
     // Another file was opened, or hasUnsavedChanges() may have changed.
     void fileStateChanged();
+    // Bytes of the working copy changed through the session: a write, an undo or a redo wrote
+    // these stretches (none overlapping). Windows that show the file re-read what they touch.
+    void written(const std::vector<Patch>& stretches);
 
 private:
     void whenDecompressed(std::function<void()> ready, const GameFileSession* alsoWaitFor);

@@ -1,10 +1,11 @@
 #include "shell/qtplatform.h"
 
+#include "shell/editorsettings.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -12,14 +13,14 @@ const QString lastFolderKey = QStringLiteral("dialogs/lastFolder");
 } // namespace
 
 QtPlatform::QtPlatform() {
-    m_lastFolder = QSettings().value(lastFolderKey).toString();
+    m_lastFolder = EditorSettings().value(lastFolderKey).toString();
     if (m_lastFolder.isEmpty() || !QFileInfo(m_lastFolder).isDir())
         m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 void QtPlatform::remember(const QString& folder) {
     m_lastFolder = folder;
-    QSettings().setValue(lastFolderKey, folder);
+    EditorSettings().setValue(lastFolderKey, folder);
 }
 
 QString QtPlatform::chooseFile(QWidget* parent, const QString& title,

@@ -3,6 +3,8 @@
 // window too).
 //   rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]
 #include "app/form1.h"
+#include "playertable/playertablewindow.h"
+#include "playertable/tablecolumns.h"
 #include "teamnames/form2.h"
 #include "teams/squadeditor.h"
 #include "tools/folderplatform.h"
@@ -13,12 +15,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The pictures show the windows as a new user first sees them, not as the last run left them.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     if (argc < 3) {
         std::fprintf(stderr,
                      "usage: rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]\n");
@@ -49,12 +57,22 @@ int main(int argc, char* argv[]) {
     auto* rightTeam = squads->findChild<QComboBox*>(QStringLiteral("rightTeam"));
     rightTeam->setCurrentIndex(rightTeam->findText(QStringLiteral("Austria")));
     squads->findChild<QLineEdit*>(QStringLiteral("squadSearch"))->setText(QStringLiteral("greco"));
+    // The player table: the forwards of one club with some speed, fastest first.
+    window.showPlayerTable();
+    PlayerTableWindow* table = window.playerTable();
+    table->move(window.x() + 20, window.y() + 20);
+    table->resize(1180, 560);
+    table->findChild<QComboBox*>(QStringLiteral("playerFilter"))
+        ->setEditText(QStringLiteral("position=CF,SS,WF speed>=70 teams~a"));
+    table->findChild<QTableView*>(QStringLiteral("playerGrid"))
+        ->sortByColumn(TableColumns::find(QStringLiteral("speed")), Qt::DescendingOrder);
 
     int status = 0;
     QTimer::singleShot(500, &app, [&] {
         if (!window.grab().save(QDir(output).filePath(QStringLiteral("main-window.png"))) ||
             !editor->grab().save(QDir(output).filePath(QStringLiteral("team-editor.png"))) ||
-            !squads->grab().save(QDir(output).filePath(QStringLiteral("squads.png"))))
+            !squads->grab().save(QDir(output).filePath(QStringLiteral("squads.png"))) ||
+            !table->grab().save(QDir(output).filePath(QStringLiteral("player-table.png"))))
             status = 1;
         app.quit();
     });

@@ -1,0 +1,353 @@
+#include "playertable/playertablewindow.h"
+
+#include "exchange/playercells.h"
+#include "player/positiontable.h"
+#include "playertable/playerfilter.h"
+#include "playertable/playertablemodel.h"
+#include "playertable/tablecolumns.h"
+#include "shell/editmenu.h"
+#include "shell/editorsettings.h"
+#include "shell/gamefilesession.h"
+#include "shell/screenfit.h"
+#include "shell/windowtitle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSet>
+#include <QTableView>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+const QString headerKey = QStringLiteral("playerTable/header");
+const QString recentKey = QStringLiteral("playerTable/recentFilters");
+constexpr int recentKept = 12;
+constexpr int freeAgents = -1; // the team chooser's entry of the players in no squad
+
+} // namespace
+
+PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWindow,
+                                     QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_main(std::move(mainWindow)),
+      m_model(new PlayerTableModel(this)) {
+    setObjectName(QStringLiteral("PlayerTable"));
+    new WindowTitle(*this, QStringLiteral("Player Table"), m_session);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* menuBar = new QMenuBar(this);
+    layout->setMenuBar(menuBar);
+    new EditMenu(*menuBar, nullptr, m_session);
+
+    auto* filters = new QHBoxLayout;
+    layout->addLayout(filters);
+    auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
+    filters->addWidget(filterLabel);
+    m_filter = new QComboBox(this);
+    m_filter->setObjectName(QStringLiteral("playerFilter"));
+    m_filter->setEditable(true);
+    m_filter->setInsertPolicy(QComboBox::NoInsert);
+    m_filter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_filter->lineEdit()->setPlaceholderText(
+        QStringLiteral("speed>=85 position=CF,SS teams~madrid"));
+    m_filter->lineEdit()->setClearButtonEnabled(true);
+    filterLabel->setBuddy(m_filter);
+    filters->addWidget(m_filter, 1);
+    m_team = new QComboBox(this);
+    m_team->setObjectName(QStringLiteral("filterTeam"));
+    m_team->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_team->setMinimumContentsLength(18);
+    filters->addWidget(m_team);
+    m_position = new QComboBox(this);
+    m_position->setObjectName(QStringLiteral("filterPosition"));
+    m_position->addItem(QStringLiteral("Any position"));
+    m_position->addItems(PositionTable::captions());
+    filters->addWidget(m_position);
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("playerCount"));
+    filters->addWidget(m_count);
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("filterProblem"));
+    m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_problem->setWordWrap(true);
+    m_problem->hide(); // shown while the filter typed cannot be read
+    layout->addWidget(m_problem);
+
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("playerGrid"));
+    m_grid->setModel(m_model);
+    m_grid->setSortingEnabled(true);
+    m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_grid->horizontalHeader()->setSectionsMovable(true);
+    m_grid->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    // Number columns as wide as their name (within reason), texts as wide as a long one: the
+    // widths of another run replace these.
+    QHeaderView* header = m_grid->horizontalHeader();
+    const QFontMetrics metrics = header->fontMetrics();
+    const std::map<QString, QString> samples{
+        {QStringLiteral("name"), QStringLiteral("Francisco Javier Rodríguez")},
+        {QStringLiteral("shirt_name"), QStringLiteral("HERNÁNDEZ Y S")},
+        {QStringLiteral("teams"), QStringLiteral("Republic of Ireland, Arsenal London")}};
+    for (int column = 0; column < TableColumns::count(); ++column) {
+        const QString& name = TableColumns::all().at(size_t(column)).name;
+        const auto sample = samples.find(name);
+        const int wanted =
+            sample != samples.end()
+                ? metrics.horizontalAdvance(sample->second)
+                : std::min(metrics.horizontalAdvance(name),
+                           metrics.horizontalAdvance(QStringLiteral("long_pass_sp")));
+        header->resizeSection(
+            column, std::max(wanted, metrics.horizontalAdvance(QStringLiteral("00000"))) + 24);
+    }
+    m_grid->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    m_grid->setWordWrap(false);
+    m_grid->installEventFilter(this);
+    layout->addWidget(m_grid, 1);
+
+    m_model->setEditCell([this](int record, int column, const QString& text) {
+        return editCell(record, column, text);
+    });
+    connect(m_model, &PlayerTableModel::shownCountChanged, this, &PlayerTableWindow::showCount);
+    connect(m_filter, &QComboBox::editTextChanged, this, &PlayerTableWindow::filterTyped);
+    connect(m_filter->lineEdit(), &QLineEdit::returnPressed, this,
+            &PlayerTableWindow::rememberFilter);
+    connect(m_team, &QComboBox::activated, this, &PlayerTableWindow::teamChosen);
+    connect(m_position, &QComboBox::activated, this, &PlayerTableWindow::positionChosen);
+    connect(m_grid->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
+            &PlayerTableWindow::headerMenu);
+    connect(m_grid, &QTableView::doubleClicked, this, &PlayerTableWindow::cellDoubleClicked);
+    // Every write of the session, whichever window made it, reaches the grid.
+    connect(&m_session, &GameFileSession::written, m_model, &PlayerTableModel::written);
+
+    resize(1100, 640);
+    restoreSettings();
+    reload();
+}
+
+PlayerTableWindow::~PlayerTableWindow() {
+    saveSettings();
+}
+
+void PlayerTableWindow::reload() {
+    const WorkingCopy copy = m_session.workingCopy();
+    const auto bytes = copy.read(0, std::max<qint64>(copy.size(), 0));
+    m_model->reset(bytes.value_or(QByteArray()),
+                   m_main.teams ? m_main.teams() : QList<SquadTeam>());
+    teamsChanged();
+}
+
+void PlayerTableWindow::teamsChanged() {
+    const QList<SquadTeam> teams = m_main.teams ? m_main.teams() : QList<SquadTeam>();
+    m_model->setTeams(teams);
+    const QString chosen = m_team->currentText();
+    m_team->clear();
+    m_team->addItem(QStringLiteral("Any team"), QString());
+    QSet<qint32> listed;
+    for (const SquadTeam& team : teams) {
+        if (listed.contains(team.id))
+            continue; // a team ID's squad is named after its first team
+        listed.insert(team.id);
+        m_team->addItem(team.name, team.name);
+    }
+    m_team->addItem(QStringLiteral("Free agents"), freeAgents);
+    m_team->setCurrentIndex(std::max(0, m_team->findText(chosen)));
+}
+
+void PlayerTableWindow::filterTyped(const QString& text) {
+    QString error;
+    if (m_model->setFilter(text, &error)) {
+        m_problem->clear();
+        m_problem->hide();
+        m_filter->setToolTip(QString());
+        m_filter->setStyleSheet(QString());
+        return;
+    }
+    // The table keeps the last filter that could be read while the user types on.
+    m_problem->setText(error);
+    m_problem->show();
+    m_filter->setToolTip(error);
+    m_filter->setStyleSheet(QStringLiteral("QComboBox { border: 1px solid #b00000; }"));
+}
+
+void PlayerTableWindow::rememberFilter() {
+    const QString text = m_filter->currentText().trimmed();
+    QString error;
+    if (text.isEmpty() || !PlayerFilter::parse(text, &error))
+        return;
+    QStringList recent{text};
+    for (int i = 0; i < m_filter->count() && recent.size() < recentKept; ++i)
+        if (m_filter->itemText(i) != text)
+            recent << m_filter->itemText(i);
+    const QSignalBlocker quiet(m_filter);
+    m_filter->clear();
+    m_filter->addItems(recent);
+    m_filter->setCurrentIndex(0);
+    EditorSettings().setValue(recentKey, recent);
+}
+
+void PlayerTableWindow::teamChosen(int index) {
+    const QVariant team = m_team->itemData(index);
+    QString term;
+    if (team.userType() == QMetaType::Int && team.toInt() == freeAgents)
+        term = QStringLiteral("squads=0");
+    else if (!team.toString().isEmpty())
+        term = QStringLiteral("teams=") + PlayerFilter::quoted(team.toString());
+    // One team term at a time: the one chosen before goes.
+    const QString text =
+        PlayerFilter::withTerm(m_filter->currentText(), QStringLiteral("squads"), {});
+    m_filter->setEditText(PlayerFilter::withTerm(text, QStringLiteral("teams"), term));
+}
+
+void PlayerTableWindow::positionChosen(int index) {
+    const QString term =
+        index <= 0 ? QString() : QStringLiteral("position=") + m_position->itemText(index);
+    m_filter->setEditText(
+        PlayerFilter::withTerm(m_filter->currentText(), QStringLiteral("position"), term));
+}
+
+void PlayerTableWindow::showCount() {
+    m_count->setText(
+        QStringLiteral("%1 of %2 players").arg(m_model->shownCount()).arg(m_model->totalCount()));
+}
+
+void PlayerTableWindow::headerMenu(const QPoint& at) {
+    QHeaderView* header = m_grid->horizontalHeader();
+    QMenu menu(this);
+    for (int column = 0; column < TableColumns::count(); ++column) {
+        QAction* action = menu.addAction(TableColumns::all().at(size_t(column)).name);
+        action->setCheckable(true);
+        action->setChecked(!header->isSectionHidden(column));
+        connect(action, &QAction::toggled, this, [this, header, column](bool shown) {
+            header->setSectionHidden(column, !shown);
+            saveSettings();
+        });
+    }
+    menu.exec(header->mapToGlobal(at));
+}
+
+void PlayerTableWindow::copyCells() {
+    const QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    QHeaderView* header = m_grid->horizontalHeader();
+    // Rows in the grid's order, columns in the order the header shows them.
+    std::map<int, QSet<int>> rows;
+    std::map<int, int> columns; // visual position -> column
+    for (const QModelIndex& index : selected) {
+        if (header->isSectionHidden(index.column()))
+            continue;
+        rows[index.row()].insert(index.column());
+        columns[header->visualIndex(index.column())] = index.column();
+    }
+    const auto clean = [](QString text) {
+        return text.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
+    };
+    QStringList lines;
+    QStringList names;
+    for (const auto& [visual, column] : columns)
+        names << TableColumns::all().at(size_t(column)).name;
+    lines << names.join(u'\t');
+    for (const auto& [row, cells] : rows) {
+        QStringList line;
+        for (const auto& [visual, column] : columns)
+            line << (cells.contains(column) ? clean(m_model->index(row, column).data().toString())
+                                            : QString());
+        lines << line.join(u'\t');
+    }
+    QApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
+}
+
+void PlayerTableWindow::cellDoubleClicked(const QModelIndex& index) {
+    const int nameColumn = TableColumns::find(QStringLiteral("name"));
+    if (index.column() == nameColumn) {
+        if (m_main.showPlayer)
+            m_main.showPlayer(m_model->recordAt(index.row()));
+        return;
+    }
+    m_grid->edit(index);
+}
+
+bool PlayerTableWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Keys reach the grid itself only while no cell is being edited (an editor takes them then).
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        auto* keys = static_cast<QKeyEvent*>(event);
+        // The grid's own copy takes the current cell only; the table copies the selection.
+        if (keys->matches(QKeySequence::Copy)) {
+            copyCells();
+            return true;
+        }
+        const int key = keys->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_grid->currentIndex().isValid()) {
+            if (m_main.showPlayer)
+                m_main.showPlayer(m_model->recordAt(m_grid->currentIndex().row()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool PlayerTableWindow::editCell(int record, int column, const QString& text) {
+    const TableColumns::Column& c = TableColumns::all().at(size_t(column));
+    const PlayerCells::Result plan =
+        PlayerCells::plan(m_model->table().database(), record, {{c.sheetColumn, text}});
+    if (plan.ok() && plan.edit.patches.empty())
+        return true; // the cell shows its value already
+    const QString label =
+        QStringLiteral("Edit %1: %2").arg(c.name, m_model->table().player(record).name);
+    const auto changed = m_main.playerChanged;
+    const bool written =
+        m_session.writeBack(plan.edit.patches, plan.refusals.join(u'\n'), label, [changed, record] {
+            if (changed)
+                changed(record);
+        });
+    if (!written)
+        return false;
+    if (changed)
+        changed(record);
+    if (!plan.edit.notes.isEmpty())
+        m_session.inform(plan.edit.notes.join(u'\n'));
+    return true;
+}
+
+void PlayerTableWindow::saveSettings() const {
+    EditorSettings settings;
+    settings.setValue(headerKey, m_grid->horizontalHeader()->saveState());
+}
+
+void PlayerTableWindow::restoreSettings() {
+    const EditorSettings settings;
+    const QByteArray state = settings.value(headerKey).toByteArray();
+    if (!state.isEmpty())
+        m_grid->horizontalHeader()->restoreState(state);
+    // The sort of another run is not done again: the grid opens in record order.
+    m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    const QSignalBlocker quiet(m_filter);
+    m_filter->addItems(settings.value(recentKey).toStringList());
+    m_filter->setEditText(QString());
+}
+
+void PlayerTableWindow::hideEvent(QHideEvent* event) {
+    saveSettings();
+    QWidget::hideEvent(event);
+}
+
+void PlayerTableWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!std::exchange(m_placed, true))
+        QTimer::singleShot(0, this, [this] { ScreenFit::keepOnScreen(*this); });
+}
