@@ -22,6 +22,10 @@ void out(const QStringList& lines) {
         out(line);
 }
 
+void raw(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
 void err(const QString& line) {
     print(stderr, line);
 }

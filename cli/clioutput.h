@@ -11,6 +11,8 @@ enum ExitStatus { Done = 0, Refused = 1, WrongUsage = 2 };
 
 void out(const QString& line);
 void out(const QStringList& lines);
+// Bytes as they are, on standard output: a sheet printed whole.
+void raw(const QByteArray& bytes);
 void err(const QString& line);
 
 // A usage problem: the message, then where to find the usage. Returns WrongUsage.

@@ -13,3 +13,4 @@ int squadCommand(const QStringList& arguments);
 int transferCommand(const QStringList& arguments);
 int releaseCommand(const QStringList& arguments);
 int checkCommand(const QStringList& arguments);
+int playersCommand(const QStringList& arguments);

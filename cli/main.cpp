@@ -29,6 +29,9 @@ const char usage[] = R"(usage: rosterly-cli COMMAND ...
       take a player out of a squad
   check PLAYER_DB TEAM_FILE
       list every problem of the rosters
+  players PLAYER_DB [TEAM_FILE] [--where FILTER] [--columns A,B] [--sort [-]COLUMN]
+          [--format tsv|csv]
+      print the players a filter lets through: speed>=85 position=CF,SS teams~madrid
 
 Game files are compressed game files (unnamed_25.bin) or working copies (unnamed_25.bin.unzlib).
 rosterly-cli COMMAND --help tells more about a command.)";
@@ -65,5 +68,7 @@ int main(int argc, char* argv[]) {
         return releaseCommand(arguments);
     if (command == QStringLiteral("check"))
         return checkCommand(arguments);
+    if (command == QStringLiteral("players"))
+        return playersCommand(arguments);
     return CliOutput::usageError({}, QStringLiteral("unknown command \"%1\"").arg(command));
 }

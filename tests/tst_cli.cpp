@@ -122,6 +122,7 @@ private slots:
     void refusedImportTouchesNothing_data();
     void refusedImportTouchesNothing();
     void refusedImportsKeepTheDistinctBackups();
+    void playersPrintsWhatTheFilterLetsThrough();
     void backupIsListedAndRestored();
     void squadChangesAreWritten_data();
     void squadChangesAreWritten();
@@ -276,6 +277,15 @@ void TestCli::exitStatuses_data() {
         "a.bin: no such file");
     row("check of one file given twice", {"check", "{db}", "{db}"}, 2,
         "the player database and the team file are the same file");
+    row("players help", {"players", "--help"}, 0, "usage: rosterly-cli players PLAYER_DB");
+    row("players with a misspelt column", {"players", "{db}", "--where", "age<21 sped>80"}, 2,
+        "rosterly-cli: --where: sped>80: unknown column \"sped\" (speed?)\n");
+    row("players with an unknown sort column", {"players", "{db}", "--sort", "-speeed"}, 2,
+        "--sort: unknown column \"speeed\" (speed?)");
+    row("players by squad without the team file", {"players", "{db}", "--where", "squads=0"}, 2,
+        "the column squads needs the team file");
+    row("players that no one is", {"players", "{db}", "--where", "age>99", "--columns", "id"}, 0,
+        "id\n");
 }
 
 void TestCli::exitStatuses() {
@@ -445,6 +455,33 @@ void TestCli::refusedImportTouchesNothing() {
     QCOMPARE(snapshot(m_game->folder()), before);
     // The player database was put back as it was, so its backup of the refused import went too.
     QVERIFY(Backups::list(m_game->database()).empty());
+}
+
+// A squad's players, highest ID first, as tab-separated text and as the players sheet writes
+// its cells.
+void TestCli::playersPrintsWhatTheFilterLetsThrough() {
+    const S::Team& austria = S::teams().at(0);
+    QList<int> players(austria.players.begin(), austria.players.end());
+    std::sort(players.begin(), players.end(),
+              [](int a, int b) { return S::playerId(a) > S::playerId(b); });
+    for (const char* format : {"tsv", "csv"}) {
+        const Run run = cli(
+            paths({"players", "{db}", "{teams}", "--where", "teams=austria", "--columns",
+                   "id,name,squads", "--sort", "-id", "--format", QString::fromLatin1(format)}));
+        QCOMPARE(run.exitCode, 0);
+        const QString separator = qstrcmp(format, "tsv") == 0 ? "\t" : ",";
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), players.size() + 1);
+        QCOMPARE(lines.first(), QStringLiteral("id%1name%1squads").arg(separator));
+        int calledUp = 0;
+        for (qsizetype i = 0; i < players.size(); ++i) {
+            QCOMPARE(lines.at(i + 1).section(separator, 0, 1),
+                     QStringLiteral("%1%2%3").arg(playerId(players[i]), separator,
+                                                  S::playerName(players[i])));
+            calledUp += lines.at(i + 1).section(separator, 2, 2) == QStringLiteral("2") ? 1 : 0;
+        }
+        QCOMPARE(calledUp, S::calledUpPerNationalTeam); // also in their club's squad
+    }
 }
 
 // Three imports that change the file, then ten that are refused once the player database was
