@@ -9,6 +9,7 @@
 #include "teams/rosterlayout.h"
 
 #include <QSet>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -72,7 +73,8 @@ void PlayerTableData::rereadSquads(std::vector<int>& changed) {
                           });
     };
     for (int row = 0; row < m_rows; ++row) {
-        const qint32 id = player(row).id;
+        // The ID straight from the bytes: no row is decoded for this.
+        const qint32 id = qFromLittleEndian<qint32>(m_database.constData() + L::recordStart(row));
         if (!same(m_places.value(id), before.value(id)))
             changed.push_back(row);
     }
@@ -119,7 +121,8 @@ const ShownPlayer& PlayerTableData::player(int row) const {
 }
 
 const QList<PlayerTableData::Place>& PlayerTableData::placesOf(int row) const {
-    const auto found = m_places.constFind(player(row).id);
+    const auto found =
+        m_places.constFind(qFromLittleEndian<qint32>(m_database.constData() + L::recordStart(row)));
     return found == m_places.constEnd() ? noPlaces : *found;
 }
 

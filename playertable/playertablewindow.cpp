@@ -2,6 +2,7 @@
 
 #include "exchange/playercells.h"
 #include "player/positiontable.h"
+#include "playertable/plaintextdelegate.h"
 #include "playertable/playerfilter.h"
 #include "playertable/playertablemodel.h"
 #include "playertable/tablecolumns.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -69,6 +71,9 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
     m_team->setObjectName(QStringLiteral("filterTeam"));
     m_team->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_team->setMinimumContentsLength(18);
+    // Two hundred teams: the list measures one entry, not each of them, when it is made.
+    if (auto* list = qobject_cast<QListView*>(m_team->view()))
+        list->setUniformItemSizes(true);
     filters->addWidget(m_team);
     m_position = new QComboBox(this);
     m_position->setObjectName(QStringLiteral("filterPosition"));
@@ -89,6 +94,7 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("playerGrid"));
     m_grid->setModel(m_model);
+    m_grid->setItemDelegate(new PlainTextDelegate(m_grid));
     m_grid->setSortingEnabled(true);
     m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_grid->horizontalHeader()->setSectionsMovable(true);
@@ -146,14 +152,18 @@ PlayerTableWindow::~PlayerTableWindow() {
 void PlayerTableWindow::reload() {
     const WorkingCopy copy = m_session.workingCopy();
     const auto bytes = copy.read(0, std::max<qint64>(copy.size(), 0));
-    m_model->reset(bytes.value_or(QByteArray()),
-                   m_main.teams ? m_main.teams() : QList<SquadTeam>());
-    teamsChanged();
+    const QList<SquadTeam> teams = m_main.teams ? m_main.teams() : QList<SquadTeam>();
+    m_model->reset(bytes.value_or(QByteArray()), teams);
+    listTeams(teams);
 }
 
 void PlayerTableWindow::teamsChanged() {
     const QList<SquadTeam> teams = m_main.teams ? m_main.teams() : QList<SquadTeam>();
     m_model->setTeams(teams);
+    listTeams(teams);
+}
+
+void PlayerTableWindow::listTeams(const QList<SquadTeam>& teams) {
     const QString chosen = m_team->currentText();
     m_team->clear();
     m_team->addItem(QStringLiteral("Any team"), QString());

@@ -47,6 +47,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void listTeams(const QList<SquadTeam>& teams);
     void filterTyped(const QString& text);
     void rememberFilter();
     void teamChosen(int index);
