@@ -3,6 +3,9 @@
 #include "app/form1.h"
 #include "codec/container.h"
 #include "player/abilitycolouring.h"
+#include "playertable/playertablemodel.h"
+#include "playertable/playertablewindow.h"
+#include "playertable/tablecolumns.h"
 #include "teamnames/form2.h"
 #include "tools/folderplatform.h"
 #include "tools/samplebuilder.h"
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -213,12 +217,71 @@ void squadWindowOpen(benchmark::State& state) {
 }
 BENCHMARK(squadWindowOpen)->Unit(benchmark::kMillisecond);
 
+// The player table opened from the menu: the window made, the working copy and the teams read,
+// the first rows shown.
+void playerTableOpen(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    QCoreApplication::processEvents(); // what the main window still has to lay out is not counted
+    for (auto _ : state) {
+        auto table = std::make_unique<PlayerTableWindow>(e.window->session(),
+                                                         PlayerTableWindow::MainWindow{});
+        table->show();
+        QCoreApplication::processEvents(); // laid out and painted
+        benchmark::DoNotOptimize(table.get());
+    }
+}
+BENCHMARK(playerTableOpen)->Unit(benchmark::kMillisecond);
+
+// One table, opened once, for the operations on it.
+PlayerTableWindow& playerTable() {
+    LoadedEditor& e = editor();
+    if (!e.window->playerTable())
+        e.c().mnuPlayerTable->trigger();
+    return *e.window->playerTable();
+}
+
+// A sort by a number column, a text column and the squads' names, each way in turn.
+void playerTableSort(benchmark::State& state) {
+    PlayerTableModel& model = playerTable().model();
+    const char* names[] = {"speed", "name", "teams"};
+    const int column = TableColumns::find(QString::fromLatin1(names[state.range(0)]));
+    int round = 0;
+    for (auto _ : state)
+        model.sort(column, round++ % 2 == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    state.SetLabel(names[state.range(0)]);
+}
+BENCHMARK(playerTableSort)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void playerTableFilter(benchmark::State& state) {
+    PlayerTableModel& model = playerTable().model();
+    QString error;
+    for (auto _ : state)
+        model.setFilter(QStringLiteral("position=CF,SS speed>=80 teams~a"), &error);
+    model.setFilter(QString(), &error);
+}
+BENCHMARK(playerTableFilter)->Unit(benchmark::kMillisecond);
+
+// A cell edited: the plan with the import's rules, the write through the session (a whole
+// working copy put in place) and the grid's re-reading of the record.
+void playerTableCellEdit(benchmark::State& state) {
+    PlayerTableModel& model = playerTable().model();
+    const QModelIndex cell = model.index(model.rowOf(12), TableColumns::find("speed"));
+    int round = 0;
+    for (auto _ : state)
+        model.setData(cell, round++ % 2 == 0 ? QStringLiteral("70") : QStringLiteral("71"),
+                      Qt::EditRole);
+}
+BENCHMARK(playerTableCellEdit)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The player table's settings of the user's are not read nor changed.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
