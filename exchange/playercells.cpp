@@ -19,27 +19,36 @@ QString refusal(int column, const QString& why) {
 } // namespace
 
 Result plan(QByteArrayView database, int index, const std::vector<Cell>& cells) {
+    if (index < 0 || index >= L::editableRecordCount || database.size() < L::rosterTableStart)
+        return plan(database, index, ShownPlayer{}, cells);
+    return plan(database, index, ShownPlayer::at(database, index), cells);
+}
+
+Result plan(QByteArrayView database, int index, const ShownPlayer& shown,
+            const std::vector<Cell>& cells) {
     Result result;
     if (index < 0 || index >= L::editableRecordCount || database.size() < L::rosterTableStart) {
         result.refusals << PlayerEdits::rosterTableMessage();
+        result.refused.push_back({-1, PlayerEdits::rosterTableMessage()});
         return result;
     }
     const auto& columns = PlayerColumns::all();
-    const ShownPlayer shown = ShownPlayer::at(database, index);
     ShownPlayer wanted = shown;
     for (const Cell& cell : cells) {
         const PlayerColumns::Column& column = columns.at(size_t(cell.column));
         if (column.kind == Kind::Index || column.kind == Kind::Id) {
-            result.refusals << refusal(cell.column, QStringLiteral("the column is not edited."));
+            result.refused.push_back({cell.column, QStringLiteral("the column is not edited.")});
             continue;
         }
         const QByteArray utf8 = cell.text.toUtf8();
         if (const QString why = PlayerColumns::read(column, utf8, wanted); !why.isEmpty())
-            result.refusals << refusal(cell.column, why);
+            result.refused.push_back({cell.column, why});
     }
     result.edit = PlayerRowEdit::apply(database.sliced(L::recordStart(index), L::recordSize),
                                        L::nameOffset(index), shown, wanted);
-    for (const PlayerRowEdit::Refusal& refused : result.edit.refusals)
+    result.refused.insert(result.refused.end(), result.edit.refusals.begin(),
+                          result.edit.refusals.end());
+    for (const PlayerRowEdit::Refusal& refused : result.refused)
         result.refusals << refusal(refused.column, refused.why);
     if (!result.ok())
         result.edit.patches.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/playerrowedit.h"
+#include "player/shownplayer.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -20,13 +21,17 @@ struct Cell {
 };
 
 struct Result {
-    PlayerRowEdit::Result edit; // the patches, the record after them and the notes
-    QStringList refusals;       // "<column>: <why>", every cell refused; empty: may be written
+    PlayerRowEdit::Result edit;                  // the patches, the record after them and the notes
+    QStringList refusals;                        // "<column>: <why>", every cell refused
+    std::vector<PlayerRowEdit::Refusal> refused; // the same by column (-1: the record itself)
     bool ok() const { return refusals.isEmpty(); }
 };
 
 // `database` holds at least the player table. Records from the roster table's start on are
 // refused as the import refuses them; so are the index and ID columns, which are no values.
 Result plan(QByteArrayView database, int index, const std::vector<Cell>& cells);
+// The same with the record as the view shows it already at hand.
+Result plan(QByteArrayView database, int index, const ShownPlayer& shown,
+            const std::vector<Cell>& cells);
 
 } // namespace PlayerCells

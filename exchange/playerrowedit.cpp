@@ -19,6 +19,14 @@ bool positionDiffers(const ShownPlayer& a, const ShownPlayer& b) {
            (a.positionEntry < 0 && a.positionCode != b.positionCode);
 }
 
+// Whether every column shows the same for both: the values the columns read, at once.
+bool showsTheSame(const ShownPlayer& a, const ShownPlayer& b) {
+    return a.id == b.id && a.age == b.age && a.height == b.height && a.weight == b.weight &&
+           a.spacing == b.spacing && a.footEntry == b.footEntry && !positionDiffers(a, b) &&
+           a.abilities == b.abilities && a.checks == b.checks && a.face == b.face &&
+           a.hair == b.hair && a.name == b.name && a.shirtName == b.shirtName;
+}
+
 int firstDiffering(const ShownPlayer& shown, const ShownPlayer& wanted) {
     const auto& columns = PlayerColumns::all();
     for (size_t i = 0; i < columns.size(); ++i)
@@ -145,6 +153,8 @@ Result apply(QByteArrayView record, qint64 n, const ShownPlayer& shown, const Sh
     for (const Patch& patch : result.patches)
         result.record.replace(patch.offset - recordStart, patch.bytes.size(), patch.bytes);
     const ShownPlayer after = ShownPlayer::ofRecord(result.record);
+    if (showsTheSame(wanted, after))
+        return result; // what a change of many players mostly meets: no column to look at
     for (const PlayerColumns::Column& column : PlayerColumns::all())
         if (column.kind != Kind::Index && PlayerColumns::differs(column, wanted, after))
             result.notes << unmetRequest(column, wanted, after, stored, result.record);

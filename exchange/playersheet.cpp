@@ -70,23 +70,26 @@ std::optional<int> recordOfRow(const SheetTable& table, const SheetTable::Row& r
     return i;
 }
 
-// The record's changes are listed as the comparison of the two databases will list them.
-void addRecord(ImportPlan& plan, const ChangedRecord& record, QByteArrayView database) {
-    const QStringList changes = DatabaseDiff::playerRecord(
-        record.index, database.sliced(L::recordStart(record.index), L::recordSize),
-        record.edit.record);
-    plan.changes << changes;
-    plan.fieldCount += int(changes.size());
-    plan.recordCount += changes.isEmpty() ? 0 : 1;
-    for (const QString& note : record.edit.notes)
-        plan.notes << who(record.index, record.shown) + QStringLiteral(": ") + note;
-    for (const Patch& patch : record.edit.patches)
+} // namespace
+
+void addRecord(ImportPlan& plan, int index, const ShownPlayer& shown,
+               const PlayerRowEdit::Result& edit, QByteArrayView database, bool listChanges) {
+    const QByteArrayView before = database.sliced(L::recordStart(index), L::recordSize);
+    if (listChanges) {
+        const QStringList changes = DatabaseDiff::playerRecord(index, before, edit.record);
+        plan.changes << changes;
+        plan.fieldCount += int(changes.size());
+        plan.recordCount += changes.isEmpty() ? 0 : 1;
+    } else if (before != QByteArrayView(edit.record)) {
+        ++plan.recordCount;
+    }
+    for (const QString& note : edit.notes)
+        plan.notes << who(index, shown) + QStringLiteral(": ") + note;
+    for (const Patch& patch : edit.patches)
         // A byte written as it is stored changes nothing, so it is left out.
         if (database.sliced(patch.offset, patch.bytes.size()) != QByteArrayView(patch.bytes))
             plan.patches.push_back(patch);
 }
-
-} // namespace
 
 QString databaseProblem(QByteArrayView database) {
     if (database.size() >= L::tableEnd)
@@ -178,7 +181,7 @@ ImportPlan plan(QByteArrayView database, const SheetTable& table) {
     std::sort(changed.begin(), changed.end(),
               [](const ChangedRecord& a, const ChangedRecord& b) { return a.index < b.index; });
     for (const ChangedRecord& record : changed)
-        addRecord(plan, record, database);
+        addRecord(plan, record.index, record.shown, record.edit, database);
     return plan;
 }
 

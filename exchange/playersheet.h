@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/importplan.h"
+#include "exchange/playerrowedit.h"
 #include "sheetformats/sheettable.h"
 
 #include <QByteArray>
@@ -33,5 +34,11 @@ QByteArray write(QByteArrayView database);
 ImportPlan plan(QByteArrayView database, const SheetTable& sheet);
 // The same for a CSV text.
 ImportPlan plan(QByteArrayView database, QByteArrayView csv);
+
+// Adds one record's edit to a plan as an import adds it: its changes listed as the comparison of
+// the two databases lists them (or only counted, when `listChanges` is false), its notes, and
+// the patches that change a byte.
+void addRecord(ImportPlan& plan, int index, const ShownPlayer& shown,
+               const PlayerRowEdit::Result& edit, QByteArrayView database, bool listChanges = true);
 
 } // namespace PlayerSheet
