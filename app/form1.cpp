@@ -131,6 +131,15 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     new AbilityColouring(coloured, *c.sat_provjera_broja);
     connectControls();
     connect(m_session, &GameFileSession::loadFinished, this, &Form1::loadFinished);
+    // A write of another window (the player table's bulk change, say) shows in the squads too;
+    // from the event loop, once the write's own window has shown it.
+    connect(m_session, &GameFileSession::written, this, [this] {
+        if (m_squads && m_squads->isVisible())
+            QTimer::singleShot(0, m_squads, [squads = m_squads] {
+                if (squads)
+                    squads->showAgain();
+            });
+    });
 
     // The window's load step: the letter tables of the search.
     PlayerSearch::fillLetterTables(c.search);

@@ -1,7 +1,10 @@
 #include "playertable/playertablewindow.h"
 
 #include "exchange/playercells.h"
+#include "player/playerrecord.h"
 #include "player/positiontable.h"
+#include "playertable/bulkeditdialog.h"
+#include "playertable/pasteplan.h"
 #include "playertable/plaintextdelegate.h"
 #include "playertable/playerfilter.h"
 #include "playertable/playertablemodel.h"
@@ -124,6 +127,18 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
     m_grid->setWordWrap(false);
     m_grid->installEventFilter(this);
     layout->addWidget(m_grid, 1);
+
+    m_bulkEdit = new QAction(QStringLiteral("Change Field…"), this);
+    m_bulkEdit->setObjectName(QStringLiteral("bulkEdit"));
+    m_bulkEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_bulkEdit->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_bulkEdit);
+    connect(m_bulkEdit, &QAction::triggered, this, &PlayerTableWindow::bulkEdit);
+    QMenu* tableMenu = menuBar->addMenu(QStringLiteral("&Table"));
+    tableMenu->setObjectName(QStringLiteral("mnuTable"));
+    tableMenu->addAction(m_bulkEdit);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &PlayerTableWindow::gridMenu);
 
     m_model->setEditCell([this](int record, int column, const QString& text) {
         return editCell(record, column, text);
@@ -301,6 +316,10 @@ bool PlayerTableWindow::eventFilter(QObject* watched, QEvent* event) {
             copyCells();
             return true;
         }
+        if (keys->matches(QKeySequence::Paste)) {
+            paste();
+            return true;
+        }
         const int key = keys->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_grid->currentIndex().isValid()) {
             if (m_main.showPlayer)
@@ -311,6 +330,111 @@ bool PlayerTableWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void PlayerTableWindow::gridMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.addAction(m_bulkEdit);
+    QAction* pasteCells = menu.addAction(QStringLiteral("Paste"));
+    pasteCells->setShortcut(QKeySequence::Paste);
+    connect(pasteCells, &QAction::triggered, this, &PlayerTableWindow::paste);
+    menu.exec(m_grid->viewport()->mapToGlobal(at));
+}
+
+bool PlayerTableWindow::write(const std::vector<Patch>& patches, const QString& label,
+                              const QString& refusal) {
+    std::vector<int> records;
+    for (const Patch& patch : patches) {
+        const int record =
+            int((patch.offset - PlayerLayout::tableStart) / PlayerLayout::recordSize);
+        if (records.empty() || records.back() != record)
+            records.push_back(record);
+    }
+    const auto changed = m_main.playerChanged;
+    const auto showAgain = [changed, records] {
+        if (changed)
+            for (const int record : records)
+                changed(record);
+    };
+    if (!m_session.writeBack(patches, refusal, label, showAgain))
+        return false;
+    showAgain();
+    return true;
+}
+
+void PlayerTableWindow::bulkEdit() {
+    std::vector<int> records;
+    QSet<int> rows;
+    for (const QModelIndex& index : m_grid->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    QString scope;
+    if (!rows.isEmpty()) {
+        QList<int> sorted(rows.begin(), rows.end());
+        std::sort(sorted.begin(), sorted.end());
+        for (const int row : sorted)
+            records.push_back(m_model->recordAt(row));
+        scope =
+            QStringLiteral("%1 selected %2")
+                .arg(records.size())
+                .arg(records.size() == 1 ? QStringLiteral("player") : QStringLiteral("players"));
+    } else {
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            records.push_back(m_model->recordAt(row));
+        scope = m_model->shownCount() == m_model->totalCount()
+                    ? QStringLiteral("All %1 players").arg(records.size())
+                    : QStringLiteral("%1 players shown by the filter").arg(records.size());
+    }
+    const TableColumns::Column& current =
+        TableColumns::all().at(size_t(std::max(0, m_grid->currentIndex().column())));
+    auto* dialog = new BulkEditDialog(
+        m_model->table().database(), std::move(records), scope, current.sheetColumn,
+        [this](const BulkChange::Plan& plan, const QString& label) {
+            if (!write(plan.import.patches, label))
+                return false;
+            if (!plan.import.notes.isEmpty())
+                m_session.inform(plan.import.notes.join(u'\n'));
+            return true;
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // No other window writes while the dialog plans on the bytes it was given.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show(); // without a loop of its own
+}
+
+void PlayerTableWindow::paste() {
+    PastePlan::Grid grid;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        grid.records.push_back(m_model->recordAt(row));
+    QHeaderView* header = m_grid->horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual)
+        if (!header->isSectionHidden(header->logicalIndex(visual)))
+            grid.columns << header->logicalIndex(visual);
+    // The block starts at the selection's top left cell, or at the current cell.
+    QModelIndex start = m_grid->currentIndex();
+    for (const QModelIndex& index : m_grid->selectionModel()->selectedIndexes())
+        if (!start.isValid() || index.row() < start.row() ||
+            (index.row() == start.row() &&
+             header->visualIndex(index.column()) < header->visualIndex(start.column())))
+            start = index;
+    if (!start.isValid()) {
+        m_session.message(QStringLiteral("Select the cell the paste starts at first."));
+        return;
+    }
+    grid.row = start.row();
+    grid.column = int(grid.columns.indexOf(start.column()));
+    const PastePlan::Plan plan =
+        PastePlan::plan(m_model->table(), QApplication::clipboard()->text(), grid);
+    if (!plan.ok()) {
+        m_session.message(plan.refusals.join(u'\n') + QStringLiteral("\nNothing was written."));
+        return;
+    }
+    if (plan.import.patches.empty())
+        return; // every cell shows its value already
+    write(plan.import.patches,
+          QStringLiteral("Paste %1 %2")
+              .arg(plan.cells)
+              .arg(plan.cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells")));
+}
+
 bool PlayerTableWindow::editCell(int record, int column, const QString& text) {
     const TableColumns::Column& c = TableColumns::all().at(size_t(column));
     const PlayerCells::Result plan =
@@ -319,16 +443,8 @@ bool PlayerTableWindow::editCell(int record, int column, const QString& text) {
         return true; // the cell shows its value already
     const QString label =
         QStringLiteral("Edit %1: %2").arg(c.name, m_model->table().player(record).name);
-    const auto changed = m_main.playerChanged;
-    const bool written =
-        m_session.writeBack(plan.edit.patches, plan.refusals.join(u'\n'), label, [changed, record] {
-            if (changed)
-                changed(record);
-        });
-    if (!written)
+    if (!write(plan.edit.patches, label, plan.refusals.join(u'\n')))
         return false;
-    if (changed)
-        changed(record);
     if (!plan.edit.notes.isEmpty())
         m_session.inform(plan.edit.notes.join(u'\n'));
     return true;

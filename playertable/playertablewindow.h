@@ -57,6 +57,15 @@ private:
     void copyCells();
     void cellDoubleClicked(const QModelIndex& index);
     bool editCell(int record, int column, const QString& text);
+    // "Change Field…" on the selected rows, or on every row the filter shows when none is.
+    void bulkEdit();
+    // Ctrl+V: tab-separated cells from the clipboard into the grid from the current cell on.
+    void paste();
+    void gridMenu(const QPoint& at);
+    // Writes the patches as one step named `label`, or says why not (`refusal`, a save going);
+    // the main window shows the records again.
+    bool write(const std::vector<Patch>& patches, const QString& label,
+               const QString& refusal = {});
     void saveSettings() const;
     void restoreSettings();
 
@@ -69,5 +78,6 @@ private:
     QComboBox* m_position;
     QLabel* m_count;
     QLabel* m_problem;
+    QAction* m_bulkEdit;
     bool m_placed = false;
 };

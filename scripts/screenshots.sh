@@ -12,4 +12,4 @@ trap 'rm -rf "$work"' EXIT
 build/rosterly-sample "$work/game" >/dev/null
 xvfb-run -a -s "-screen 0 1280x900x24" build/rosterly-screenshots "$work/game" docs 1
 echo "Wrote docs/main-window-start.png, docs/main-window.png, docs/team-editor.png, docs/squads.png" \
-    "and docs/player-table.png"
+    "docs/player-table.png and docs/bulk-edit.png"

@@ -12,10 +12,13 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableView>
 #include <QtTest>
@@ -47,6 +50,8 @@ private slots:
     void cellEditIsOneStepAndRefusalsWriteNothing();
     void copyEnterAndTheMainWindow();
     void columnsAndFiltersAreKept();
+    void bulkChangeIsOneStep();
+    void pasteIsOneStep();
 
 private:
     PlayerTableWindow* openTable(Form1& window);
@@ -237,6 +242,87 @@ void TestPlayerTable::columnsAndFiltersAreKept() {
     auto* filter = table->findChild<QComboBox*>(QStringLiteral("playerFilter"));
     QCOMPARE(filter->itemText(0), QStringLiteral("squads=0 age<21"));
     QVERIFY(filter->currentText().isEmpty()); // a new run shows every player
+}
+
+// The forwards' speed +5 through the dialog, as one step; undone and done again.
+void TestPlayerTable::bulkChangeIsOneStep() {
+    Form1 window(m_game->platform);
+    PlayerTableWindow* table = openTable(window);
+    QVERIFY(table);
+    table->findChild<QComboBox*>(QStringLiteral("playerFilter"))
+        ->setEditText(QStringLiteral("position=CF,SS"));
+    const auto& model = table->model();
+    QList<int> forwards;
+    for (int row = 0; row < model.rowCount(); ++row)
+        forwards << model.recordAt(row);
+    const QByteArray before = database();
+    auto* bulk = table->findChild<QAction*>(QStringLiteral("bulkEdit"));
+    QVERIFY(bulk && bulk->shortcut() == QKeySequence(QStringLiteral("Ctrl+B")));
+    bulk->trigger();
+    auto* dialog = table->findChild<QDialog*>(QStringLiteral("BulkEditDialog"));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("bulkScope"))->text(),
+             QStringLiteral("%1 players shown by the filter").arg(forwards.size()));
+    auto* column = dialog->findChild<QComboBox*>(QStringLiteral("bulkColumn"));
+    column->setCurrentIndex(column->findText(QStringLiteral("speed")));
+    auto* mode = dialog->findChild<QComboBox*>(QStringLiteral("bulkMode"));
+    mode->setCurrentIndex(mode->findText(QStringLiteral("Add")));
+    QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("bulkValue")),
+                     QStringLiteral("5"));
+    int change = 0;
+    int atTop = 0;
+    for (const int record : forwards) {
+        const int speed = speedOf(before, record);
+        change += speed < 99 ? 1 : 0;
+        atTop += speed >= 99 ? 1 : 0;
+    }
+    const QString preview = dialog->findChild<QLabel*>(QStringLiteral("bulkPreview"))->text();
+    QVERIFY2(preview.startsWith(QStringLiteral("%1 players change").arg(change)),
+             qPrintable(preview));
+    QVERIFY2(atTop == 0 || preview.contains(QStringLiteral("%1 already 99").arg(atTop)),
+             qPrintable(preview));
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    const QByteArray after = database();
+    for (const int record : forwards) {
+        const int was = speedOf(before, record);
+        QCOMPARE(speedOf(after, record), was > 99 ? was : std::min(99, was + 5));
+    }
+    auto* undo = table->findChild<QAction*>(QStringLiteral("mnuUndo"));
+    QCOMPARE(undo->text(), QStringLiteral("Undo Change speed +5 (%1 players)").arg(change));
+    undo->trigger();
+    QCOMPARE(database(), before);
+    table->findChild<QAction*>(QStringLiteral("mnuRedo"))->trigger();
+    QCOMPARE(database(), after);
+    QCOMPARE(table->model().index(0, TableColumns::find("speed")).data().toInt(),
+             speedOf(after, table->model().recordAt(0)));
+}
+
+// Two cells a spreadsheet copied, pasted at a player's speed: one step; a refused cell writes
+// nothing and names the grid's row and the column.
+void TestPlayerTable::pasteIsOneStep() {
+    Form1 window(m_game->platform);
+    PlayerTableWindow* table = openTable(window);
+    QVERIFY(table);
+    auto* grid = table->findChild<QTableView*>(QStringLiteral("playerGrid"));
+    const int speed = TableColumns::find(QStringLiteral("speed"));
+    grid->setCurrentIndex(grid->model()->index(4, speed));
+    grid->setFocus();
+    const QByteArray before = database();
+    QApplication::clipboard()->setText(QStringLiteral("speed\tacceleration\n66\t67\n"));
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(speedOf(database(), 4), 66);
+    QCOMPARE(table->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(),
+             QStringLiteral("Undo Paste 2 cells"));
+    QCOMPARE(m_game->platform.messages.size(), 0);
+    table->findChild<QAction*>(QStringLiteral("mnuUndo"))->trigger();
+    QCOMPARE(database(), before);
+    QApplication::clipboard()->setText(QStringLiteral("66\t167\n"));
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(database(), before);
+    QCOMPARE(m_game->platform.messages.size(), 1);
+    QCOMPARE(m_game->platform.messages.first().text,
+             QStringLiteral("row 5 (record 4), column acceleration: enter a number from 0 to "
+                            "127.\nNothing was written."));
 }
 
 QTEST_MAIN(TestPlayerTable)

@@ -10,7 +10,9 @@
 #include "tools/folderplatform.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,12 +69,22 @@ int main(int argc, char* argv[]) {
     table->findChild<QTableView*>(QStringLiteral("playerGrid"))
         ->sortByColumn(TableColumns::find(QStringLiteral("speed")), Qt::DescendingOrder);
 
+    // Change Field… on the forwards the filter shows: speed +5, with its preview.
+    table->findChild<QAction*>(QStringLiteral("bulkEdit"))->trigger();
+    auto* bulk = table->findChild<QDialog*>(QStringLiteral("BulkEditDialog"));
+    auto* column = bulk->findChild<QComboBox*>(QStringLiteral("bulkColumn"));
+    column->setCurrentIndex(column->findText(QStringLiteral("speed")));
+    auto* mode = bulk->findChild<QComboBox*>(QStringLiteral("bulkMode"));
+    mode->setCurrentIndex(mode->findText(QStringLiteral("Add")));
+    bulk->findChild<QLineEdit*>(QStringLiteral("bulkValue"))->setText(QStringLiteral("5"));
+
     int status = 0;
     QTimer::singleShot(500, &app, [&] {
         if (!window.grab().save(QDir(output).filePath(QStringLiteral("main-window.png"))) ||
             !editor->grab().save(QDir(output).filePath(QStringLiteral("team-editor.png"))) ||
             !squads->grab().save(QDir(output).filePath(QStringLiteral("squads.png"))) ||
-            !table->grab().save(QDir(output).filePath(QStringLiteral("player-table.png"))))
+            !table->grab().save(QDir(output).filePath(QStringLiteral("player-table.png"))) ||
+            !bulk->grab().save(QDir(output).filePath(QStringLiteral("bulk-edit.png"))))
             status = 1;
         app.quit();
     });
