@@ -14,3 +14,4 @@ int transferCommand(const QStringList& arguments);
 int releaseCommand(const QStringList& arguments);
 int checkCommand(const QStringList& arguments);
 int playersCommand(const QStringList& arguments);
+int setCommand(const QStringList& arguments);

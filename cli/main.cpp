@@ -32,6 +32,9 @@ const char usage[] = R"(usage: rosterly-cli COMMAND ...
   players PLAYER_DB [TEAM_FILE] [--where FILTER] [--columns A,B] [--sort [-]COLUMN]
           [--format tsv|csv]
       print the players a filter lets through: speed>=85 position=CF,SS teams~madrid
+  set PLAYER_DB [TEAM_FILE] --where FILTER --column COLUMN (--value V | --add N
+      | --subtract N | --at-least N | --at-most N) [--dry-run]
+      change one column of every player a filter lets through
 
 Game files are compressed game files (unnamed_25.bin) or working copies (unnamed_25.bin.unzlib).
 rosterly-cli COMMAND --help tells more about a command.)";
@@ -70,5 +73,7 @@ int main(int argc, char* argv[]) {
         return checkCommand(arguments);
     if (command == QStringLiteral("players"))
         return playersCommand(arguments);
+    if (command == QStringLiteral("set"))
+        return setCommand(arguments);
     return CliOutput::usageError({}, QStringLiteral("unknown command \"%1\"").arg(command));
 }

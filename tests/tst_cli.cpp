@@ -123,6 +123,7 @@ private slots:
     void refusedImportTouchesNothing();
     void refusedImportsKeepTheDistinctBackups();
     void playersPrintsWhatTheFilterLetsThrough();
+    void setChangesAColumnOfTheFilteredPlayers();
     void backupIsListedAndRestored();
     void squadChangesAreWritten_data();
     void squadChangesAreWritten();
@@ -286,6 +287,20 @@ void TestCli::exitStatuses_data() {
         "the column squads needs the team file");
     row("players that no one is", {"players", "{db}", "--where", "age>99", "--columns", "id"}, 0,
         "id\n");
+    row("set without a change", {"set", "{db}", "--where", "age<21", "--column", "speed"}, 2,
+        "give one of --value, --add, --subtract, --at-least, --at-most");
+    row("set of a column that is not written",
+        {"set", "{db}", "--where", "", "--column", "id", "--value", "5"}, 2,
+        "--column: \"id\" is no column a change writes");
+    row("set with a wrong filter",
+        {"set", "{db}", "--where", "age<<21", "--column", "speed", "--add", "5"}, 2,
+        "--where: age<<21: age holds whole numbers, and \"<21\" is none");
+    row("set to a value the import refuses",
+        {"set", "{db}", "--where", "index<3", "--column", "speed", "--value", "150"}, 1,
+        "speed: enter a number from 0 to 127. (3 players, the first 0 ");
+    row("set, dry run",
+        {"set", "{db}", "--where", "index=42", "--column", "speed", "--add", "1", "--dry-run"}, 0,
+        "dry run: nothing was written\n");
 }
 
 void TestCli::exitStatuses() {
@@ -482,6 +497,39 @@ void TestCli::playersPrintsWhatTheFilterLetsThrough() {
         }
         QCOMPARE(calledUp, S::calledUpPerNationalTeam); // also in their club's squad
     }
+}
+
+// Speed +5 for the players of Austria's squad: the lines as import prints them, the summary, a
+// backup, and the bytes a sheet import of the same values writes.
+void TestCli::setChangesAColumnOfTheFilteredPlayers() {
+    const Run run = cli(paths(
+        {"set", "{db}", "{teams}", "--where", "teams=Austria", "--column", "speed", "--add", "5"}));
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray after = unpacked(m_game->database());
+    int changed = 0;
+    for (const int player : S::teams().at(0).players) {
+        const int was = uchar(m_db[L::nameOffset(player) + 76]) & 0x7F;
+        const int now = uchar(after[L::nameOffset(player) + 76]) & 0x7F;
+        QCOMPARE(now, std::min(99, was + 5));
+        if (now != was) {
+            ++changed;
+            QVERIFY2(run.out.contains(QStringLiteral("%1 %2 %3: speed %4 -> %5\n")
+                                          .arg(player)
+                                          .arg(S::playerId(player))
+                                          .arg(S::playerName(player))
+                                          .arg(was)
+                                          .arg(now)),
+                     qPrintable(run.out));
+        }
+    }
+    QVERIFY2(run.out.contains(QStringLiteral("%1 players change").arg(changed)),
+             qPrintable(run.out));
+    QCOMPARE(Backups::list(m_game->database()).size(), size_t(1));
+    // Nothing else of the file changed.
+    QByteArray expected = m_db;
+    for (const int player : S::teams().at(0).players)
+        expected[L::nameOffset(player) + 76] = after[L::nameOffset(player) + 76];
+    QVERIFY(after == expected);
 }
 
 // Three imports that change the file, then ten that are refused once the player database was
