@@ -3,6 +3,7 @@
 #include "codec/container.h"
 #include "common/backups.h"
 #include "common/wholefile.h"
+#include "exchange/gamefilebytes.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -13,23 +14,11 @@
 std::optional<GameFile> GameFile::read(const QString& path, QString* error) {
     GameFile file;
     file.path = path;
-    file.workingCopy = path.endsWith(QStringLiteral(".unzlib"));
-    const auto stored = WholeFile::read(path, error);
-    if (!stored)
+    file.workingCopy = GameFileBytes::isWorkingCopy(path);
+    auto bytes = GameFileBytes::read(path, error, &file.stored);
+    if (!bytes)
         return std::nullopt;
-    file.stored = *stored;
-    if (file.workingCopy) {
-        file.bytes = file.stored;
-        return file;
-    }
-    Container::Result unpacked = Container::decompress(file.stored);
-    if (!unpacked.ok()) {
-        *error = QStringLiteral("%1: not a game file the codec can read (%2); a working copy must "
-                                "end in .unzlib")
-                     .arg(path, unpacked.error);
-        return std::nullopt;
-    }
-    file.bytes = std::move(unpacked.bytes);
+    file.bytes = std::move(*bytes);
     return file;
 }
 
