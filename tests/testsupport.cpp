@@ -1,5 +1,6 @@
 #include "tests/testsupport.h"
 
+#include "exchange/teamsheet.h"
 #include "player/playerrecord.h"
 #include "tools/samplebuilder.h"
 
@@ -81,6 +82,53 @@ QString SampleGame::databaseWorkingCopy() const {
 
 QString SampleGame::teamWorkingCopy() const {
     return WorkingCopy::pathForGameFile(teamFile());
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+namespace {
+
+// A record starts at 32 + 228 r; from its start: the player ID at 0, the name at 50, speed at
+// 126, face (stored - 258, 16-bit) at 164, age (stored + 17) at 218. Roster record j starts at
+// 1470676 + 164 j: the team ID at 0, slot s's player ID at 4 + 4 s, its number at 132 + s.
+constexpr qint64 record(int r) {
+    return 32 + 228 * r;
+}
+constexpr qint64 roster(int j) {
+    return 1470676 + 164 * j;
+}
+
+void put32(QByteArray& bytes, qint64 at, qint32 value) {
+    qToLittleEndian<qint32>(value, bytes.data() + at);
+}
+
+} // namespace
+
+GamePair otherSample() {
+    GamePair other{SampleBuilder::playerDatabase(), SampleBuilder::teamFile()};
+    QByteArray& db = other.database;
+    const QByteArray ten = db.mid(record(10), 228);
+    db.replace(record(10), 228, db.mid(record(11), 228));
+    db.replace(record(11), 228, ten);
+    db[record(10) + 126] = char(41);
+    put32(db, record(20), otherSampleExtraId);
+    const QByteArray name("Zolt\xE1n Kiss", 11);
+    db.replace(record(30) + 50, 46, name + QByteArray(46 - name.size(), '\0'));
+    db[record(30) + 218] = char(db[record(30) + 218] + 1);
+    qToLittleEndian<qint16>(1234 - 258, db.data() + record(40) + 164);
+    const QByteArray austria = db.mid(roster(0), 164);
+    db.replace(roster(0) + 4, 4, austria.mid(8, 4));
+    db.replace(roster(0) + 8, 4, austria.mid(4, 4));
+    db[roster(0) + 132] = char(98);
+    db[roster(0) + 133] = char(99);
+    put32(db, roster(2) + 4, otherSampleExtraId);
+    const ImportPlan renamed =
+        TeamSheet::plan(other.teamFile, QByteArray("position,name\r\n1,Belgique\r\n"));
+    for (const Patch& patch : renamed.patches)
+        other.teamFile.replace(patch.offset, patch.bytes.size(), patch.bytes);
+    return other;
 }
 
 } // namespace TestSupport

@@ -118,6 +118,24 @@ private:
 
 } // namespace TestSupport
 
+namespace TestSupport {
+
+// A player database and a team file, decompressed.
+struct GamePair {
+    QByteArray database;
+    QByteArray teamFile;
+};
+
+// Another pair of game files made from the sample, for taking values from: records 10 and 11
+// change places and the player now at 10 has speed 41; record 20 holds another player, with an
+// ID the sample lacks (otherSampleExtraId); record 30's player is "Zoltán Kiss" and a year older;
+// record 40's face is 1234; Austria's first two players change places and take numbers 98 and
+// 99; Bulgaria's first slot names the new player; Belgium (list position 1) is "Belgique".
+inline constexpr qint32 otherSampleExtraId = 999999;
+GamePair otherSample();
+
+} // namespace TestSupport
+
 // Patches of one player's record: a byte or a little-endian 16-bit word at an offset from the
 // record's name (as PlayerLayout gives them), a byte of the ability block, or the 32-bit ID.
 namespace PlayerPatch {
