@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/backupmenu.h"
+#include "app/databaseimport.h"
 #include "app/playerindexload.h"
 #include "app/spreadsheetmenu.h"
 #include "appearance/facerelink.h"
@@ -66,6 +67,8 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     c.mnuExportXlsx->setObjectName(QStringLiteral("mnuExportXlsx"));
     c.mnuImportCsv = c.mnuFile->addAction(QStringLiteral("Import Sheet…"));
     c.mnuImportCsv->setObjectName(QStringLiteral("mnuImportCsv"));
+    c.mnuImportDatabase = c.mnuFile->addAction(QStringLiteral("Import from Another Database…"));
+    c.mnuImportDatabase->setObjectName(QStringLiteral("mnuImportDatabase"));
     c.mnuRestoreBackup = c.mnuFile->addAction(QStringLiteral("Restore Backup…"));
     c.mnuRestoreBackup->setObjectName(QStringLiteral("mnuRestoreBackup"));
     c.mnuFile->addSeparator();
@@ -331,6 +334,12 @@ void Form1::connectControls() {
     connect(c.mnuTeamEdit, &QAction::triggered, this, &Form1::showTeamEditor);
     connect(c.mnuSquads, &QAction::triggered, this, &Form1::showSquadEditor);
     connect(c.mnuPlayerTable, &QAction::triggered, this, &Form1::showPlayerTable);
+    connect(c.mnuImportDatabase, &QAction::triggered, this, [this] {
+        DatabaseImport::ask(
+            m_platform,
+            {*m_session, m_form2 ? &m_form2->session() : nullptr, [this] { reloadAfterWrite(); }},
+            this);
+    });
     connect(this, &Form1::loadFinished, this, &Form1::squadsLoaded);
     connect(c.Command6, &QPushButton::clicked, c.framespecial, &QWidget::show);
     connect(ClickNotifier::watch(c.Label16), &ClickNotifier::clicked, c.framespecial,

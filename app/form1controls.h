@@ -35,13 +35,14 @@ struct Form1Controls {
     // Menu.
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
-    QAction* mnuExportCsv = nullptr;     // "Export to CSV…"
-    QAction* mnuExportXlsx = nullptr;    // "Export to Excel…"
-    QAction* mnuImportCsv = nullptr;     // "Import Sheet…" (.csv or .xlsx)
-    QAction* mnuRestoreBackup = nullptr; // "Restore Backup…"
+    QAction* mnuExportCsv = nullptr;      // "Export to CSV…"
+    QAction* mnuExportXlsx = nullptr;     // "Export to Excel…"
+    QAction* mnuImportCsv = nullptr;      // "Import Sheet…" (.csv or .xlsx)
+    QAction* mnuImportDatabase = nullptr; // "Import from Another Database…"
+    QAction* mnuRestoreBackup = nullptr;  // "Restore Backup…"
     QAction* mnuTeamEdit = nullptr;
-    QAction* mnuSquads = nullptr;
-    QAction* mnuPlayerTable = nullptr; // "Squads": enabled once both files are loaded
+    QAction* mnuSquads = nullptr;      // "Squads": enabled once both files are loaded
+    QAction* mnuPlayerTable = nullptr; // "Player Table": enabled once the players are listed
 
     // Player list, search, ID.
     QListWidget* List1 = nullptr;

@@ -3,6 +3,7 @@
 // into the working copy and shown after the lists are loaded again, every refusal writing nothing,
 // and the backup a SAVE made put back.
 #include "app/form1.h"
+#include "codec/container.h"
 #include "common/backups.h"
 #include "exchange/playersheet.h"
 #include "exchange/rostersheet.h"
@@ -14,11 +15,14 @@
 #include "tools/samplebuilder.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -49,6 +53,7 @@ private slots:
     void importRefusals();
     void restoreBackupPutsTheSavedFileBack_data();
     void restoreBackupPutsTheSavedFileBack();
+    void importFromAnotherDatabase();
 
 private:
     QString sheet(const QString& name, const QByteArray& csv);
@@ -70,17 +75,18 @@ QString TestCsvMenu::sheet(const QString& name, const QByteArray& csv) {
 void TestCsvMenu::menuItemsFollowOpen() {
     Form1 window(m_game->platform);
     const QList<QAction*> items = window.controls().mnuFile->actions();
-    QCOMPARE(items.size(), 7);
+    QCOMPARE(items.size(), 8);
     QCOMPARE(items.at(0)->text(), QStringLiteral("Open"));
     QCOMPARE(items.at(1)->text(), QStringLiteral("Export to CSV…"));
     QCOMPARE(items.at(2)->text(), QStringLiteral("Export to Excel…"));
     QCOMPARE(items.at(2)->objectName(), QStringLiteral("mnuExportXlsx"));
     QCOMPARE(items.at(3)->text(), QStringLiteral("Import Sheet…"));
-    QCOMPARE(items.at(4)->text(), QStringLiteral("Restore Backup…"));
-    QCOMPARE(items.at(4)->objectName(), QStringLiteral("mnuRestoreBackup"));
-    QVERIFY(items.at(5)->isSeparator());
-    QCOMPARE(items.at(6)->text(), QStringLiteral("&Quit"));
-    QCOMPARE(items.at(6)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QCOMPARE(items.at(4)->objectName(), QStringLiteral("mnuImportDatabase"));
+    QCOMPARE(items.at(5)->text(), QStringLiteral("Restore Backup…"));
+    QCOMPARE(items.at(5)->objectName(), QStringLiteral("mnuRestoreBackup"));
+    QVERIFY(items.at(6)->isSeparator());
+    QCOMPARE(items.at(7)->text(), QStringLiteral("&Quit"));
+    QCOMPARE(items.at(7)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     QCOMPARE(items.at(0)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     QCOMPARE(window.controls().mnuFile->title(), QStringLiteral("&File"));
     // Nothing loaded: both say so and ask for nothing.
@@ -309,6 +315,56 @@ void TestCsvMenu::restoreBackupPutsTheSavedFileBack() {
     const std::vector<Backups::Backup> after = Backups::list(gameFile);
     QCOMPARE(after.size(), size_t(2));
     QCOMPARE(readFile(after.front().path), saved);
+}
+
+// The other pair of game files in a folder of their own: three players, a squad and a team name
+// differ, one squad is refused. The parts and the filter choose; Import writes one step of each
+// window's history, which Undo takes back; the other files stay as they were, alone.
+void TestCsvMenu::importFromAnotherDatabase() {
+    const QString folder = m_game->path(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(folder));
+    const GamePair other = otherSample();
+    const QString otherDb = QDir(folder).filePath(QStringLiteral("unnamed_25.bin"));
+    const QString otherTeams = QDir(folder).filePath(QStringLiteral("unnamed_32.bin"));
+    QVERIFY(writeFile(otherDb, Container::compress(other.database).bytes));
+    QVERIFY(writeFile(otherTeams, Container::compress(other.teamFile).bytes));
+    m_game->platform.answers[QStringLiteral("Import from Another Database")] = otherDb;
+    m_game->platform.answers[QStringLiteral("The other database's team file (Cancel: none)")] =
+        otherTeams;
+    Form1 window(m_game->platform);
+    QVERIFY(openAndLoad(window, *m_game));
+    const QByteArray database = readFile(m_game->databaseWorkingCopy());
+    const QByteArray teamFile = readFile(m_game->teamWorkingCopy());
+    window.findChild<QAction*>(QStringLiteral("mnuImportDatabase"))->trigger();
+    auto* merge = window.findChild<QWidget*>(QStringLiteral("DatabaseImport"));
+    QVERIFY(merge && merge->isVisible());
+    auto* summary = merge->findChild<QLabel*>(QStringLiteral("mergeSummary"));
+    QCOMPARE(summary->text(), QStringLiteral("3 players, 1 squad, 1 team name will change"));
+    QVERIFY(merge->findChild<QPlainTextEdit*>(QStringLiteral("mergeTeams"))
+                ->toPlainText()
+                .contains(QStringLiteral("refused: Bulgaria")));
+    merge->findChild<QCheckBox*>(QStringLiteral("mergeSquads"))->setChecked(false);
+    merge->findChild<QLineEdit*>(QStringLiteral("mergeFilter"))
+        ->setText(QStringLiteral("index<35"));
+    QCOMPARE(summary->text(), QStringLiteral("2 players, 0 squads, 1 team name will change"));
+    merge->findChild<QPushButton*>(QStringLiteral("mergeImport"))->click();
+
+    const QByteArray merged = readFile(m_game->databaseWorkingCopy());
+    QCOMPARE(uchar(merged[32 + 228 * 11 + 126]) & 0x7F, 41);
+    QCOMPARE(merged.mid(32 + 228 * 30 + 50, 11), QByteArray("Zolt\xE1n Kiss", 11));
+    QCOMPARE(merged.mid(32 + 228 * 40, 228), database.mid(32 + 228 * 40, 228)); // filtered out
+    QCOMPARE(readFile(m_game->teamWorkingCopy()), other.teamFile);
+    const QString label = QStringLiteral("Import from other/unnamed_25.bin (2 players)");
+    QCOMPARE(window.session().history().undoText(), label);
+    QCOMPARE(window.teamEditor()->session().history().undoText(), label);
+    QCOMPARE(window.controls().List1->item(30)->text(), QStringLiteral("Zoltán Kiss"));
+    QVERIFY(window.session().undo());
+    QVERIFY(window.teamEditor()->session().undo());
+    QCOMPARE(readFile(m_game->databaseWorkingCopy()), database);
+    QCOMPARE(readFile(m_game->teamWorkingCopy()), teamFile);
+    QCOMPARE(window.controls().List1->item(30)->text(), SampleBuilder::playerName(30));
+    // Read in memory: nothing was written beside the other files.
+    QCOMPARE(TestSupport::entries(folder), (QStringList{"unnamed_25.bin", "unnamed_32.bin"}));
 }
 
 QTEST_MAIN(TestCsvMenu)
