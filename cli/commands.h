@@ -15,3 +15,4 @@ int releaseCommand(const QStringList& arguments);
 int checkCommand(const QStringList& arguments);
 int playersCommand(const QStringList& arguments);
 int setCommand(const QStringList& arguments);
+int mergeCommand(const QStringList& arguments);

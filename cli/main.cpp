@@ -35,6 +35,9 @@ const char usage[] = R"(usage: rosterly-cli COMMAND ...
   set PLAYER_DB [TEAM_FILE] --where FILTER --column COLUMN (--value V | --add N
       | --subtract N | --at-least N | --at-most N) [--dry-run]
       change one column of every player a filter lets through
+  merge PLAYER_DB TEAM_FILE OTHER_DB [OTHER_TEAM_FILE] [--parts P,...] [--where FILTER]
+        [--players ID,...] [--teams ID,...] [--skip-refused] [--dry-run]
+      take players, squads and team names from another pair of game files
 
 Game files are compressed game files (unnamed_25.bin) or working copies (unnamed_25.bin.unzlib).
 rosterly-cli COMMAND --help tells more about a command.)";
@@ -75,5 +78,7 @@ int main(int argc, char* argv[]) {
         return playersCommand(arguments);
     if (command == QStringLiteral("set"))
         return setCommand(arguments);
+    if (command == QStringLiteral("merge"))
+        return mergeCommand(arguments);
     return CliOutput::usageError({}, QStringLiteral("unknown command \"%1\"").arg(command));
 }

@@ -124,6 +124,7 @@ private slots:
     void refusedImportsKeepTheDistinctBackups();
     void playersPrintsWhatTheFilterLetsThrough();
     void setChangesAColumnOfTheFilteredPlayers();
+    void mergeTakesFromAnotherPair();
     void backupIsListedAndRestored();
     void squadChangesAreWritten_data();
     void squadChangesAreWritten();
@@ -298,6 +299,13 @@ void TestCli::exitStatuses_data() {
     row("set to a value the import refuses",
         {"set", "{db}", "--where", "index<3", "--column", "speed", "--value", "150"}, 1,
         "speed: enter a number from 0 to 127. (3 players, the first 0 ");
+    row("merge help", {"merge", "--help"}, 0, "usage: rosterly-cli merge PLAYER_DB TEAM_FILE");
+    row("merge of squads without the other team file",
+        {"merge", "{db}", "{teams}", "{db}", "--parts", "squads"}, 2,
+        "squads and team_names need the other team file");
+    row("merge of a part there is none of",
+        {"merge", "{db}", "{teams}", "{db}", "--parts", "faces"}, 2,
+        "--parts: \"faces\" is none of details, abilities, appearance, squads, team_names");
     row("set, dry run",
         {"set", "{db}", "--where", "index=42", "--column", "speed", "--add", "1", "--dry-run"}, 0,
         "dry run: nothing was written\n");
@@ -530,6 +538,50 @@ void TestCli::setChangesAColumnOfTheFilteredPlayers() {
     for (const int player : S::teams().at(0).players)
         expected[L::nameOffset(player) + 76] = after[L::nameOffset(player) + 76];
     QVERIFY(after == expected);
+}
+
+// The other pair: a refused squad refuses the whole merge unless --skip-refused; --dry-run writes
+// nothing; the rest goes into both files, backed up, both or neither.
+void TestCli::mergeTakesFromAnotherPair() {
+    const QString folder = m_game->path(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(folder));
+    const TestSupport::GamePair other = TestSupport::otherSample();
+    const QString otherDb = QDir(folder).filePath(QStringLiteral("unnamed_25.bin.unzlib"));
+    const QString otherTeams = QDir(folder).filePath(QStringLiteral("unnamed_32.bin"));
+    QVERIFY(TestSupport::writeFile(otherDb, other.database));
+    QVERIFY(TestSupport::writeFile(otherTeams, Container::compress(other.teamFile).bytes));
+    const auto before = snapshot(m_game->folder());
+    const QStringList merge = paths({"merge", "{db}", "{teams}", otherDb, otherTeams});
+
+    const Run refused = cli(merge);
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.startsWith(
+                 QStringLiteral("Bulgaria (team ID %1), slot 0: ").arg(S::teams().at(2).id)),
+             qPrintable(refused.err));
+    QVERIFY(refused.err.endsWith(QStringLiteral("Nothing was written; --skip-refused writes the "
+                                                "rest.\n")));
+    const Run dryRun = cli(merge + QStringList{"--skip-refused", "--dry-run"});
+    QCOMPARE(dryRun.exitCode, 0);
+    QVERIFY2(dryRun.out.contains(
+                 QStringLiteral("11 %1 %2: speed ").arg(S::playerId(11)).arg(S::playerName(11))),
+             qPrintable(dryRun.out));
+    QVERIFY(dryRun.out.contains(QStringLiteral("1 101 Belgium: name Belgium -> Belgique\n")));
+    QVERIFY(dryRun.out.contains(
+        QStringLiteral("player ID 999999 %1: not in this database\n").arg(S::playerName(20))));
+    QVERIFY(dryRun.out.contains(QStringLiteral(
+        "3 players, 1 squad, 1 team name will change\ndry run: nothing was written\n")));
+    QCOMPARE(snapshot(m_game->folder()), before);
+
+    const Run done = cli(merge + QStringList{"--skip-refused"});
+    QCOMPARE(done.exitCode, 0);
+    QCOMPARE(Backups::list(m_game->database()).size(), size_t(1));
+    QCOMPARE(Backups::list(m_game->teamFile()).size(), size_t(1));
+    QCOMPARE(unpacked(m_game->teamFile()), other.teamFile);
+    const QByteArray after = unpacked(m_game->database());
+    QCOMPARE(uchar(after[L::nameOffset(11) + 76]) & 0x7F, 41);
+    QCOMPARE(after.mid(RosterLayout::recordStart(0), 164),
+             other.database.mid(RosterLayout::recordStart(0), 164));
+    QCOMPARE(TestSupport::readFile(otherDb), other.database); // the other files as they were
 }
 
 // Three imports that change the file, then ten that are refused once the player database was
