@@ -1,5 +1,6 @@
 // rosterly-bench: the editor's operations timed on the full synthetic database, through the real
 // windows (offscreen) and the real codec where the editor uses it.
+#include "app/databaseimport.h"
 #include "app/form1.h"
 #include "codec/container.h"
 #include "exchange/bulkchange.h"
@@ -316,6 +317,31 @@ void bulkPreview(benchmark::State& state) {
             BulkChange::plan(database, records, {speed, BulkChange::Mode::Add, "5"}, 8));
 }
 BENCHMARK(bulkPreview)->Unit(benchmark::kMillisecond);
+
+// File > Import from Another Database's window on a database whose 1,000 players differ from
+// the open one's: the plan of every part and the list of the players, shown.
+void databaseImportOpen(benchmark::State& state) {
+    LoadedEditor& e = editor();
+    QByteArray other = SampleBuilder::playerDatabase();
+    for (int k = 0; k < 1000; ++k) {
+        const qint64 at = PlayerLayout::nameOffset(k * 6) + PlayerLayout::abilityBlock;
+        other[at] = char((uchar(other[at]) & 0x80) | ((uchar(other[at]) & 0x7F) % 99 + 1));
+    }
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        auto window = std::make_unique<DatabaseImport>(
+            *e.platform,
+            DatabaseImport::Sessions{e.window->session(), &e.window->teamEditor()->session(), {}},
+            DatabaseImport::Other{QStringLiteral("other/unnamed_25.bin"),
+                                  QStringLiteral("other/unnamed_32.bin"), other,
+                                  SampleBuilder::teamFile()});
+        window->show();
+        QCoreApplication::processEvents();
+        if (window->plan().players.size() != 1000)
+            state.SkipWithError("the window did not list the 1,000 players that differ");
+    }
+}
+BENCHMARK(databaseImportOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // 1,000 edited rows, the same export and untouched import as an .xlsx workbook, and the
 // comparison of the database with the edited one.
 #include "exchange/databasediff.h"
+#include "exchange/databasemerge.h"
 #include "exchange/playersheet.h"
 #include "player/playerrecord.h"
 #include "sheetformats/sheetfile.h"
@@ -86,5 +87,20 @@ void diffDatabases(benchmark::State& state) {
         benchmark::DoNotOptimize(DatabaseDiff::players(d.original, d.edited));
 }
 BENCHMARK(diffDatabases)->Unit(benchmark::kMillisecond);
+
+// A merge of the edited database into the original, every part, with the team files: 1,000
+// players differ.
+void mergePlan(benchmark::State& state) {
+    const Databases& dbs = databases();
+    const QByteArray teams = SampleBuilder::teamFile();
+    for (auto _ : state) {
+        const DatabaseMerge::Plan plan =
+            DatabaseMerge::plan({dbs.original, teams}, {dbs.edited, teams}, {});
+        if (plan.players.size() != size_t(editedRows))
+            state.SkipWithError("the merge did not find the 1,000 players that differ");
+        benchmark::DoNotOptimize(plan);
+    }
+}
+BENCHMARK(mergePlan)->Unit(benchmark::kMillisecond);
 
 } // namespace
