@@ -78,9 +78,13 @@ BulkChange::Change BulkEditDialog::change() const {
 void BulkEditDialog::showPreview() {
     QPushButton* ok = m_buttons->button(QDialogButtonBox::Ok);
     const BulkChange::Change wanted = change();
-    if (wanted.value.trimmed().isEmpty() && wanted.mode != BulkChange::Mode::Set) {
+    const QString& name = PlayerColumns::all().at(size_t(wanted.column)).name;
+    const bool text = name == QStringLiteral("name") || name == QStringLiteral("shirt_name");
+    if (wanted.value.trimmed().isEmpty() && !(text && wanted.mode == BulkChange::Mode::Set)) {
         m_plan = {};
-        m_preview->setText(QStringLiteral("Enter the number."));
+        m_preview->setText(wanted.mode == BulkChange::Mode::Set
+                               ? QStringLiteral("Enter the value.")
+                               : QStringLiteral("Enter the number."));
         ok->setEnabled(false);
         return;
     }

@@ -308,8 +308,11 @@ void PlayerTableWindow::cellDoubleClicked(const QModelIndex& index) {
 }
 
 bool PlayerTableWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Keys reach the grid itself only while no cell is being edited (an editor takes them then).
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+    // Keys of the grid itself, not those an editor of a cell passes on (the Enter that ends an
+    // edit reaches the grid too).
+    const QWidget* focus = QApplication::focusWidget();
+    const bool fromEditor = focus && focus != m_grid && m_grid->isAncestorOf(focus);
+    if (watched == m_grid && event->type() == QEvent::KeyPress && !fromEditor) {
         auto* keys = static_cast<QKeyEvent*>(event);
         // The grid's own copy takes the current cell only; the table copies the selection.
         if (keys->matches(QKeySequence::Copy)) {
@@ -363,8 +366,12 @@ bool PlayerTableWindow::write(const std::vector<Patch>& patches, const QString& 
 void PlayerTableWindow::bulkEdit() {
     std::vector<int> records;
     QSet<int> rows;
-    for (const QModelIndex& index : m_grid->selectionModel()->selectedIndexes())
-        rows.insert(index.row());
+    // One selected cell is what a click or an edit leaves: the rows chosen are those of a
+    // selection of more.
+    const QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
+    if (selected.size() > 1)
+        for (const QModelIndex& index : selected)
+            rows.insert(index.row());
     QString scope;
     if (!rows.isEmpty()) {
         QList<int> sorted(rows.begin(), rows.end());

@@ -3,6 +3,7 @@
 #include "shell/editorsettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -16,6 +17,9 @@ QtPlatform::QtPlatform() {
     m_lastFolder = EditorSettings().value(lastFolderKey).toString();
     if (m_lastFolder.isEmpty() || !QFileInfo(m_lastFolder).isDir())
         m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A documents folder that was never made would show as a file name to open.
+    if (!QFileInfo(m_lastFolder).isDir())
+        m_lastFolder = QDir::homePath();
 }
 
 void QtPlatform::remember(const QString& folder) {
