@@ -3,7 +3,8 @@
 # Usage: source it, then `ensure_packages [extra packages...]`.
 
 ROSTERLY_PACKAGES=(cmake g++ make pkg-config qt6-base-dev zlib1g-dev libdeflate-dev libcsv-dev
-    libxlsxwriter-dev libzip-dev libexpat1-dev libbenchmark-dev libgl-dev)
+    libxlsxwriter-dev libzip-dev libexpat1-dev libbenchmark-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n)
 
 ensure_packages() {
     local wanted=("${ROSTERLY_PACKAGES[@]}" "$@")
