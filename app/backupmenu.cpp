@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString restoreTitle = QStringLiteral("Restore Backup");
-
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -41,33 +39,33 @@ void BackupMenu::restoreBackup() {
     const QString folder = open.isEmpty() ? QString() : Backups::folderOf(open);
     const QString backup =
         folder.isEmpty() || !QFileInfo(folder).isDir()
-            ? m_platform.chooseFile(m_window, restoreTitle, QStringLiteral("Backup"),
+            ? m_platform.chooseFile(m_window, tr("Restore Backup"), tr("Backup"),
                                     QStringLiteral("*.bak"))
-            : m_platform.chooseFileIn(m_window, restoreTitle, QStringLiteral("Backup"),
+            : m_platform.chooseFileIn(m_window, tr("Restore Backup"), tr("Backup"),
                                       QStringLiteral("*.bak"), folder);
     if (backup.isEmpty())
         return;
     QString error;
     const auto gameFile = Backups::gameFileOf(backup, &error);
     if (!gameFile) {
-        warn(error + QStringLiteral("\nNothing was changed."));
+        warn(tr("%1\nNothing was changed.").arg(error));
         return;
     }
     if (!m_platform.ask(m_window, programTitle(),
-                        QStringLiteral("Put the backup %1 in place of %2? %2 as it is now is "
-                                       "backed up first.")
+                        tr("Put the backup %1 in place of %2? %2 as it is now is backed up "
+                           "first.")
                             .arg(shown(backup), shown(*gameFile))))
         return;
 
     // The windows that have the game file open: a save running there would replace it again.
     const std::pair<GameFileSession*, QString> windows[] = {
-        {&m_windows.players, QStringLiteral("the player editor")},
-        {m_windows.teams(), QStringLiteral("the team name editor")}};
+        {&m_windows.players, tr("the player editor")},
+        {m_windows.teams(), tr("the team name editor")}};
     QStringList openIn;
     for (const auto& [session, name] : windows) {
         if (!session || !session->isOpen() || !sameFile(session->gameFile(), *gameFile))
             continue;
-        if (session->refuseWhileSaving(QStringLiteral("Restore the backup")))
+        if (session->refuseWhileSaving(tr("Restore the backup")))
             return;
         openIn << name;
     }
@@ -77,16 +75,14 @@ void BackupMenu::restoreBackup() {
         warn(error);
         return;
     }
-    QString text =
-        QStringLiteral("%1 now holds the backup %2.").arg(shown(*gameFile), shown(backup));
+    QString text = tr("%1 now holds the backup %2.").arg(shown(*gameFile), shown(backup));
     if (!restored->backupMade.isEmpty())
-        text +=
-            QStringLiteral(" The file as it was is kept as %1.").arg(shown(restored->backupMade));
+        text += u' ' + tr("The file as it was is kept as %1.").arg(shown(restored->backupMade));
     for (const QString& window : openIn)
-        text +=
-            QStringLiteral("\n\nThe file is open in %1, whose working copy still holds the file "
-                           "as it was before. File > Open there decompresses the restored "
-                           "file.")
-                .arg(window);
+        //: %1 names the window ("the player editor").
+        text += QStringLiteral("\n\n") +
+                tr("The file is open in %1, whose working copy still holds the file as it was "
+                   "before. File > Open there decompresses the restored file.")
+                    .arg(window);
     tell(text);
 }

@@ -11,7 +11,9 @@
 #include "teamnames/teamnametable.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,16 +29,16 @@ namespace {
 
 namespace M = DatabaseMerge;
 
-const QString askTitle = QStringLiteral("Import from Another Database");
-const QString askTeamTitle = QStringLiteral("The other database's team file (Cancel: none)");
-
 constexpr std::pair<M::Part, const char*> partBoxes[] = {{M::Details, "mergeDetails"},
                                                          {M::Abilities, "mergeAbilities"},
                                                          {M::Appearance, "mergeAppearance"},
                                                          {M::Squads, "mergeSquads"},
                                                          {M::TeamNames, "mergeTeamNames"}};
-const char* const partCaptions[] = {"&Details", "&Abilities", "A&ppearance", "&Squads",
-                                    "&Team names"};
+constexpr const char* partCaptions[] = {QT_TRANSLATE_NOOP("DatabaseImport", "&Details"),
+                                        QT_TRANSLATE_NOOP("DatabaseImport", "&Abilities"),
+                                        QT_TRANSLATE_NOOP("DatabaseImport", "A&ppearance"),
+                                        QT_TRANSLATE_NOOP("DatabaseImport", "&Squads"),
+                                        QT_TRANSLATE_NOOP("DatabaseImport", "&Team names")};
 
 enum Column { RecordColumn, IdColumn, NameColumn, PartsColumn, ChangesColumn };
 
@@ -61,28 +63,29 @@ DatabaseImport* DatabaseImport::ask(Platform& platform, Sessions sessions, QWidg
         return nullptr;
     };
     if (!sessions.players.isOpen() || !sessions.players.listsCurrent())
-        return tell(QStringLiteral("Open a player database and press Load first."));
-    if (sessions.players.refuseWhileSaving(QStringLiteral("Import again")))
+        return tell(tr("Open a player database and press Load first."));
+    if (sessions.players.refuseWhileSaving(tr("Import again")))
         return nullptr;
     Other other;
-    other.database = platform.chooseFile(parent, askTitle, QStringLiteral("Player database"),
-                                         QStringLiteral("*.bin *.unzlib"));
+    other.database = platform.chooseFile(parent, tr("Import from Another Database"),
+                                         tr("Player database"), QStringLiteral("*.bin *.unzlib"));
     if (other.database.isEmpty())
         return nullptr;
-    other.teamFile = platform.chooseFile(parent, askTeamTitle, QStringLiteral("Team file"),
-                                         QStringLiteral("*.bin *.unzlib"));
+    other.teamFile =
+        platform.chooseFile(parent, tr("The other database's team file (Cancel: none)"),
+                            tr("Team file"), QStringLiteral("*.bin *.unzlib"));
     // Read in memory only: nothing is written beside the other files.
     QString error;
     const auto database = GameFileBytes::read(other.database, &error);
     if (!database)
-        return tell(error + QStringLiteral("\nNothing was imported."));
+        return tell(tr("%1\nNothing was imported.").arg(error));
     if (const QString problem = PlayerSheet::databaseProblem(*database); !problem.isEmpty())
         return tell(QDir::toNativeSeparators(other.database) + QStringLiteral(": ") + problem);
     other.databaseBytes = *database;
     if (!other.teamFile.isEmpty()) {
         const auto teams = GameFileBytes::read(other.teamFile, &error);
         if (!teams)
-            return tell(error + QStringLiteral("\nNothing was imported."));
+            return tell(tr("%1\nNothing was imported.").arg(error));
         if (const QString problem = TeamSheet::teamFileProblem(*teams); !problem.isEmpty())
             return tell(QDir::toNativeSeparators(other.teamFile) + QStringLiteral(": ") + problem);
         other.teamFileBytes = *teams;
@@ -97,8 +100,6 @@ DatabaseImport::DatabaseImport(Platform& platform, Sessions sessions, Other othe
     : QWidget(parent, Qt::Window), m_platform(platform), m_sessions(std::move(sessions)),
       m_other(std::move(other)) {
     setObjectName(QStringLiteral("DatabaseImport"));
-    setWindowTitle(QStringLiteral("Import from Another Database — %1")
-                       .arg(QDir::toNativeSeparators(shortPath(m_other.database))));
     QString error;
     m_database = readAll(m_sessions.players, &error).value_or(QByteArray());
     if (m_sessions.teams && m_sessions.teams->isOpen() && m_sessions.teams->listsCurrent())
@@ -109,28 +110,28 @@ DatabaseImport::DatabaseImport(Platform& platform, Sessions sessions, Other othe
     auto* layout = new QVBoxLayout(this);
     auto* parts = new QHBoxLayout;
     layout->addLayout(parts);
-    parts->addWidget(new QLabel(QStringLiteral("Take:"), this));
+    m_take = new QLabel(this);
+    parts->addWidget(m_take);
     const bool teams = !m_teamFile.isEmpty() && !m_other.teamFileBytes.isEmpty();
     for (size_t i = 0; i < std::size(partBoxes); ++i) {
-        m_parts[i] = new QCheckBox(QString::fromLatin1(partCaptions[i]), this);
+        m_parts[i] = new QCheckBox(this);
         m_parts[i]->setObjectName(QString::fromLatin1(partBoxes[i].second));
         const bool teamPart = partBoxes[i].first == M::Squads || partBoxes[i].first == M::TeamNames;
         m_parts[i]->setChecked(!teamPart || teams);
         m_parts[i]->setEnabled(!teamPart || teams);
-        if (teamPart && !teams)
-            m_parts[i]->setToolTip(QStringLiteral("Needs both team files."));
         parts->addWidget(m_parts[i]);
         connect(m_parts[i], &QCheckBox::toggled, this, &DatabaseImport::replan);
     }
     parts->addStretch();
     auto* filterRow = new QHBoxLayout;
     layout->addLayout(filterRow);
-    auto* filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
-    filterRow->addWidget(filterLabel);
+    m_filterLabel = new QLabel(this);
+    filterRow->addWidget(m_filterLabel);
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("mergeFilter"));
+    // Words of the filter language, which are not translated.
     m_filter->setPlaceholderText(QStringLiteral("teams=Brazil position=CF,SS"));
-    filterLabel->setBuddy(m_filter);
+    m_filterLabel->setBuddy(m_filter);
     filterRow->addWidget(m_filter, 1);
     m_filterProblem = new QLabel(this);
     m_filterProblem->setObjectName(QStringLiteral("mergeFilterProblem"));
@@ -142,9 +143,7 @@ DatabaseImport::DatabaseImport(Platform& platform, Sessions sessions, Other othe
     m_players->setObjectName(QStringLiteral("mergePlayers"));
     m_players->setRootIsDecorated(false);
     m_players->setUniformRowHeights(true);
-    m_players->setHeaderLabels({QStringLiteral("Record"), QStringLiteral("ID"),
-                                QStringLiteral("Name"), QStringLiteral("Parts"),
-                                QStringLiteral("Changes")});
+    m_players->setColumnCount(ChangesColumn + 1);
     m_players->header()->resizeSection(RecordColumn, 80);
     m_players->header()->resizeSection(IdColumn, 60);
     m_players->header()->resizeSection(NameColumn, 190);
@@ -160,16 +159,55 @@ DatabaseImport::DatabaseImport(Platform& platform, Sessions sessions, Other othe
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("mergeSummary"));
     bottom->addWidget(m_summary, 1);
-    m_import = new QPushButton(QStringLiteral("&Import"), this);
+    m_import = new QPushButton(this);
     m_import->setObjectName(QStringLiteral("mergeImport"));
     bottom->addWidget(m_import);
 
     connect(m_filter, &QLineEdit::textChanged, this, &DatabaseImport::filterTyped);
     connect(m_players, &QTreeWidget::itemChanged, this, &DatabaseImport::showSummary);
     connect(m_import, &QPushButton::clicked, this, &DatabaseImport::import);
+    setTexts();
     resize(980, 620);
     QTimer::singleShot(0, this, [this] { ScreenFit::keepOnScreen(*this); });
     replan();
+}
+
+void DatabaseImport::setTexts() {
+    setWindowTitle(tr("Import from Another Database — %1")
+                       .arg(QDir::toNativeSeparators(shortPath(m_other.database))));
+    //: Before the check boxes of the parts taken from the other database.
+    m_take->setText(tr("Take:"));
+    for (size_t i = 0; i < std::size(partBoxes); ++i) {
+        m_parts[i]->setText(QCoreApplication::translate("DatabaseImport", partCaptions[i]));
+        if (!m_parts[i]->isEnabled())
+            m_parts[i]->setToolTip(tr("Needs both team files."));
+    }
+    m_filterLabel->setText(tr("&Filter:"));
+    //: The columns of the list of players that differ: the record number, the player ID, his
+    //: name, the parts that differ and the changes.
+    m_players->setHeaderLabels({tr("Record"), tr("ID"), tr("Name"), tr("Parts"), tr("Changes")});
+    m_import->setText(tr("&Import"));
+    if (m_planned) {
+        // The parts, the changes and the summary are worded again; the players left out stay out.
+        const QSet<int> leftOut = leftOutRecords();
+        replan();
+        for (int i = 0; i < m_players->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = m_players->topLevelItem(i);
+            if (leftOut.contains(item->text(RecordColumn).toInt()))
+                item->setCheckState(RecordColumn, Qt::Unchecked);
+        }
+        if (!m_filterProblem->isHidden()) {
+            QString error;
+            PlayerFilter::parse(m_filter->text(), &error);
+            m_filterProblem->setText(error);
+        }
+    }
+}
+
+void DatabaseImport::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QWidget::changeEvent(event);
 }
 
 void DatabaseImport::filterTyped(const QString& text) {
@@ -200,6 +238,7 @@ void DatabaseImport::replan() {
     choice.records = m_filtered;
     m_plan =
         M::plan({m_database, m_teamFile}, {m_other.databaseBytes, m_other.teamFileBytes}, choice);
+    m_planned = true;
     showPlan();
 }
 
@@ -226,7 +265,8 @@ void DatabaseImport::showPlan() {
     m_players->addTopLevelItems(items);
     QStringList lines = m_plan.squads.changes + m_plan.teamNames.changes;
     for (const QString& refusal : m_plan.refusals)
-        lines << QStringLiteral("refused: ") + refusal;
+        //: A squad or team name of the other database that cannot be taken, and why.
+        lines << tr("refused: %1").arg(refusal);
     lines << m_plan.notes << m_plan.notInThisDatabase;
     if (!m_plan.error.isEmpty())
         lines = QStringList{m_plan.error};
@@ -247,22 +287,28 @@ void DatabaseImport::showSummary() {
     m_import->setEnabled(players > 0 || m_plan.squadCount > 0 || m_plan.teamNameCount > 0);
 }
 
-bool DatabaseImport::import() {
+QSet<int> DatabaseImport::leftOutRecords() const {
     QSet<int> leftOut;
     for (int i = 0; i < m_players->topLevelItemCount(); ++i)
         if (m_players->topLevelItem(i)->checkState(RecordColumn) != Qt::Checked)
             leftOut.insert(m_players->topLevelItem(i)->text(RecordColumn).toInt());
+    return leftOut;
+}
+
+bool DatabaseImport::import() {
+    const QSet<int> leftOut = leftOutRecords();
     if (!m_plan.refusals.isEmpty() &&
         !m_platform.ask(this, programTitle(),
-                        QStringLiteral("Some of it cannot be taken:\n%1\n\nImport the rest?")
+                        tr("Some of it cannot be taken:\n%1\n\nImport the rest?")
                             .arg(m_plan.refusals.join(u'\n'))))
         return false;
     const int players = int(m_plan.players.size()) - int(leftOut.size());
-    const QString label =
-        QStringLiteral("Import from %1 (%2 %3)")
-            .arg(shortPath(m_other.database))
-            .arg(players)
-            .arg(players == 1 ? QStringLiteral("player") : QStringLiteral("players"));
+    //: The step's name in the Edit menu: %1 is the other database, %2 how many players.
+    const QString label = players == 1
+                              ? tr("Import from %1 (%2 player)")
+                                    .arg(shortPath(m_other.database), QString::number(players))
+                              : tr("Import from %1 (%2 players)")
+                                    .arg(shortPath(m_other.database), QString::number(players));
     const std::vector<Patch> database = m_plan.databasePatches(leftOut);
     const auto reload = m_sessions.reload;
     const auto again = [reload] {

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +14,7 @@
 
 class Platform;
 class QCheckBox;
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -49,13 +51,19 @@ public:
 
     const DatabaseMerge::Plan& plan() const { return m_plan; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void setTexts();
     void replan();
     void filterTyped(const QString& text);
     void showPlan();
     void showSummary();
     bool import();
     int checkedPlayers() const;
+    // The records of the players whose check box is cleared.
+    QSet<int> leftOutRecords() const;
 
     Platform& m_platform;
     Sessions m_sessions;
@@ -65,8 +73,11 @@ private:
     PlayerTableData m_rows;
     std::optional<std::vector<int>> m_filtered; // records the filter lets through; empty: all
     DatabaseMerge::Plan m_plan;
+    bool m_planned = false;
 
+    QLabel* m_take;
     QCheckBox* m_parts[5] = {};
+    QLabel* m_filterLabel;
     QLineEdit* m_filter;
     QLabel* m_filterProblem;
     QTreeWidget* m_players;

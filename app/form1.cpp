@@ -6,6 +6,7 @@
 #include "app/spreadsheetmenu.h"
 #include "appearance/facerelink.h"
 #include "common/samefile.h"
+#include "common/translations.h"
 #include "player/abilitycolouring.h"
 #include "player/abilitytable.h"
 #include "player/playereditor.h"
@@ -14,6 +15,7 @@
 #include "playertable/playertablewindow.h"
 #include "shell/clicknotifier.h"
 #include "shell/editmenu.h"
+#include "shell/editorsettings.h"
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
 #include "shell/screenfit.h"
@@ -24,9 +26,12 @@
 #include "teams/squadeditor.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,40 +55,50 @@ constexpr int clientHeight = 628;
 bool inOneFolder(const QString& a, const QString& b) {
     return sameFile(QFileInfo(a).absolutePath(), QFileInfo(b).absolutePath());
 }
+
+// Shows `hint` where the widget still shows the hint set last (none at first), and keeps it as the
+// one set last.
+template <typename Widget> void replaceHint(Widget* widget, QString& last, const QString& hint) {
+    if (widget->text() == last)
+        widget->setText(hint);
+    last = hint;
+}
 } // namespace
 
 Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    c.mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    // The menus and the controls are made without captions: setTexts gives them theirs.
+    c.mnuFile = menuBar()->addMenu(QString());
     c.mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    c.mnuOpen = c.mnuFile->addAction(QStringLiteral("Open"));
+    c.mnuOpen = c.mnuFile->addAction(QString());
     c.mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     c.mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    c.mnuExportCsv = c.mnuFile->addAction(QStringLiteral("Export to CSV…"));
+    c.mnuExportCsv = c.mnuFile->addAction(QString());
     c.mnuExportCsv->setObjectName(QStringLiteral("mnuExportCsv"));
-    c.mnuExportXlsx = c.mnuFile->addAction(QStringLiteral("Export to Excel…"));
+    c.mnuExportXlsx = c.mnuFile->addAction(QString());
     c.mnuExportXlsx->setObjectName(QStringLiteral("mnuExportXlsx"));
-    c.mnuImportCsv = c.mnuFile->addAction(QStringLiteral("Import Sheet…"));
+    c.mnuImportCsv = c.mnuFile->addAction(QString());
     c.mnuImportCsv->setObjectName(QStringLiteral("mnuImportCsv"));
-    c.mnuImportDatabase = c.mnuFile->addAction(QStringLiteral("Import from Another Database…"));
+    c.mnuImportDatabase = c.mnuFile->addAction(QString());
     c.mnuImportDatabase->setObjectName(QStringLiteral("mnuImportDatabase"));
-    c.mnuRestoreBackup = c.mnuFile->addAction(QStringLiteral("Restore Backup…"));
+    c.mnuRestoreBackup = c.mnuFile->addAction(QString());
     c.mnuRestoreBackup->setObjectName(QStringLiteral("mnuRestoreBackup"));
     c.mnuFile->addSeparator();
-    QAction* quit = c.mnuFile->addAction(QStringLiteral("&Quit"));
-    quit->setObjectName(QStringLiteral("mnuQuit"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-    c.mnuTeamEdit = menuBar()->addAction(QStringLiteral("Team Editor"));
+    c.mnuQuit = c.mnuFile->addAction(QString());
+    c.mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
+    c.mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(c.mnuQuit, &QAction::triggered, this, &QWidget::close);
+    c.mnuTeamEdit = menuBar()->addAction(QString());
     c.mnuTeamEdit->setObjectName(QStringLiteral("mnuTeamEdit"));
-    c.mnuSquads = menuBar()->addAction(QStringLiteral("Squads"));
+    c.mnuSquads = menuBar()->addAction(QString());
     c.mnuSquads->setObjectName(QStringLiteral("mnuSquads"));
     c.mnuSquads->setEnabled(false);
-    c.mnuPlayerTable = menuBar()->addAction(QStringLiteral("Player Table"));
+    c.mnuPlayerTable = menuBar()->addAction(QString());
     c.mnuPlayerTable->setObjectName(QStringLiteral("mnuPlayerTable"));
     c.mnuPlayerTable->setEnabled(false);
+    buildLanguageMenu();
 
     // The fixed layout sits in a scroll area that shows all of it where the screen has room, and
     // scroll bars around it where it has not (a laptop at 125 % or 150 % display scaling).
@@ -102,14 +117,12 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
                    Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_session = new GameFileSession(m_platform, this, *c.sat, QStringLiteral("the player editor"),
-                                    PlayerLayout::tableEnd);
+    m_session = new GameFileSession(m_platform, this, *c.sat, windowName(), PlayerLayout::tableEnd);
     m_session->setRecords(
         {PlayerLayout::tableStart, PlayerLayout::recordSize, PlayerLayout::recordCount});
-    new WindowTitle(
-        *this, QStringLiteral("PES 2011 Rosterly v0.1  by Tavor  https://rosterly.example.org"),
-        *m_session);
+    m_title = new WindowTitle(*this, QString(), *m_session);
     new EditMenu(*menuBar(), c.mnuTeamEdit, *m_session);
+    setTexts();
     auto* view = new PlayerView(c.playerView(), c.lists, c.hidden, *m_session);
     m_view = view;
     const auto showPlayer = [view = QPointer(view)](qint64 nameOffset) {
@@ -176,10 +189,84 @@ void Form1::showEvent(QShowEvent* event) {
 
 Form1::~Form1() = default;
 
+QString Form1::windowName() {
+    //: How messages of the team name editor name this window.
+    return tr("the player editor");
+}
+
+void Form1::buildLanguageMenu() {
+    c.mnuLanguage = menuBar()->addMenu(QString());
+    c.mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* choices = new QActionGroup(c.mnuLanguage);
+    choices->setExclusive(true);
+    const QString kept = EditorSettings().value(EditorSettings::languageKey()).toString();
+    const auto add = [&](const QString& caption, const QString& name, const QString& code) {
+        QAction* action = c.mnuLanguage->addAction(caption);
+        action->setObjectName(name);
+        action->setData(code);
+        action->setCheckable(true);
+        action->setChecked(code == kept);
+        choices->addAction(action);
+        return action;
+    };
+    c.languageSystem = add(QString(), QStringLiteral("languageSystem"), QString());
+    // Each language by its own name, which is never translated.
+    for (const Language& language : languages) {
+        const QString code = QString::fromLatin1(language.code);
+        add(QString::fromUtf8(language.nativeName), QStringLiteral("language_") + code, code);
+    }
+    if (!choices->checkedAction())
+        c.languageSystem->setChecked(true); // a kept code that is not offered
+    connect(choices, &QActionGroup::triggered, this, [](QAction* chosen) {
+        const QString code = chosen->data().toString();
+        EditorSettings().setValue(EditorSettings::languageKey(), code);
+        Translations::install(*QCoreApplication::instance(),
+                              code.isEmpty() ? Translations::systemLanguage() : code);
+        // Every window says its texts again now, not only once the event loop runs.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    });
+}
+
+void Form1::setTexts() {
+    m_title->setCaption(tr("PES 2011 Rosterly v0.1  by Tavor  %1")
+                            .arg(QStringLiteral("https://rosterly.example.org")));
+    m_session->setWindowName(windowName());
+
+    c.mnuFile->setTitle(tr("&File"));
+    //: File > Open: chooses the player database.
+    c.mnuOpen->setText(tr("Open"));
+    c.mnuExportCsv->setText(tr("Export to CSV…"));
+    c.mnuExportXlsx->setText(tr("Export to Excel…"));
+    c.mnuImportCsv->setText(tr("Import Sheet…"));
+    c.mnuImportDatabase->setText(tr("Import from Another Database…"));
+    c.mnuRestoreBackup->setText(tr("Restore Backup…"));
+    c.mnuQuit->setText(tr("&Quit"));
+    c.mnuTeamEdit->setText(tr("Team Editor"));
+    c.mnuSquads->setText(tr("Squads"));
+    c.mnuPlayerTable->setText(tr("Player Table"));
+    c.mnuLanguage->setTitle(tr("Language"));
+    //: The Language menu's entry that speaks the system's language.
+    c.languageSystem->setText(tr("System"));
+
+    setForm1Texts(c);
+    // The hints stay only until a click or a shown player replaces them.
+    replaceHint(c.trazi_tim, m_searchHint, tr("Search Player....."));
+    //: Above the face's file number: the face file is unnamed_<number>.bin.
+    replaceHint(c.lblface, m_faceHint, tr("Face:  unnamed_"));
+    //: Above the hair's file number: the hair file is unnamed_<number>.bin.
+    replaceHint(c.lblhair, m_hairHint, tr("Hair: unnamed_"));
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QMainWindow::changeEvent(event);
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program: the team name editor goes with it. A save still
     // going in either window would be lost, so the window stays until it has finished.
-    if (m_session->refuseWhileSaving(QStringLiteral("Close the window again")) ||
+    if (m_session->refuseWhileSaving(tr("Close the window again")) ||
         (m_form2 && !m_form2->close())) {
         event->ignore();
         return;
@@ -265,7 +352,7 @@ void Form1::message(const QString& text) {
 bool Form1::load() {
     if (!m_session->isOpen()) {
         // Before any File > Open there is nothing to read, and no team file to ask for either.
-        message(QStringLiteral("No player database is open. Use File > Open first."));
+        message(tr("No player database is open. Use File > Open first."));
         return false;
     }
     // The team file is asked for again when none was chosen; not while a Load already waits,
@@ -347,11 +434,12 @@ void Form1::connectControls() {
 }
 
 void Form1::openDatabase() {
-    if (m_session->refuseWhileSaving(QStringLiteral("Open a file")))
+    if (m_session->refuseWhileSaving(tr("Open a file")))
         return;
+    // The filter's description is the file's name, which stays as it is.
     const QString chosen =
-        m_platform.chooseFile(this, QStringLiteral("Select unnamed_25.bin:"),
-                              QStringLiteral("unnamed_25.bin"), QStringLiteral("unnamed_25.bin"));
+        m_platform.chooseFile(this, tr("Select unnamed_25.bin:"), QStringLiteral("unnamed_25.bin"),
+                              QStringLiteral("unnamed_25.bin"));
     activateWindow();
     if (chosen.isEmpty())
         return; // cancelled: the open file and its lists stay as they were
@@ -386,10 +474,10 @@ void Form1::openDatabase() {
     if (teamFileOpen && !inOneFolder(editor.teamFile(), chosen)) {
         editor.windowLoad();
         if (!inOneFolder(editor.teamFile(), chosen))
-            message(QStringLiteral("The team file %1 stays open in the team name editor, from "
-                                   "another folder than %2. Team names, the team chooser and the "
-                                   "squads come from it until File > Open in the team name "
-                                   "editor opens the team file beside the player database.")
+            message(tr("The team file %1 stays open in the team name editor, from another "
+                       "folder than %2. Team names, the team chooser and the squads come from it "
+                       "until File > Open in the team name editor opens the team file beside the "
+                       "player database.")
                         .arg(QDir::toNativeSeparators(editor.teamFile()),
                              QDir::toNativeSeparators(chosen)));
     }

@@ -12,6 +12,7 @@ class QScrollArea;
 class SquadEditor;
 class GameFileSession;
 class Platform;
+class WindowTitle;
 
 // The main window: the player editor and the program's start-up window. It builds its controls
 // and connects them to the subsystems; the subsystems hold the rules.
@@ -60,8 +61,15 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The captions of the window, its menus and its controls in the language installed now.
+    void setTexts();
+    // "Language": System and each language of Translations, the one kept in the settings checked.
+    void buildLanguageMenu();
+    // How the other window's messages name this one.
+    static QString windowName();
     void connectControls();
     // The window no larger than its screen's free area, and inside it.
     void fitToScreen();
@@ -78,6 +86,12 @@ private:
     Platform& m_platform;
     Form1Controls c;
     GameFileSession* m_session = nullptr;
+    WindowTitle* m_title = nullptr;
+    // The hints shown last in the search box and above the face and hair boxes: a language change
+    // replaces them where they still show.
+    QString m_searchHint;
+    QString m_faceHint;
+    QString m_hairHint;
     QPointer<Form2> m_form2;
     PlayerView* m_view = nullptr;
     QScrollArea* m_scroller = nullptr;

@@ -35,6 +35,7 @@ struct Form1Controls {
     // Menu.
     QMenu* mnuFile = nullptr;
     QAction* mnuOpen = nullptr;
+    QAction* mnuQuit = nullptr;
     QAction* mnuExportCsv = nullptr;      // "Export to CSV…"
     QAction* mnuExportXlsx = nullptr;     // "Export to Excel…"
     QAction* mnuImportCsv = nullptr;      // "Import Sheet…" (.csv or .xlsx)
@@ -43,6 +44,8 @@ struct Form1Controls {
     QAction* mnuTeamEdit = nullptr;
     QAction* mnuSquads = nullptr;      // "Squads": enabled once both files are loaded
     QAction* mnuPlayerTable = nullptr; // "Player Table": enabled once the players are listed
+    QMenu* mnuLanguage = nullptr;      // "Language": System and each translation
+    QAction* languageSystem = nullptr; // the language of the system
 
     // Player list, search, ID.
     QListWidget* List1 = nullptr;
@@ -60,7 +63,16 @@ struct Form1Controls {
     QPushButton* moveup = nullptr;
     QPushButton* movedown = nullptr;
 
-    // Details.
+    // Details, each with its caption.
+    QLabel* Label1 = nullptr;  // "Player Name:"
+    QLabel* Label2 = nullptr;  // "Name on shirt:"
+    QLabel* Label7 = nullptr;  // "Position:"
+    QLabel* Label14 = nullptr; // "Foot:"
+    QLabel* Label11 = nullptr; // "Number:"
+    QLabel* Label5 = nullptr;  // "Height:"
+    QLabel* Label10 = nullptr; // "Weight:"
+    QLabel* Label6 = nullptr;  // "Age:"
+    QLabel* Label15 = nullptr; // "Spacing:"
     QLabel* Label12 = nullptr;
     QLineEdit* nazivigraca = nullptr;
     QLineEdit* nazivigraca_dres = nullptr;
@@ -124,5 +136,8 @@ struct Form1Controls {
     PlayerSearchControls playerSearch() const;
 };
 
-// Creates the widgets of the main window inside `window` at their places.
+// Creates the widgets of the main window inside `window` at their places, without their captions.
 void buildForm1Controls(QWidget* window, Form1Controls& c);
+// Gives the widgets buildForm1Controls made their captions in the language installed now (the
+// menus, the title and the hints that a click or a shown player replaces are the window's).
+void setForm1Texts(Form1Controls& c);

@@ -8,6 +8,7 @@
 #include "teamnames/teamsource.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
@@ -23,9 +24,11 @@ bool loadPlayerIndex(const PlayerIndexLoadControls& c, PlayerLists& lists, GameF
     // the team file, chosen in the player database's place.
     if (const qint64 size = session.workingCopy().size();
         size >= TeamNameLayout::longNamePassEnd && size < PlayerLayout::tableEnd) {
-        session.message(QStringLiteral("The working copy of %1 is %2 bytes, a player database "
-                                       "holds at least %3: it looks like a team file. Choose the "
-                                       "player database (unnamed_25.bin) with File > Open.")
+        session.message(QCoreApplication::translate(
+                            "PlayerIndexLoad",
+                            "The working copy of %1 is %2 bytes, a player database holds at least "
+                            "%3: it looks like a team file. Choose the player database "
+                            "(unnamed_25.bin) with File > Open.")
                             .arg(QDir::toNativeSeparators(session.gameFile()))
                             .arg(size)
                             .arg(PlayerLayout::tableEnd));

@@ -21,10 +21,6 @@ namespace {
 
 constexpr int changesShown = 10; // the first changes the question lists
 
-const QString csvExportTitle = QStringLiteral("Export to CSV");
-const QString xlsxExportTitle = QStringLiteral("Export to Excel");
-const QString importTitle = QStringLiteral("Import Sheet");
-
 // The whole working copy, or empty after saying why.
 std::optional<QByteArray> readAll(const GameFileSession& session, QString* error) {
     const WorkingCopy copy = session.workingCopy();
@@ -48,7 +44,7 @@ SpreadsheetMenu::SpreadsheetMenu(Actions actions, Platform& platform, QWidget* w
 bool SpreadsheetMenu::refuseUnlessLoaded(const QString& action) const {
     GameFileSession& players = m_files.players;
     if (!players.isOpen() || !players.listsCurrent()) {
-        players.message(QStringLiteral("Open a player database and press Load first."));
+        players.message(tr("Open a player database and press Load first."));
         return true;
     }
     return players.refuseWhileSaving(action);
@@ -63,25 +59,24 @@ bool SpreadsheetMenu::writeSheet(const QString& folder, const QString& name,
                                  const std::optional<QByteArray>& bytes, const QString& error) {
     const QString path = QDir::toNativeSeparators(QDir(folder).filePath(name));
     if (!bytes) {
-        m_files.players.message(QStringLiteral("%1 could not be made: %2").arg(path, error));
+        m_files.players.message(tr("%1 could not be made: %2").arg(path, error));
         return false;
     }
     if (QFile::exists(path) &&
-        !m_platform.ask(m_window, programTitle(),
-                        QStringLiteral("%1 exists already. Replace it?").arg(path)))
+        !m_platform.ask(m_window, programTitle(), tr("%1 exists already. Replace it?").arg(path)))
         return false;
     QString why;
     if (WholeFile::replace(QDir::fromNativeSeparators(path), *bytes, &why))
         return true;
-    m_files.players.message(QStringLiteral("%1 could not be written: %2").arg(path, why));
+    m_files.players.message(tr("%1 could not be written: %2").arg(path, why));
     return false;
 }
 
 void SpreadsheetMenu::exportSheets(SheetFormat format) {
-    if (refuseUnlessLoaded(QStringLiteral("Export again")))
+    if (refuseUnlessLoaded(tr("Export again")))
         return;
     const QString folder = m_platform.chooseFolder(
-        m_window, format == SheetFormat::Xlsx ? xlsxExportTitle : csvExportTitle);
+        m_window, format == SheetFormat::Xlsx ? tr("Export to Excel") : tr("Export to CSV"));
     if (folder.isEmpty())
         return;
     QString error;
@@ -114,15 +109,16 @@ void SpreadsheetMenu::exportSheets(SheetFormat format) {
     }
     if (!written.isEmpty())
         m_files.players.inform(
-            QStringLiteral("Wrote %1 to %2.")
+            //: %1 lists the sheets' file names.
+            tr("Wrote %1 to %2.")
                 .arg(written.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder)));
 }
 
 void SpreadsheetMenu::importSheet() {
-    if (refuseUnlessLoaded(QStringLiteral("Import again")))
+    if (refuseUnlessLoaded(tr("Import again")))
         return;
     const QString chosen =
-        m_platform.chooseFile(m_window, importTitle, QStringLiteral("Spreadsheet (CSV or Excel)"),
+        m_platform.chooseFile(m_window, tr("Import Sheet"), tr("Spreadsheet (CSV or Excel)"),
                               QStringLiteral("*.csv *.xlsx"));
     if (chosen.isEmpty())
         return;
@@ -130,13 +126,13 @@ void SpreadsheetMenu::importSheet() {
     QString error;
     const auto bytes = WholeFile::read(chosen, &error);
     if (!bytes) {
-        m_files.players.message(QStringLiteral("%1 cannot be read: %2").arg(path, error));
+        m_files.players.message(tr("%1 cannot be read: %2").arg(path, error));
         return;
     }
     const SheetTable sheet = SheetFile::read(chosen, *bytes);
     if (!sheet.error().isEmpty()) {
-        m_files.players.message(QStringLiteral("%1 cannot be imported: %2\nNothing was written.")
-                                    .arg(path, sheet.error()));
+        m_files.players.message(
+            tr("%1 cannot be imported: %2\nNothing was written.").arg(path, sheet.error()));
         return;
     }
 
@@ -148,31 +144,32 @@ void SpreadsheetMenu::importSheet() {
                               : kind == SheetKind::Rosters && !teamFile ? nullptr
                                                                         : &m_files.players;
     if (kind == SheetKind::Unknown) {
-        m_files.players.message(QStringLiteral("%1 is neither a players sheet (it has no index "
-                                               "column) nor a teams sheet (no position column). "
-                                               "Nothing was written.")
+        m_files.players.message(tr("%1 is neither a players sheet (it has no index column) nor "
+                                   "a teams sheet (no position column). Nothing was written.")
                                     .arg(path));
         return;
     }
     if (!target) {
-        m_files.players.message(QStringLiteral("%1 holds %2, but no team file is loaded. Load "
-                                               "the team file first. Nothing was written.")
-                                    .arg(path, kind == SheetKind::Teams
-                                                   ? QStringLiteral("team names")
-                                                   : QStringLiteral("the teams' rosters")));
+        m_files.players.message(kind == SheetKind::Teams
+                                    ? tr("%1 holds team names, but no team file is loaded. Load "
+                                         "the team file first. Nothing was written.")
+                                          .arg(path)
+                                    : tr("%1 holds the teams' rosters, but no team file is "
+                                         "loaded. Load the team file first. Nothing was written.")
+                                          .arg(path));
         return;
     }
-    if (target->refuseWhileSaving(QStringLiteral("Import again")))
+    if (target->refuseWhileSaving(tr("Import again")))
         return;
 
     const auto gameBytes = readAll(*target, &error);
     if (!gameBytes) {
-        target->message(error + QStringLiteral("\nNothing was written."));
+        target->message(tr("%1\nNothing was written.").arg(error));
         return;
     }
     std::optional<QByteArray> teamBytes;
     if (kind == SheetKind::Rosters && !(teamBytes = readAll(*teamFile, &error))) {
-        target->message(error + QStringLiteral("\nNothing was written."));
+        target->message(tr("%1\nNothing was written.").arg(error));
         return;
     }
     const ImportPlan plan = kind == SheetKind::Players ? PlayerSheet::plan(*gameBytes, sheet)
@@ -183,35 +180,38 @@ void SpreadsheetMenu::importSheet() {
                               ? QString()
                               : QStringLiteral("\n\n") + plan.notes.join(QLatin1Char('\n'));
     if (!plan.ok()) {
-        target->message(QStringLiteral("%1 was refused:\n%2\nNothing was written.")
+        target->message(tr("%1 was refused:\n%2\nNothing was written.")
                             .arg(path, plan.errors.join(QLatin1Char('\n'))));
         return;
     }
     if (plan.patches.empty()) {
-        target->inform(QStringLiteral("%1 changes nothing: every cell shows what the file holds "
-                                      "already.%2")
+        //: %2 is empty or the sheet's notes, on lines of their own.
+        target->inform(tr("%1 changes nothing: every cell shows what the file holds already.%2")
                            .arg(path, notes));
         return;
     }
     QStringList shown = plan.changes.mid(0, changesShown);
     if (plan.changes.size() > changesShown)
-        shown << QStringLiteral("… and %1 more").arg(plan.changes.size() - changesShown);
+        //: After the first changes listed: how many more there are.
+        shown << tr("… and %1 more").arg(plan.changes.size() - changesShown);
+    //: %1 is the sheet, %2 and %3 how many fields ("1 field", "5 fields"), %4 and %5 how many
+    //: records; the changes follow on lines of their own (%6), then the notes (%7).
     const QString question =
-        QStringLiteral("%1 changes %2 %3 in %4 %5:\n%6%7\n\nWrite these changes into the working "
-                       "copy?")
-            .arg(path)
-            .arg(plan.fieldCount)
-            .arg(plan.fieldCount == 1 ? QStringLiteral("field") : QStringLiteral("fields"))
-            .arg(plan.recordCount)
-            .arg(plan.recordCount == 1 ? QStringLiteral("record") : QStringLiteral("records"))
-            .arg(shown.join(QLatin1Char('\n')), notes);
+        tr("%1 changes %2 %3 in %4 %5:\n%6%7\n\nWrite these changes into the working copy?")
+            .arg(path, QString::number(plan.fieldCount),
+                 plan.fieldCount == 1 ? tr("field") : tr("fields"),
+                 QString::number(plan.recordCount),
+                 plan.recordCount == 1 ? tr("record") : tr("records"),
+                 shown.join(QLatin1Char('\n')), notes);
     if (!m_platform.ask(m_window, programTitle(), question))
         return;
+    //: The step's name in the Edit menu: %1 is the sheet's file name, %2 how many records.
     const QString label =
-        QStringLiteral("Import %1 (%2 %3)")
-            .arg(QFileInfo(path).fileName())
-            .arg(plan.recordCount)
-            .arg(plan.recordCount == 1 ? QStringLiteral("record") : QStringLiteral("records"));
+        plan.recordCount == 1
+            ? tr("Import %1 (%2 record)")
+                  .arg(QFileInfo(path).fileName(), QString::number(plan.recordCount))
+            : tr("Import %1 (%2 records)")
+                  .arg(QFileInfo(path).fileName(), QString::number(plan.recordCount));
     if (target->writeBack(plan.patches, QString(), label, m_files.reload))
         m_files.reload();
 }

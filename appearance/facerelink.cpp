@@ -5,6 +5,7 @@
 #include "player/playerlists.h"
 #include "shell/gamefilesession.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +19,23 @@ FaceRelink::FaceRelink(const FaceRelinkControls& controls, const PlayerLists& li
     connect(c.Command5, &QPushButton::clicked, this, &FaceRelink::relink);
 }
 
+bool FaceRelink::event(QEvent* event) {
+    // The window hands a change of language on to its widgets' children, this among them.
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    return QObject::event(event);
+}
+
+void FaceRelink::setTexts() {
+    // Only a label that shows a file name: the window sets the captions before the first one.
+    if (m_faceShown)
+        c.lblface->setText(Relink::faceCaption(c.face->text()));
+    if (m_hairShown)
+        c.lblhair->setText(Relink::hairCaption(c.hair->text()));
+}
+
 void FaceRelink::faceChanged(const QString& text) {
+    m_faceShown = true;
     c.lblface->setText(Relink::faceCaption(text));
     // While the box holds no number (being emptied, say) the hair box keeps its number.
     if (const auto hair = Relink::proposedHair(text))
@@ -26,20 +43,21 @@ void FaceRelink::faceChanged(const QString& text) {
 }
 
 void FaceRelink::hairChanged(const QString& text) {
+    m_hairShown = true;
     c.lblhair->setText(Relink::hairCaption(text));
 }
 
 void FaceRelink::relink() {
     const auto nameOffset = m_session.isOpen() ? m_lists.selectedNameOffset() : std::nullopt;
     if (!nameOffset) {
-        m_session.message(QStringLiteral("Select a player first."));
+        m_session.message(tr("Select a player first."));
         return;
     }
     const Relink::Result result =
         Relink::relink(*nameOffset, m_hidden.Text2, c.face->text(), c.hair->text());
     const qint64 n = *nameOffset;
     if (m_session.writeBack(result.patches, result.error,
-                            QStringLiteral("Relink: %1").arg(m_lists.odabir_timova.text()),
+                            tr("Relink: %1").arg(m_lists.odabir_timova.text()),
                             [show = m_showPlayer, n] { show(n); }))
         m_hidden.Text2 = result.wordText;
 }

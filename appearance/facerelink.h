@@ -21,7 +21,8 @@ struct FaceRelinkControls {
 };
 
 // The "Face Relink" frame: the face and hair boxes follow each other and their labels, and
-// "Relink" writes the selected player's face and hair links into the working copy.
+// "Relink" writes the selected player's face and hair links into the working copy. The labels
+// follow a change of language.
 class FaceRelink : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +33,12 @@ public:
 
     void relink();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // The file names of the labels again, in the language shown now.
+    void setTexts();
     void faceChanged(const QString& text);
     void hairChanged(const QString& text);
 
@@ -41,4 +47,6 @@ private:
     HiddenPlayerFields& m_hidden;
     GameFileSession& m_session;
     ShowPlayer m_showPlayer;
+    bool m_faceShown = false; // the labels show a file name once their box has changed
+    bool m_hairShown = false;
 };

@@ -2,9 +2,11 @@
 
 #include "appearance/hextodec.h"
 #include "common/numbertext.h"
+#include "player/gameterms.h"
 #include "player/playeredits.h"
 #include "player/playerrecord.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cmath>
@@ -12,14 +14,16 @@
 namespace {
 
 // A file number typed into the face or hair box. A box without a number is refused rather than
-// stored as the lowest base; the first refusal names its field.
-std::optional<int> linkNumber(const QString& field, const QString& text, const NumberRange& range,
+// stored as the lowest base; the first refusal names its field (the game's term, as shown).
+std::optional<int> linkNumber(const char* field, const QString& text, const NumberRange& range,
                               QString* error) {
     const auto value = NumberText::leadingNumber(text)
                            ? NumberText::integerInRange(text, range.low, range.high)
                            : std::nullopt;
-    if (!value && error->isEmpty())
-        *error = field + QStringLiteral(": ") + range.refusal();
+    if (value || !error->isEmpty())
+        return value;
+    //: %1 is Face or Hair, %2 why the number typed is refused
+    *error = QCoreApplication::translate("Relink", "%1: %2").arg(gameTerm(field), range.refusal());
     return value;
 }
 
@@ -34,11 +38,13 @@ QByteArray word(qint32 value) {
 namespace Relink {
 
 QString faceCaption(const QString& faceText) {
-    return QStringLiteral("Face: unnamed_") + faceText + QStringLiteral(".bin");
+    //: unnamed_%1.bin is the name of the game file that holds the face; %1 is its number
+    return QCoreApplication::translate("Relink", "Face: unnamed_%1.bin").arg(faceText);
 }
 
 QString hairCaption(const QString& hairText) {
-    return QStringLiteral("Hair: unnamed_") + hairText + QStringLiteral(".bin");
+    //: unnamed_%1.bin is the name of the game file that holds the hair; %1 is its number
+    return QCoreApplication::translate("Relink", "Hair: unnamed_%1.bin").arg(hairText);
 }
 
 std::optional<int> proposedHair(const QString& faceText) {
@@ -66,8 +72,10 @@ std::vector<Patch> linkPatches(qint64 nameOffset, const QString& newWordText,
 Result relink(qint64 nameOffset, const QString& oldWordText, const QString& faceText,
               const QString& hairText) {
     Result result;
-    const auto face = linkNumber(QStringLiteral("Face"), faceText, faceRange, &result.error);
-    const auto hair = linkNumber(QStringLiteral("Hair"), hairText, hairRange, &result.error);
+    const auto face =
+        linkNumber(QT_TRANSLATE_NOOP("GameTerms", "Face"), faceText, faceRange, &result.error);
+    const auto hair =
+        linkNumber(QT_TRANSLATE_NOOP("GameTerms", "Hair"), hairText, hairRange, &result.error);
     if (!face || !hair)
         return result;
     result.wordText = relinkedWordText(oldWordText);

@@ -21,8 +21,10 @@ constexpr int minFace = -32768 + faceShift;
 constexpr int maxFace = 32767 + faceShift;
 constexpr int minHair = -32768 + hairShift;
 constexpr int maxHair = 32767 + hairShift;
-inline constexpr NumberRange faceRange{minFace, maxFace, "a file number"};
-inline constexpr NumberRange hairRange{minHair, maxHair, "a file number"};
+inline constexpr NumberRange faceRange{minFace, maxFace,
+                                       QT_TRANSLATE_NOOP("NumberRange", "a file number")};
+inline constexpr NumberRange hairRange{minHair, maxHair,
+                                       QT_TRANSLATE_NOOP("NumberRange", "a file number")};
 
 QString faceCaption(const QString& faceText); // "Face: unnamed_<text>.bin"
 QString hairCaption(const QString& hairText); // "Hair: unnamed_<text>.bin"

@@ -3,25 +3,29 @@
 #include "cli/commands.h"
 #include "common/backups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli backups GAME_FILE
+QString help() {
+    return QCoreApplication::translate("BackupsCommand",
+                                       R"help(usage: rosterly-cli backups GAME_FILE
 
 Lists the backups of GAME_FILE in the folder backups beside it, newest first, one line each: the
 path, the size in bytes and the time it was made, separated by tabs. A backup is made before every
 replacement of a game file; the ten newest are kept, and the oldest, the file as it was before it
 was first replaced. rosterly-cli restore BACKUP puts one back.
 
-Exit status: 0 listed (or there are none), 2 wrong usage.)";
+Exit status: 0 listed (or there are none), 2 wrong usage.)help");
+}
 
 } // namespace
 
 int backupsCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("backups"), QString::fromUtf8(help), 1, 1);
+    CommandLine commandLine(QStringLiteral("backups"), help(), 1, 1);
     if (const auto status = commandLine.parse(arguments))
         return *status;
     const QString gameFile = commandLine.positional().at(0);

@@ -3,11 +3,15 @@
 #include "cli/commands.h"
 #include "cli/squadfiles.h"
 
+#include <QCoreApplication>
+
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli check PLAYER_DB TEAM_FILE
+QString help() {
+    return QCoreApplication::translate("CheckCommand",
+                                       R"help(usage: rosterly-cli check PLAYER_DB TEAM_FILE
 
 Checks the rosters of the player database against the teams the team file lists and prints every
 problem, one line each: player IDs held by more than one record, teams without a roster record,
@@ -15,12 +19,13 @@ roster records of no team or after a team's own, and in each squad players the d
 hold, a player twice, shirt numbers outside 1-99 or worn twice, and empty slots before filled
 ones. Prints "no problems" when there are none. Nothing is written.
 
-Exit status: 0 no problems, 1 problems, 2 a file could not be read or wrong usage.)";
+Exit status: 0 no problems, 1 problems, 2 a file could not be read or wrong usage.)help");
+}
 
 } // namespace
 
 int checkCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("check"), QString::fromUtf8(help), 2, 2);
+    CommandLine commandLine(QStringLiteral("check"), help(), 2, 2);
     if (const auto status = commandLine.parse(arguments))
         return *status;
     int status = Done;

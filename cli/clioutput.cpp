@@ -1,5 +1,7 @@
 #include "cli/clioutput.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace CliOutput {
@@ -32,7 +34,8 @@ void err(const QString& line) {
 
 int usageError(const QString& command, const QString& message) {
     err(QStringLiteral("rosterly-cli: ") + message);
-    err(QStringLiteral("Try: rosterly-cli %1--help")
+    //: %1 is the command's name followed by a space ("import "), or nothing
+    err(QCoreApplication::translate("CliOutput", "Try: rosterly-cli %1--help")
             .arg(command.isEmpty() ? QString() : command + u' '));
     return WrongUsage;
 }

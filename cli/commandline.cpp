@@ -2,6 +2,8 @@
 
 #include "cli/clioutput.h"
 
+#include <QCoreApplication>
+
 CommandLine::CommandLine(QString command, QString help, int minPositional, int maxPositional)
     : m_command(std::move(command)), m_helpText(std::move(help)), m_min(minPositional),
       m_max(maxPositional) {
@@ -17,8 +19,9 @@ std::optional<int> CommandLine::parse(const QStringList& arguments) {
     }
     const qsizetype count = m_parser.positionalArguments().size();
     if (count < m_min || count > m_max)
-        return usageError(count < m_min ? QStringLiteral("too few arguments")
-                                        : QStringLiteral("too many arguments"));
+        return usageError(count < m_min
+                              ? QCoreApplication::translate("CommandLine", "too few arguments")
+                              : QCoreApplication::translate("CommandLine", "too many arguments"));
     return std::nullopt;
 }
 

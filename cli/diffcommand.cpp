@@ -7,13 +7,17 @@
 #include "exchange/teamsheet.h"
 #include "teamnames/teamnametable.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"help(usage: rosterly-cli diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]
+QString help() {
+    return QCoreApplication::translate(
+        "DiffCommand", R"help(usage: rosterly-cli diff OLD_DB NEW_DB [OLD_TEAMS NEW_TEAMS]
 
 Lists every field that differs between two player databases, one line per field,
 "index id name: field old -> new" (the fields of players.csv, then any other bytes of a record as
@@ -23,7 +27,8 @@ player by player: "Austria: slot 3 Adam Adams (7) -> Boris Brown (7)", "Boris Br
 Austria" (teams named by NEW_TEAMS when given, else "team ID 100"). Game files may be compressed
 game files or working copies (*.unzlib), in any mix.
 
-Exit status: 0 no differences, 1 differences, 2 a file could not be read or wrong usage.)help";
+Exit status: 0 no differences, 1 differences, 2 a file could not be read or wrong usage.)help");
+}
 
 // Reads both files and compares them; the exit status on trouble, or the number of lines.
 std::optional<int>
@@ -66,12 +71,13 @@ compare(const QString& oldPath, const QString& newPath, QString (*problemOf)(QBy
 } // namespace
 
 int diffCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("diff"), QString::fromUtf8(help), 2, 4);
+    CommandLine commandLine(QStringLiteral("diff"), help(), 2, 4);
     if (const auto status = commandLine.parse(arguments))
         return *status;
     const QStringList files = commandLine.positional();
     if (files.size() == 3)
-        return commandLine.usageError(QStringLiteral("give both team files, or neither"));
+        return commandLine.usageError(
+            QCoreApplication::translate("DiffCommand", "give both team files, or neither"));
     int differences = 0;
     if (const auto status = compare(files.at(0), files.at(1), PlayerSheet::databaseProblem,
                                     DatabaseDiff::players, QStringLiteral("players"), &differences))

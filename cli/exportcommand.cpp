@@ -7,14 +7,17 @@
 #include "exchange/teamsheet.h"
 #include "sheetformats/sheetfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] =
-    R"(usage: rosterly-cli export PLAYER_DB [TEAM_FILE] --out DIR [--format csv|xlsx]
+QString help() {
+    return QCoreApplication::translate(
+        "ExportCommand",
+        R"help(usage: rosterly-cli export PLAYER_DB [TEAM_FILE] --out DIR [--format csv|xlsx]
 
 Writes the players of PLAYER_DB as DIR/players.csv, one row per player the editor can write
 (records 0-6449) as it shows him. With TEAM_FILE also DIR/teams.csv (the team names) and
@@ -23,12 +26,13 @@ exist; files already there are replaced.
 
   --format xlsx   write .xlsx workbooks (players.xlsx, ...) instead of CSV
 
-Exit status: 0 written, 1 a file could not be read or written, 2 wrong usage.)";
+Exit status: 0 written, 1 a file could not be read or written, 2 wrong usage.)help");
+}
 
 } // namespace
 
 int exportCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("export"), QString::fromUtf8(help), 1, 2);
+    CommandLine commandLine(QStringLiteral("export"), help(), 1, 2);
     const QCommandLineOption outOption(QStringLiteral("out"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption formatOption(QStringLiteral("format"), QString(),
                                           QStringLiteral("FORMAT"), QStringLiteral("csv"));
@@ -37,11 +41,13 @@ int exportCommand(const QStringList& arguments) {
     if (const auto status = commandLine.parse(arguments))
         return *status;
     if (!commandLine.isSet(outOption) || commandLine.value(outOption).isEmpty())
-        return commandLine.usageError(QStringLiteral("--out DIR is missing"));
+        return commandLine.usageError(
+            QCoreApplication::translate("ExportCommand", "--out DIR is missing"));
     const QString formatName = commandLine.value(formatOption).toLower();
     if (formatName != QStringLiteral("csv") && formatName != QStringLiteral("xlsx"))
         return commandLine.usageError(
-            QStringLiteral("--format is csv or xlsx, not \"%1\"").arg(formatName));
+            QCoreApplication::translate("ExportCommand", "--format is csv or xlsx, not \"%1\"")
+                .arg(formatName));
     const SheetFormat format =
         formatName == QStringLiteral("xlsx") ? SheetFormat::Xlsx : SheetFormat::Csv;
     const QStringList files = commandLine.positional();
@@ -73,7 +79,8 @@ int exportCommand(const QStringList& arguments) {
 
     const QDir dir(commandLine.value(outOption));
     if (!dir.mkpath(QStringLiteral("."))) {
-        err(QStringLiteral("%1: the folder cannot be made").arg(dir.path()));
+        err(QCoreApplication::translate("ExportCommand", "%1: the folder cannot be made")
+                .arg(dir.path()));
         return Refused;
     }
     // Sheets already in the folder are replaced; their former content is not kept.

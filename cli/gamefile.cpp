@@ -5,6 +5,7 @@
 #include "common/wholefile.h"
 #include "exchange/gamefilebytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QStringList>
@@ -34,7 +35,8 @@ std::optional<QByteArray> GameFile::contentFor(const QByteArray& newBytes, QStri
     // The game must be able to read what replaces its file.
     const Container::Result check = Container::decompress(packed);
     if (packed.isEmpty() || !check.ok() || check.bytes != newBytes) {
-        *error = QStringLiteral("%1: compressing the changed file failed%2; nothing was written")
+        *error = QCoreApplication::translate(
+                     "GameFile", "%1: compressing the changed file failed%2; nothing was written")
                      .arg(path, check.ok() ? QString() : QStringLiteral(" (%1)").arg(check.error));
         return std::nullopt;
     }
@@ -70,17 +72,21 @@ QString putBackBefore(const std::vector<Replacement>& replacements, size_t faile
         if (putBack)
             putBack->push_back(restored);
         if (restored) {
-            lines << QStringLiteral("%1: put back as it was").arg(done.path);
+            lines
+                << QCoreApplication::translate("GameFile", "%1: put back as it was").arg(done.path);
             continue;
         }
         changed = true;
-        lines << (done.original ? QStringLiteral("%1: replaced already; putting it back "
-                                                 "failed: %2")
+        lines << (done.original ? QCoreApplication::translate(
+                                      "GameFile", "%1: replaced already; putting it back "
+                                                  "failed: %2")
                                       .arg(done.path, why)
-                                : QStringLiteral("%1: replaced already").arg(done.path));
+                                : QCoreApplication::translate("GameFile", "%1: replaced already")
+                                      .arg(done.path));
     }
-    lines << (changed ? QStringLiteral("Every other file was left as it was.")
-                      : QStringLiteral("Nothing was changed."));
+    lines << (changed
+                  ? QCoreApplication::translate("GameFile", "Every other file was left as it was.")
+                  : QCoreApplication::translate("GameFile", "Nothing was changed."));
     return lines.join(u'\n');
 }
 
@@ -96,7 +102,8 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
             const auto failure = WholeFile::WriteFailure::of(*file);
             file.reset(); // its temporary file goes
             files.clear();
-            *error = QStringLiteral("%1: cannot be written: %2; nothing was changed")
+            *error = QCoreApplication::translate("GameFile",
+                                                 "%1: cannot be written: %2; nothing was changed")
                          .arg(replacement.path,
                               failure.reason(replacement.path, replacement.content.size()));
             return false;
@@ -111,7 +118,7 @@ bool replaceFiles(const std::vector<Replacement>& replacements, QString* error) 
         files.clear(); // the temporary files of this one and those after it go
         *error = putBackBefore(
             replacements, i,
-            QStringLiteral("%1: cannot be replaced: %2")
+            QCoreApplication::translate("GameFile", "%1: cannot be replaced: %2")
                 .arg(replacements[i].path,
                      failure.reason(replacements[i].path, replacements[i].content.size())));
         return false;
@@ -128,9 +135,11 @@ bool replaceGameFiles(const std::vector<Replacement>& replacements, QStringList*
         Backups::Kept backup;
         if (!Backups::replaceGameFile(replacement.path, replacement.content, &why, &backup)) {
             std::vector<bool> putBack;
-            *error = putBackBefore(
-                replacements, i,
-                QStringLiteral("%1: cannot be replaced: %2").arg(replacement.path, why), &putBack);
+            *error =
+                putBackBefore(replacements, i,
+                              QCoreApplication::translate("GameFile", "%1: cannot be replaced: %2")
+                                  .arg(replacement.path, why),
+                              &putBack);
             // A file put back as it was needs no backup of the refused replacement; one that
             // could not be put back keeps it.
             for (size_t j = 0; j < kept.size(); ++j) {

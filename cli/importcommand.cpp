@@ -10,6 +10,7 @@
 #include "exchange/teamsheet.h"
 #include "sheetformats/sheetfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace CliOutput;
@@ -18,7 +19,9 @@ namespace {
 
 using SheetPlan = ImportPlan (*)(QByteArrayView, const SheetTable&);
 
-const char help[] = R"help(usage: rosterly-cli import PLAYER_DB [TEAM_FILE]
+QString help() {
+    return QCoreApplication::translate("ImportCommand",
+                                       R"help(usage: rosterly-cli import PLAYER_DB [TEAM_FILE]
                            [--players FILE | --rosters FILE] [--teams FILE] [--dry-run]
 
 Applies edited sheets to the game files: --players FILE (a players.csv or players.xlsx) to
@@ -40,7 +43,8 @@ per roster slot, "Austria: slot 3 Adam Adams (7) -> Boris Brown (7)", and for a 
   --dry-run   print the changes, write nothing
 
 Exit status: 0 applied (or nothing to change), 1 refused (every reason on standard error, no
-file touched), 2 wrong usage.)help";
+file touched), 2 wrong usage.)help");
+}
 
 // One sheet applied to one game file.
 struct SheetImport {
@@ -67,7 +71,7 @@ void printPlan(const SheetImport& import, bool dryRun) {
 } // namespace
 
 int importCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("import"), QString::fromUtf8(help), 1, 2);
+    CommandLine commandLine(QStringLiteral("import"), help(), 1, 2);
     const QCommandLineOption playersOption(QStringLiteral("players"), QString(),
                                            QStringLiteral("FILE"));
     const QCommandLineOption teamsOption(QStringLiteral("teams"), QString(),
@@ -85,19 +89,22 @@ int importCommand(const QStringList& arguments) {
     const bool teams = commandLine.isSet(teamsOption);
     const bool rosters = commandLine.isSet(rostersOption);
     if (!players && !teams && !rosters)
-        return commandLine.usageError(QStringLiteral("give a sheet: --players FILE, --teams FILE, "
-                                                     "--rosters FILE"));
+        return commandLine.usageError(QCoreApplication::translate(
+            "ImportCommand", "give a sheet: --players FILE, --teams FILE, --rosters FILE"));
     if (players && rosters)
-        return commandLine.usageError(QStringLiteral("give --players or --rosters, not both: "
-                                                     "both write the player database"));
+        return commandLine.usageError(QCoreApplication::translate(
+            "ImportCommand",
+            "give --players or --rosters, not both: both write the player database"));
     for (const auto& [given, option] : {std::pair{teams, "--teams"}, {rosters, "--rosters"}})
         if (given && files.size() < 2)
-            return commandLine.usageError(QStringLiteral("%1 needs the team file: rosterly-cli "
-                                                         "import PLAYER_DB TEAM_FILE %1 FILE")
-                                              .arg(QLatin1String(option)));
+            return commandLine.usageError(
+                QCoreApplication::translate(
+                    "ImportCommand",
+                    "%1 needs the team file: rosterly-cli import PLAYER_DB TEAM_FILE %1 FILE")
+                    .arg(QLatin1String(option)));
     if (files.size() == 2 && sameExistingFile(files.at(0), files.at(1)))
-        return commandLine.usageError(QStringLiteral("the player database and the team file are "
-                                                     "the same file"));
+        return commandLine.usageError(QCoreApplication::translate(
+            "ImportCommand", "the player database and the team file are the same file"));
 
     // Everything is read and planned before anything is written.
     std::vector<SheetImport> imports;
@@ -124,7 +131,9 @@ int importCommand(const QStringList& arguments) {
                 const QString name = found == SheetKind::Players ? QStringLiteral("players")
                                      : found == SheetKind::Teams ? QStringLiteral("teams")
                                                                  : QStringLiteral("rosters");
-                problems << QStringLiteral("%1 is a %2 sheet; give it as --%2 FILE.")
+                //: %2 is the sheet's kind, also the name of its option: players, teams or rosters
+                problems << QCoreApplication::translate("ImportCommand",
+                                                        "%1 is a %2 sheet; give it as --%2 FILE.")
                                 .arg(sheetName, name);
                 return;
             }
@@ -161,7 +170,7 @@ int importCommand(const QStringList& arguments) {
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
             err(problem);
-        err(QStringLiteral("Nothing was written."));
+        err(QCoreApplication::translate("ImportCommand", "Nothing was written."));
         return Refused;
     }
 

@@ -3,12 +3,14 @@
 // and team view (exchange/, common/backups.h, teams/squad.h), without the windows.
 #include "cli/clioutput.h"
 #include "cli/commands.h"
+#include "common/translations.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-const char usage[] = R"(usage: rosterly-cli COMMAND ...
+QString usage() {
+    return QCoreApplication::translate("RosterlyCli", R"help(usage: rosterly-cli COMMAND ...
 
   export PLAYER_DB [TEAM_FILE] --out DIR [--format csv|xlsx]
       write players.csv (and teams.csv and rosters.csv with the team file) into DIR, or .xlsx
@@ -40,20 +42,24 @@ const char usage[] = R"(usage: rosterly-cli COMMAND ...
       take players, squads and team names from another pair of game files
 
 Game files are compressed game files (unnamed_25.bin) or working copies (unnamed_25.bin.unzlib).
-rosterly-cli COMMAND --help tells more about a command.)";
+rosterly-cli COMMAND --help tells more about a command.)help");
+}
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rosterly-cli"));
+    // Messages and --help follow the system's language; what scripts read stays English.
+    Translations::install(app, Translations::inheritedLanguage());
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2)
-        return CliOutput::usageError({}, QStringLiteral("no command given"));
+        return CliOutput::usageError(
+            {}, QCoreApplication::translate("RosterlyCli", "no command given"));
     const QString command = arguments.takeAt(1);
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
         command == QStringLiteral("help")) {
-        CliOutput::out(QString::fromUtf8(usage));
+        CliOutput::out(usage());
         return CliOutput::Done;
     }
     if (command == QStringLiteral("export"))
@@ -80,5 +86,6 @@ int main(int argc, char* argv[]) {
         return setCommand(arguments);
     if (command == QStringLiteral("merge"))
         return mergeCommand(arguments);
-    return CliOutput::usageError({}, QStringLiteral("unknown command \"%1\"").arg(command));
+    return CliOutput::usageError(
+        {}, QCoreApplication::translate("RosterlyCli", "unknown command \"%1\"").arg(command));
 }

@@ -10,11 +10,16 @@
 #include "playertable/playertabledata.h"
 #include "teamnames/teamnametable.h"
 
+#include <QCoreApplication>
+
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli merge PLAYER_DB TEAM_FILE OTHER_DB [OTHER_TEAM_FILE]
+QString help() {
+    return QCoreApplication::translate(
+        "MergeCommand",
+        R"help(usage: rosterly-cli merge PLAYER_DB TEAM_FILE OTHER_DB [OTHER_TEAM_FILE]
                           [--parts P,...] [--where FILTER] [--players ID,...] [--teams ID,...]
                           [--skip-refused] [--dry-run]
 
@@ -41,7 +46,8 @@ will change"). Both files are replaced atomically in their own forms after backu
 neither.
 
 Exit status: 0 done or nothing to change, 1 refused or a file cannot be read (nothing written),
-2 wrong usage.)";
+2 wrong usage.)help");
+}
 
 std::optional<QSet<qint32>> idList(const QString& text) {
     QSet<qint32> ids;
@@ -58,7 +64,7 @@ std::optional<QSet<qint32>> idList(const QString& text) {
 } // namespace
 
 int mergeCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("merge"), QString::fromUtf8(help), 3, 4);
+    CommandLine commandLine(QStringLiteral("merge"), help(), 3, 4);
     const QCommandLineOption partsOption(QStringLiteral("parts"), QString(), QStringLiteral("P"));
     const QCommandLineOption whereOption(QStringLiteral("where"), QString(), QStringLiteral("F"));
     const QCommandLineOption playersOption(QStringLiteral("players"), QString(),
@@ -81,15 +87,16 @@ int mergeCommand(const QStringList& arguments) {
             const auto part = DatabaseMerge::partNamed(name);
             if (!part)
                 return commandLine.usageError(
-                    QStringLiteral("--parts: \"%1\" is none of details, abilities, appearance, "
-                                   "squads, team_names")
+                    QCoreApplication::translate("MergeCommand",
+                                                "--parts: \"%1\" is none of details, abilities, "
+                                                "appearance, squads, team_names")
                         .arg(name.trimmed()));
             choice.parts |= *part;
         }
         if (!otherTeams && (choice.parts & (DatabaseMerge::Squads | DatabaseMerge::TeamNames)))
-            return commandLine.usageError(
-                QStringLiteral("squads and team_names need the other team file: rosterly-cli "
-                               "merge PLAYER_DB TEAM_FILE OTHER_DB OTHER_TEAM_FILE"));
+            return commandLine.usageError(QCoreApplication::translate(
+                "MergeCommand", "squads and team_names need the other team file: rosterly-cli "
+                                "merge PLAYER_DB TEAM_FILE OTHER_DB OTHER_TEAM_FILE"));
     } else if (!otherTeams) {
         choice.parts =
             DatabaseMerge::Details | DatabaseMerge::Abilities | DatabaseMerge::Appearance;
@@ -101,7 +108,8 @@ int mergeCommand(const QStringList& arguments) {
         *target = idList(commandLine.value(*option));
         if (!*target)
             return commandLine.usageError(
-                QStringLiteral("--%1 takes IDs separated by commas").arg(option->names().first()));
+                QCoreApplication::translate("MergeCommand", "--%1 takes IDs separated by commas")
+                    .arg(option->names().first()));
     }
     QString error;
     const auto filter = PlayerFilter::parse(commandLine.value(whereOption), &error);
@@ -110,7 +118,8 @@ int mergeCommand(const QStringList& arguments) {
     for (const auto& [a, b] : {std::pair{0, 1}, {0, 2}, {1, 3}, {2, 3}, {0, 3}, {1, 2}})
         if (b < files.size() && sameExistingFile(files.at(a), files.at(b)))
             return commandLine.usageError(
-                QStringLiteral("%1 and %2 are the same file").arg(files.at(a), files.at(b)));
+                QCoreApplication::translate("MergeCommand", "%1 and %2 are the same file")
+                    .arg(files.at(a), files.at(b)));
 
     // Everything is read before anything is written; the other files only in memory.
     std::vector<std::optional<GameFile>> read;
@@ -163,7 +172,8 @@ int mergeCommand(const QStringList& arguments) {
         for (const QString& refusal : plan.refusals)
             err(refusal);
         if (!commandLine.isSet(skipOption)) {
-            err(QStringLiteral("Nothing was written; --skip-refused writes the rest."));
+            err(QCoreApplication::translate(
+                "MergeCommand", "Nothing was written; --skip-refused writes the rest."));
             return Refused;
         }
     }

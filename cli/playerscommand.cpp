@@ -11,13 +11,17 @@
 #include "sheetformats/tsvwriter.h"
 #include "teamnames/teamnametable.h"
 
+#include <QCoreApplication>
+
 #include <numeric>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli players PLAYER_DB [TEAM_FILE] [--where FILTER]
+QString help() {
+    return QCoreApplication::translate(
+        "PlayersCommand", R"help(usage: rosterly-cli players PLAYER_DB [TEAM_FILE] [--where FILTER]
                             [--columns A,B,...] [--sort [-]COLUMN[,...]] [--format tsv|csv]
 
 Prints the players of PLAYER_DB (records 0-6449, the rows of the players sheet) that FILTER lets
@@ -35,7 +39,8 @@ teams (the squads the player is in), numbers (his shirt numbers there) and squad
   --format tsv|csv   tsv (the default) or csv
 
 Exit status: 0 done (also when no player matches), 1 a file cannot be read, 2 wrong usage or a
-wrong filter.)";
+wrong filter.)help");
+}
 
 int columnsNeedingTeams(const QList<int>& columns) {
     for (const int column : columns)
@@ -57,9 +62,13 @@ std::optional<QList<int>> columnList(const CommandLine& commandLine, const QStri
         if (column < 0) {
             const QString near = TableColumns::nearest(name);
             *status = commandLine.usageError(
-                QStringLiteral("%1: unknown column \"%2\"%3")
-                    .arg(option, name,
-                         near.isEmpty() ? QString() : QStringLiteral(" (%1?)").arg(near)));
+                near.isEmpty()
+                    ? QCoreApplication::translate("PlayersCommand", "%1: unknown column \"%2\"")
+                          .arg(option, name)
+                    //: %3 is the name of the column nearest to the one given
+                    : QCoreApplication::translate("PlayersCommand",
+                                                  "%1: unknown column \"%2\" (%3?)")
+                          .arg(option, name, near));
             return std::nullopt;
         }
         columns << column;
@@ -72,7 +81,7 @@ std::optional<QList<int>> columnList(const CommandLine& commandLine, const QStri
 } // namespace
 
 int playersCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("players"), QString::fromUtf8(help), 1, 2);
+    CommandLine commandLine(QStringLiteral("players"), help(), 1, 2);
     const QCommandLineOption whereOption(QStringLiteral("where"), QString(),
                                          QStringLiteral("FILTER"));
     const QCommandLineOption columnsOption(QStringLiteral("columns"), QString(),
@@ -87,7 +96,8 @@ int playersCommand(const QStringList& arguments) {
     const QString format = commandLine.value(formatOption).toLower();
     if (format != QStringLiteral("tsv") && format != QStringLiteral("csv"))
         return commandLine.usageError(
-            QStringLiteral("--format is tsv or csv, not \"%1\"").arg(format));
+            QCoreApplication::translate("PlayersCommand", "--format is tsv or csv, not \"%1\"")
+                .arg(format));
     QString error;
     const auto filter = PlayerFilter::parse(commandLine.value(whereOption), &error);
     if (!filter)
@@ -112,8 +122,9 @@ int playersCommand(const QStringList& arguments) {
         const int needs = columnsNeedingTeams(columns + filter->columns() + *sortColumns);
         if (needs >= 0)
             return commandLine.usageError(
-                QStringLiteral("the column %1 needs the team file: rosterly-cli players PLAYER_DB "
-                               "TEAM_FILE ...")
+                QCoreApplication::translate("PlayersCommand",
+                                            "the column %1 needs the team file: rosterly-cli "
+                                            "players PLAYER_DB TEAM_FILE ...")
                     .arg(TableColumns::all().at(size_t(needs)).name));
     }
 

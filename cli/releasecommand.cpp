@@ -3,12 +3,16 @@
 #include "cli/commands.h"
 #include "cli/squadfiles.h"
 
+#include <QCoreApplication>
+
 using namespace CliOutput;
 
 namespace {
 
-const char help[] =
-    R"(usage: rosterly-cli release PLAYER_DB TEAM_FILE --player ID --from TEAM_ID [--dry-run]
+QString help() {
+    return QCoreApplication::translate(
+        "ReleaseCommand",
+        R"help(usage: rosterly-cli release PLAYER_DB TEAM_FILE --player ID --from TEAM_ID [--dry-run]
 
 Takes the player with ID out of the squad of the team --from (a team the team file lists), with
 the editor's squad rules: the players after him move up a slot, and the empty slots go
@@ -22,12 +26,13 @@ as it is), after the file as it was is kept in the folder backups beside it. The
 read.
 
 Exit status: 0 done, 1 refused (the reason on standard error, nothing written) or a file cannot
-be read, 2 wrong usage.)";
+be read, 2 wrong usage.)help");
+}
 
 } // namespace
 
 int releaseCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("release"), QString::fromUtf8(help), 2, 2);
+    CommandLine commandLine(QStringLiteral("release"), help(), 2, 2);
     const QCommandLineOption playerIdOption(QStringLiteral("player"), QString(),
                                             QStringLiteral("ID"));
     const QCommandLineOption fromOption(QStringLiteral("from"), QString(),

@@ -3,13 +3,15 @@
 #include "cli/commands.h"
 #include "common/backups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli restore BACKUP
+QString help() {
+    return QCoreApplication::translate("RestoreCommand", R"help(usage: rosterly-cli restore BACKUP
 
 Puts BACKUP in place of its game file in one atomic step. BACKUP is one of the files kept in the
 folder backups beside a game file before each replacement, named after it:
@@ -18,12 +20,13 @@ backed up first, so a restore can be undone the same way. rosterly-cli backups G
 them.
 
 Exit status: 0 restored, 1 refused (not a backup, or it cannot be read or put back; the game file
-is as it was), 2 wrong usage.)";
+is as it was), 2 wrong usage.)help");
+}
 
 } // namespace
 
 int restoreCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("restore"), QString::fromUtf8(help), 1, 1);
+    CommandLine commandLine(QStringLiteral("restore"), help(), 1, 1);
     if (const auto status = commandLine.parse(arguments))
         return *status;
     const QString backup = commandLine.positional().at(0);

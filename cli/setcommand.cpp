@@ -11,11 +11,16 @@
 #include "playertable/tablecolumns.h"
 #include "teamnames/teamnametable.h"
 
+#include <QCoreApplication>
+
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"(usage: rosterly-cli set PLAYER_DB [TEAM_FILE] --where FILTER --column COLUMN
+QString help() {
+    return QCoreApplication::translate(
+        "SetCommand",
+        R"help(usage: rosterly-cli set PLAYER_DB [TEAM_FILE] --where FILTER --column COLUMN
                         (--value V | --add N | --subtract N | --at-least N | --at-most N)
                         [--dry-run]
 
@@ -33,7 +38,8 @@ replaced in one atomic step in its own form, after the file as it was is kept in
   --dry-run   print the changes, write nothing
 
 Exit status: 0 done or nothing to change, 1 refused (every reason on standard error, nothing
-written) or a file cannot be read, 2 wrong usage or a wrong filter.)";
+written) or a file cannot be read, 2 wrong usage or a wrong filter.)help");
+}
 
 struct ModeOption {
     const char* name;
@@ -48,7 +54,7 @@ constexpr ModeOption modeOptions[] = {{"value", BulkChange::Mode::Set},
 } // namespace
 
 int setCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("set"), QString::fromUtf8(help), 1, 2);
+    CommandLine commandLine(QStringLiteral("set"), help(), 1, 2);
     const QCommandLineOption whereOption(QStringLiteral("where"), QString(),
                                          QStringLiteral("FILTER"));
     const QCommandLineOption columnOption(QStringLiteral("column"), QString(),
@@ -62,10 +68,11 @@ int setCommand(const QStringList& arguments) {
     if (const auto status = commandLine.parse(arguments))
         return *status;
     if (!commandLine.isSet(whereOption))
-        return commandLine.usageError(
-            QStringLiteral("--where FILTER is missing (--where \"\" changes every player)"));
+        return commandLine.usageError(QCoreApplication::translate(
+            "SetCommand", "--where FILTER is missing (--where \"\" changes every player)"));
     if (!commandLine.isSet(columnOption))
-        return commandLine.usageError(QStringLiteral("--column COLUMN is missing"));
+        return commandLine.usageError(
+            QCoreApplication::translate("SetCommand", "--column COLUMN is missing"));
     BulkChange::Change change;
     int given = 0;
     for (qsizetype i = 0; i < modes.size(); ++i) {
@@ -76,15 +83,21 @@ int setCommand(const QStringList& arguments) {
         change.value = commandLine.value(modes[i]);
     }
     if (given != 1)
-        return commandLine.usageError(
-            QStringLiteral("give one of --value, --add, --subtract, --at-least, --at-most"));
+        return commandLine.usageError(QCoreApplication::translate(
+            "SetCommand", "give one of --value, --add, --subtract, --at-least, --at-most"));
     const QString columnName = commandLine.value(columnOption);
     change.column = PlayerColumns::names().indexOf(columnName.toLower());
     if (change.column < 0 || !BulkChange::columns().contains(change.column)) {
         const QString near = TableColumns::nearest(columnName);
         return commandLine.usageError(
-            QStringLiteral("--column: \"%1\" is no column a change writes%2")
-                .arg(columnName, near.isEmpty() ? QString() : QStringLiteral(" (%1?)").arg(near)));
+            near.isEmpty()
+                ? QCoreApplication::translate("SetCommand",
+                                              "--column: \"%1\" is no column a change writes")
+                      .arg(columnName)
+                //: %2 is the name of the column nearest to the one given
+                : QCoreApplication::translate("SetCommand",
+                                              "--column: \"%1\" is no column a change writes (%2?)")
+                      .arg(columnName, near));
     }
     if (const QString why = BulkChange::problem(change); !why.isEmpty())
         return commandLine.usageError(why);
@@ -96,8 +109,9 @@ int setCommand(const QStringList& arguments) {
     for (const int column : filter->columns())
         if (!withTeams &&
             TableColumns::all().at(size_t(column)).source != TableColumns::Source::Sheet)
-            return commandLine.usageError(QStringLiteral("the column %1 needs the team file")
-                                              .arg(TableColumns::all().at(size_t(column)).name));
+            return commandLine.usageError(
+                QCoreApplication::translate("SetCommand", "the column %1 needs the team file")
+                    .arg(TableColumns::all().at(size_t(column)).name));
 
     const auto database = GameFile::read(commandLine.positional().at(0), &error);
     if (!database) {
@@ -131,7 +145,7 @@ int setCommand(const QStringList& arguments) {
     if (!plan.ok()) {
         for (const QString& why : plan.refusals)
             err(why);
-        err(QStringLiteral("Nothing was written."));
+        err(QCoreApplication::translate("SetCommand", "Nothing was written."));
         return Refused;
     }
     out(plan.import.changes);

@@ -3,11 +3,15 @@
 #include "cli/commands.h"
 #include "cli/squadfiles.h"
 
+#include <QCoreApplication>
+
 using namespace CliOutput;
 
 namespace {
 
-const char help[] = R"help(usage: rosterly-cli squad PLAYER_DB TEAM_FILE TEAM_ID
+QString help() {
+    return QCoreApplication::translate("SquadCommand",
+                                       R"help(usage: rosterly-cli squad PLAYER_DB TEAM_FILE TEAM_ID
 
 Prints the squad of the team with TEAM_ID: its roster record, the first in the player database's
 roster table that carries the ID. First a line with the team's name, its ID and the number of
@@ -18,18 +22,20 @@ the team file lists; a negative one goes after --: rosterly-cli squad PLAYER_DB 
 The teams and their IDs are listed in teams.csv, which rosterly-cli export writes.
 
 Exit status: 0 printed, 1 the team file lists no such team, the team has no roster record or a
-file cannot be read, 2 wrong usage.)help";
+file cannot be read, 2 wrong usage.)help");
+}
 
 } // namespace
 
 int squadCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("squad"), QString::fromUtf8(help), 3, 3);
+    CommandLine commandLine(QStringLiteral("squad"), help(), 3, 3);
     if (const auto status = commandLine.parse(arguments))
         return *status;
     const auto teamId = idArgument(commandLine.positional().at(2));
     if (!teamId)
         return commandLine.usageError(
-            QStringLiteral("TEAM_ID is a number, not \"%1\"").arg(commandLine.positional().at(2)));
+            QCoreApplication::translate("SquadCommand", "TEAM_ID is a number, not \"%1\"")
+                .arg(commandLine.positional().at(2)));
     int status = Done;
     const auto files = SquadFiles::read(commandLine, Refused, &status);
     if (!files)
@@ -40,7 +46,8 @@ int squadCommand(const QStringList& arguments) {
     }
     const std::optional<Squad> squad = Squad::read(files->database().bytes, *teamId);
     if (!squad) {
-        err(QStringLiteral("%1 has no roster record in the player database.")
+        err(QCoreApplication::translate("SquadCommand",
+                                        "%1 has no roster record in the player database.")
                 .arg(files->team(*teamId)));
         return Refused;
     }

@@ -6,6 +6,7 @@
 #include "exchange/teamsheet.h"
 #include "teamnames/teamnametable.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -17,8 +18,9 @@ std::optional<SquadFiles> SquadFiles::read(const CommandLine& commandLine, int u
                                            int* status) {
     const QStringList files = commandLine.positional();
     if (sameExistingFile(files.at(0), files.at(1))) {
-        *status = commandLine.usageError(QStringLiteral("the player database and the team file "
-                                                        "are the same file"));
+        *status = commandLine.usageError(
+            QCoreApplication::translate("SquadFiles", "the player database and the team file "
+                                                      "are the same file"));
         return std::nullopt;
     }
     *status = unreadable;
@@ -50,7 +52,9 @@ std::optional<SquadFiles> SquadFiles::read(const CommandLine& commandLine, int u
 QString SquadFiles::unlistedTeam(qint32 teamId) const {
     return m_teamNames.contains(teamId)
                ? QString()
-               : QStringLiteral("The team file lists no team with team ID %1.").arg(teamId);
+               : QCoreApplication::translate("SquadFiles",
+                                             "The team file lists no team with team ID %1.")
+                     .arg(teamId);
 }
 
 QString SquadFiles::playerName(qint32 playerId) const {
@@ -106,7 +110,7 @@ int SquadFiles::write(const QByteArray& newBytes, bool dryRun) const {
 
 int refuseChange(const QString& reason) {
     err(reason);
-    err(QStringLiteral("Nothing was written."));
+    err(QCoreApplication::translate("SquadFiles", "Nothing was written."));
     return Refused;
 }
 
@@ -120,15 +124,17 @@ std::optional<qint32> idOption(const CommandLine& commandLine, const QCommandLin
                                int* status) {
     const QString name = QStringLiteral("--") + option.names().constFirst();
     if (!commandLine.isSet(option)) {
-        *status = commandLine.usageError(
-            QStringLiteral("%1 %2 is missing").arg(name, option.valueName()));
+        *status =
+            commandLine.usageError(QCoreApplication::translate("SquadFiles", "%1 %2 is missing")
+                                       .arg(name, option.valueName()));
         return std::nullopt;
     }
     const QString value = commandLine.value(option);
     const auto id = idArgument(value);
     if (!id)
         *status = commandLine.usageError(
-            QStringLiteral("%1 takes a number, not \"%2\"").arg(name, value));
+            QCoreApplication::translate("SquadFiles", "%1 takes a number, not \"%2\"")
+                .arg(name, value));
     return id;
 }
 
@@ -136,8 +142,8 @@ std::optional<qint32> playerOption(const CommandLine& commandLine, const QComman
                                    int* status) {
     const auto id = idOption(commandLine, option, status);
     if (id && *id == RosterLayout::emptySlot) {
-        *status = commandLine.usageError(
-            QStringLiteral("player ID 0 marks an empty slot; give a player's ID"));
+        *status = commandLine.usageError(QCoreApplication::translate(
+            "SquadFiles", "player ID 0 marks an empty slot; give a player's ID"));
         return std::nullopt;
     }
     return id;

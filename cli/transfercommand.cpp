@@ -4,14 +4,18 @@
 #include "cli/squadfiles.h"
 #include "common/inwords.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace CliOutput;
 
 namespace {
 
-const char help[] =
-    R"(usage: rosterly-cli transfer PLAYER_DB TEAM_FILE --player ID --to TEAM_ID [--from TEAM_ID]
+QString help() {
+    return QCoreApplication::translate(
+        "TransferCommand",
+        R"help(usage: rosterly-cli transfer PLAYER_DB TEAM_FILE --player ID --to TEAM_ID [--from TEAM_ID]
                              [--number N] [--call-up] [--dry-run]
 
 Takes the player with ID out of the squad of the team --from and into the squad of the team --to,
@@ -34,12 +38,13 @@ it is), after the file as it was is kept in the folder backups beside it. The te
 read.
 
 Exit status: 0 done, 1 refused (the reason on standard error, nothing written) or a file cannot
-be read, 2 wrong usage.)";
+be read, 2 wrong usage.)help");
+}
 
 } // namespace
 
 int transferCommand(const QStringList& arguments) {
-    CommandLine commandLine(QStringLiteral("transfer"), QString::fromUtf8(help), 2, 2);
+    CommandLine commandLine(QStringLiteral("transfer"), help(), 2, 2);
     const QCommandLineOption playerIdOption(QStringLiteral("player"), QString(),
                                             QStringLiteral("ID"));
     const QCommandLineOption toOption(QStringLiteral("to"), QString(), QStringLiteral("TEAM_ID"));
@@ -66,9 +71,10 @@ int transferCommand(const QStringList& arguments) {
         bool ok = false;
         number = commandLine.value(numberOption).toInt(&ok, 10);
         if (!ok)
-            return commandLine.usageError(QStringLiteral("--number takes a shirt number, not "
-                                                         "\"%1\"")
-                                              .arg(commandLine.value(numberOption)));
+            return commandLine.usageError(
+                QCoreApplication::translate("TransferCommand",
+                                            "--number takes a shirt number, not \"%1\"")
+                    .arg(commandLine.value(numberOption)));
     }
     const bool callUp = commandLine.isSet(callUpOption);
 
@@ -85,18 +91,27 @@ int transferCommand(const QStringList& arguments) {
         if (squads.size() > 1) {
             QStringList teams;
             for (const qint32 team : squads)
-                teams << QStringLiteral("%1 (team ID %2)")
+                teams << QCoreApplication::translate("TransferCommand", "%1 (team ID %2)")
                              .arg(files->team(team), QString::number(team));
-            return refuseChange(
-                QStringLiteral("%1 is in %2 squads: %3; say which he leaves with "
-                               "--from TEAM_ID.")
-                    .arg(files->player(*player), QString::number(squads.size()), inWords(teams)));
+            // Standard output names such a player in English ("Player ID 7"); here he is named
+            // in the language of the other messages.
+            const QString who =
+                files->holds(*player)
+                    ? files->player(*player)
+                    : QCoreApplication::translate("TransferCommand", "Player ID %1").arg(*player);
+            //: %2 is the number of squads (always more than one), %3 lists them
+            return refuseChange(QCoreApplication::translate("TransferCommand",
+                                                            "%1 is in %2 squads: %3; say which he "
+                                                            "leaves with --from TEAM_ID.")
+                                    .arg(who, QString::number(squads.size()), inWords(teams)));
         }
         if (!squads.isEmpty())
             from = squads.constFirst();
         else if (!files->holds(*player))
             return refuseChange(
-                QStringLiteral("No player of the database has player ID %1.").arg(*player));
+                QCoreApplication::translate("TransferCommand",
+                                            "No player of the database has player ID %1.")
+                    .arg(*player));
     }
 
     const SquadRules rules = files->rules();

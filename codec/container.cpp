@@ -1,5 +1,6 @@
 #include "codec/container.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtEndian>
 
@@ -47,7 +48,7 @@ Result failure(const QString& error) {
 }
 
 QString formatMiB(qint64 bytes) {
-    return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
+    return QCoreApplication::translate("Container", "%1 MiB").arg(bytes / (1024 * 1024));
 }
 
 // "WESYS" at bytes 3-7: a container of some type.
@@ -131,21 +132,25 @@ QString whyNoReadingFits(QByteArrayView file) {
         if (streamEnd(reading) > file.size())
             continue;
         if (reading.uncompressedSize > maxUncompressedSize)
-            return QStringLiteral("the header says the data unpacks to %1 bytes, more than the "
-                                  "%2 a game file may hold")
+            return QCoreApplication::translate(
+                       "Container", "the header says the data unpacks to %1 bytes, more than the "
+                                    "%2 a game file may hold")
                 .arg(reading.uncompressedSize)
                 .arg(formatMiB(maxUncompressedSize));
         const qsizetype bad = firstNonZero(file, streamEnd(reading));
-        return QStringLiteral("the file goes on after the %1 compressed bytes the header gives "
-                              "with something other than zero padding: byte %2 of the file is "
-                              "0x%3")
+        return QCoreApplication::translate(
+                   "Container", "the file goes on after the %1 compressed bytes the header gives "
+                                "with something other than zero padding: byte %2 of the file is "
+                                "0x%3")
             .arg(reading.compressedSize)
             .arg(bad)
             .arg(quint8(file[bad]), 2, 16, QLatin1Char('0'));
     }
-    return QStringLiteral("the compressed data is truncated or the header is damaged: its sizes "
-                          "fit the file in neither byte order (%1 compressed bytes read "
-                          "little-endian, %2 read big-endian; the file holds %3 after the header)")
+    return QCoreApplication::translate(
+               "Container",
+               "the compressed data is truncated or the header is damaged: its sizes "
+               "fit the file in neither byte order (%1 compressed bytes read "
+               "little-endian, %2 read big-endian; the file holds %3 after the header)")
         .arg(readSizes(file, false).compressedSize)
         .arg(readSizes(file, true).compressedSize)
         .arg(available);
@@ -166,7 +171,8 @@ bool looksLikeZlib(QByteArrayView bytes) {
 Result inflateStream(QByteArrayView stream, qint64 expectedSize, qint64 limit) {
     z_stream z{};
     if (inflateInit(&z) != Z_OK)
-        return failure(QStringLiteral("the decompressor could not be started"));
+        return failure(
+            QCoreApplication::translate("Container", "the decompressor could not be started"));
 
     QByteArray out;
     // One byte beyond the expected size lets a longer stream show itself without a regrowth.
@@ -191,8 +197,9 @@ Result inflateStream(QByteArrayView stream, qint64 expectedSize, qint64 limit) {
         }
         if (produced == qint64(out.size())) {
             if (produced > limit) {
-                error = QStringLiteral("the data unpacks to more than %1, the most a game file "
-                                       "may hold")
+                error = QCoreApplication::translate(
+                            "Container", "the data unpacks to more than %1, the most a game file "
+                                         "may hold")
                             .arg(formatMiB(limit));
                 break;
             }
@@ -213,20 +220,24 @@ Result inflateStream(QByteArrayView stream, qint64 expectedSize, qint64 limit) {
             break;
         case Z_BUF_ERROR:
             // No progress was possible although there was room to write: the input ran out.
-            error = z.avail_in == 0 && inputLeft == 0
-                        ? QStringLiteral("the compressed data is truncated")
-                        : QStringLiteral("the compressed data is corrupt");
+            error =
+                z.avail_in == 0 && inputLeft == 0
+                    ? QCoreApplication::translate("Container", "the compressed data is truncated")
+                    : QCoreApplication::translate("Container", "the compressed data is corrupt");
             break;
         case Z_NEED_DICT:
-            error = QStringLiteral("the compressed data is corrupt: it asks for a preset "
-                                   "dictionary, which game files never use");
+            error = QCoreApplication::translate(
+                "Container", "the compressed data is corrupt: it asks for a preset "
+                             "dictionary, which game files never use");
             break;
         case Z_MEM_ERROR:
-            error = QStringLiteral("not enough memory to decompress the data");
+            error = QCoreApplication::translate("Container",
+                                                "not enough memory to decompress the data");
             break;
         default:
-            error = QStringLiteral("the compressed data is corrupt (%1)")
-                        .arg(z.msg ? QString::fromLatin1(z.msg) : QStringLiteral("zlib error"));
+            error = QCoreApplication::translate("Container", "the compressed data is corrupt (%1)")
+                        .arg(z.msg ? QString::fromLatin1(z.msg)
+                                   : QCoreApplication::translate("Container", "zlib error"));
             break;
         }
         if (!error.isEmpty())
@@ -234,12 +245,14 @@ Result inflateStream(QByteArrayView stream, qint64 expectedSize, qint64 limit) {
     }
 
     if (ended && produced > limit)
-        error = QStringLiteral("the data unpacks to more than %1, the most a game file may hold")
+        error = QCoreApplication::translate(
+                    "Container", "the data unpacks to more than %1, the most a game file may hold")
                     .arg(formatMiB(limit));
     if (ended && error.isEmpty() && (z.avail_in > 0 || inputLeft > 0)) {
         const qint64 extra = qint64(z.avail_in) + inputLeft;
-        error =
-            QStringLiteral("%1 unexpected bytes follow the end of the compressed data").arg(extra);
+        error = QCoreApplication::translate(
+                    "Container", "%1 unexpected bytes follow the end of the compressed data")
+                    .arg(extra);
     }
     inflateEnd(&z);
 
@@ -274,9 +287,10 @@ Result decodeStream(QByteArrayView file, const Reading& reading) {
         return Result{std::move(*whole), QString()};
     Result result = inflateStream(stream, reading.uncompressedSize, maxUncompressedSize);
     if (result.ok() && result.bytes.size() != reading.uncompressedSize)
-        return failure(QStringLiteral("the header says %1 bytes, the data holds %2")
-                           .arg(reading.uncompressedSize)
-                           .arg(result.bytes.size()));
+        return failure(
+            QCoreApplication::translate("Container", "the header says %1 bytes, the data holds %2")
+                .arg(reading.uncompressedSize)
+                .arg(result.bytes.size()));
     return result;
 }
 
@@ -305,30 +319,35 @@ std::optional<Form> formOf(QByteArrayView file) {
 
 Result decompress(QByteArrayView file) {
     if (file.isEmpty())
-        return failure(QStringLiteral("the file is empty"));
+        return failure(QCoreApplication::translate("Container", "the file is empty"));
 
     if (!hasSignature(file)) {
         if (looksLikeZlib(file))
             return inflateStream(file, -1, maxUncompressedSize);
         if (couldBeCutPrefix(file))
-            return failure(QStringLiteral("the compressed data is truncated: the file ends "
-                                          "inside the header, after %1 bytes")
+            return failure(QCoreApplication::translate(
+                               "Container", "the compressed data is truncated: the file ends "
+                                            "inside the header, after %1 bytes")
                                .arg(file.size()));
-        return failure(QStringLiteral("not a compressed game file: unknown header"));
+        return failure(
+            QCoreApplication::translate("Container", "not a compressed game file: unknown header"));
     }
 
     const char type = file[typeOffset];
     if (type == archiveType)
-        return failure(QStringLiteral("this is an indexed archive holding several files, not one "
-                                      "compressed game file"));
+        return failure(QCoreApplication::translate(
+            "Container", "this is an indexed archive holding several files, not one "
+                         "compressed game file"));
     if (type != singleStreamType)
-        return failure(QStringLiteral("not a compressed game file: unknown container type %1 "
-                                      "(byte 2 is 1 for one compressed file, 0 for an archive)")
+        return failure(QCoreApplication::translate(
+                           "Container", "not a compressed game file: unknown container type %1 "
+                                        "(byte 2 is 1 for one compressed file, 0 for an archive)")
                            .arg(quint8(type)));
 
     if (file.size() < headerSize)
-        return failure(QStringLiteral("the compressed data is truncated: the file ends inside "
-                                      "the %1-byte header, after %2 bytes")
+        return failure(QCoreApplication::translate(
+                           "Container", "the compressed data is truncated: the file ends inside "
+                                        "the %1-byte header, after %2 bytes")
                            .arg(headerSize)
                            .arg(file.size()));
 
@@ -349,22 +368,26 @@ Result decompress(QByteArrayView file) {
 
 Result compress(QByteArrayView data, const Form& form) {
     if (!isSingleStreamPrefix(form.prefix.data()))
-        return failure(QStringLiteral("the form's bytes 2-7 are not those of a compressed game "
-                                      "file (1, then \"WESYS\")"));
+        return failure(QCoreApplication::translate(
+            "Container", "the form's bytes 2-7 are not those of a compressed game "
+                         "file (1, then \"WESYS\")"));
     if (form.alignment < 1 || form.alignment > maxAlignment ||
         !std::has_single_bit(unsigned(form.alignment)))
-        return failure(QStringLiteral("the form's alignment %1 is not a power of two up to %2")
+        return failure(QCoreApplication::translate(
+                           "Container", "the form's alignment %1 is not a power of two up to %2")
                            .arg(form.alignment)
                            .arg(maxAlignment));
     if (data.size() > maxUncompressedSize)
-        return failure(QStringLiteral("the data is %1 bytes, more than the %2 a game file may "
-                                      "hold")
+        return failure(QCoreApplication::translate(
+                           "Container", "the data is %1 bytes, more than the %2 a game file may "
+                                        "hold")
                            .arg(data.size())
                            .arg(formatMiB(maxUncompressedSize)));
 
     const Compressor compressor(libdeflate_alloc_compressor(compressionLevel));
     if (!compressor)
-        return failure(QStringLiteral("not enough memory to compress the data"));
+        return failure(
+            QCoreApplication::translate("Container", "not enough memory to compress the data"));
     const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), size_t(data.size()));
     QByteArray file(headerSize + qsizetype(bound) + form.alignment - 1, Qt::Uninitialized);
     // An empty view may carry no pointer at all; the compressor is given one all the same.
@@ -374,8 +397,9 @@ Result compress(QByteArrayView data, const Form& form) {
                                                     file.data() + headerSize, bound);
     // No stream exceeds the bound libdeflate gives; a zero would mean the library is broken.
     if (written == 0)
-        return failure(QStringLiteral("the compressor failed: its stream did not fit the room it "
-                                      "asked for"));
+        return failure(QCoreApplication::translate(
+            "Container", "the compressor failed: its stream did not fit the room it "
+                         "asked for"));
 
     std::copy(form.prefix.begin(), form.prefix.end(), file.data());
     const auto writeSize = [&](int offset, quint32 value) {

@@ -11,6 +11,7 @@
 // earlier run stays exactly as it was.
 
 #include "codec/container.h"
+#include "common/translations.h"
 #include "common/wholefile.h"
 
 #include <QByteArray>
@@ -34,10 +35,12 @@ void printError(const QString& text) {
 }
 
 void printUsage() {
-    printError(QStringLiteral("usage:\n"
-                              "  zlib2.dll FILE -d   unpack the compressed game file FILE into "
-                              "FILE.unzlib\n"
-                              "  zlib2.dll FILE      pack FILE into FILE.zlib"));
+    //: The command lines stay as they are; the descriptions after them may be translated.
+    printError(QCoreApplication::translate("Codec",
+                                           "usage:\n"
+                                           "  zlib2.dll FILE -d   unpack the compressed game file "
+                                           "FILE into FILE.unzlib\n"
+                                           "  zlib2.dll FILE      pack FILE into FILE.zlib"));
 }
 
 std::optional<QByteArray> readInput(const QString& path) {
@@ -55,7 +58,7 @@ bool writeOutput(const QString& path, const QByteArray& bytes) {
     QString error;
     if (WholeFile::replacePatiently(path, bytes, renamePatienceMs, &error))
         return true;
-    printError(QStringLiteral("%1: cannot be written: %2").arg(path, error));
+    printError(QCoreApplication::translate("Codec", "%1: cannot be written: %2").arg(path, error));
     return false;
 }
 
@@ -72,7 +75,8 @@ std::optional<Container::Form> formToKeep(const QString& input, bool* failed) {
         return std::nullopt;
     const std::optional<QByteArray> original = readInput(gameFile);
     if (!original) {
-        printError(QStringLiteral("%1: the game file's form cannot be kept, so nothing was packed")
+        printError(QCoreApplication::translate(
+                       "Codec", "%1: the game file's form cannot be kept, so nothing was packed")
                        .arg(input));
         *failed = true;
         return std::nullopt;
@@ -85,7 +89,9 @@ std::optional<Container::Form> formToKeep(const QString& input, bool* failed) {
 int main(int argc, char* argv[]) {
     // The application object reads the arguments as the system passed them (UTF-16 on Windows,
     // where argv holds only what the ANSI code page can show of a path).
-    const QCoreApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
+    // Its error lines reach the user through the editor, in the editor's language.
+    Translations::install(app, Translations::inheritedLanguage());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 

@@ -3,6 +3,7 @@
 #include "common/samefile.h"
 #include "common/wholefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -117,7 +118,8 @@ bool backUp(const QString& gameFile, Backups::Kept* kept, QString* error) {
         return true; // a new file: nothing to keep
     const QString path = freePath(gameFile);
     const auto refuse = [&](const QString& why) {
-        *error = QStringLiteral("no backup could be made as %1: %2").arg(shown(path), why);
+        *error = QCoreApplication::translate("Backups", "no backup could be made as %1: %2")
+                     .arg(shown(path), why);
         return false;
     };
     QString why;
@@ -135,10 +137,11 @@ bool backUp(const QString& gameFile, Backups::Kept* kept, QString* error) {
     const QFileInfo folder(folderFor(game));
     const bool newFolder = !folder.exists();
     if (!newFolder && !folder.isDir())
-        return refuse(QStringLiteral("%1 is a file, not a folder").arg(shown(folder.filePath())));
+        return refuse(QCoreApplication::translate("Backups", "%1 is a file, not a folder")
+                          .arg(shown(folder.filePath())));
     if (!QDir().mkpath(folder.filePath()))
-        return refuse(
-            QStringLiteral("the folder %1 cannot be made there").arg(shown(folder.filePath())));
+        return refuse(QCoreApplication::translate("Backups", "the folder %1 cannot be made there")
+                          .arg(shown(folder.filePath())));
     if (!WholeFile::replace(path, *bytes, &why)) {
         if (newFolder) // the refused replacement leaves the game folder as it found it
             QDir().rmdir(folder.filePath());
@@ -206,15 +209,18 @@ std::optional<QString> gameFileOf(const QString& backupPath, QString* error) {
     const QFileInfo backup(backupPath);
     const auto name = parse(backup.fileName());
     if (!name) {
-        *error = QStringLiteral("%1 is not named like a backup (the game file's name, then "
-                                ".yyyyMMdd-HHmmss.bak).")
-                     .arg(shown(backupPath));
+        //: ".yyyyMMdd-HHmmss.bak" is the end of a backup's file name: keep it as it is.
+        *error =
+            QCoreApplication::translate("Backups", "%1 is not named like a backup (the game file's "
+                                                   "name, then .yyyyMMdd-HHmmss.bak).")
+                .arg(shown(backupPath));
         return std::nullopt;
     }
     const QString folder = backup.absolutePath();
     const QString gameFolder = QFileInfo(folder).absolutePath();
     if (!sameFile(folder, QDir(gameFolder).filePath(folderName))) {
-        *error = QStringLiteral("%1 is not in a folder named %2 beside its game file.")
+        *error = QCoreApplication::translate("Backups",
+                                             "%1 is not in a folder named %2 beside its game file.")
                      .arg(shown(backupPath), folderName);
         return std::nullopt;
     }
@@ -229,8 +235,9 @@ std::optional<Restored> restore(const QString& backupPath, QString* error) {
     const auto bytes = WholeFile::read(backupPath, &why);
     Restored restored{*gameFile, {}};
     if (!bytes || !replaceGameFile(*gameFile, *bytes, &why, &restored.backupMade)) {
-        *error = QStringLiteral("%1 was not put back: %2\n%3 was not changed.")
-                     .arg(shown(backupPath), why, shown(*gameFile));
+        *error =
+            QCoreApplication::translate("Backups", "%1 was not put back: %2\n%3 was not changed.")
+                .arg(shown(backupPath), why, shown(*gameFile));
         return std::nullopt;
     }
     return restored;

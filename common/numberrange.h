@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The whole numbers a field accepts, as the window shows them, and the words that refuse any
@@ -7,12 +8,15 @@
 struct NumberRange {
     int low = 0;
     int high = 0;
-    const char* what = "a number"; // "enter <what> from <low> to <high>."
+    // "enter <what> from <low> to <high>."; a range of its own marks its words with
+    // QT_TRANSLATE_NOOP("NumberRange", ...) so that the refusal speaks the user's language.
+    const char* what = QT_TRANSLATE_NOOP("NumberRange", "a number");
 
     constexpr bool contains(qint64 value) const { return value >= low && value <= high; }
     QString refusal() const {
-        return QStringLiteral("enter %1 from %2 to %3.")
-            .arg(QString::fromLatin1(what))
+        //: %1 is what to enter ("a number", "a file number"), %2 and %3 the lowest and highest.
+        return QCoreApplication::translate("NumberRange", "enter %1 from %2 to %3.")
+            .arg(QCoreApplication::translate("NumberRange", what))
             .arg(low)
             .arg(high);
     }

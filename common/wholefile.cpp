@@ -1,5 +1,6 @@
 #include "common/wholefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,7 +42,9 @@ Outcome replaceOnce(const QString& path, const QByteArray& bytes, QString* error
         return Outcome::Failed;
     // Windows refuses to replace a file that another program holds open (the game, a virus
     // scanner, another editor), and its own words for that do not say so.
-    *error += QStringLiteral(" (another program may hold the file open: close it and try again)");
+    *error = QCoreApplication::translate(
+                 "WholeFile", "%1 (another program may hold the file open: close it and try again)")
+                 .arg(*error);
     return Outcome::RenameRefused;
 }
 
@@ -53,21 +56,23 @@ std::optional<QByteArray> read(const QString& path, QString* error) {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = QStringLiteral("%1: no such file").arg(shown);
+        *error = QCoreApplication::translate("WholeFile", "%1: no such file").arg(shown);
         return std::nullopt;
     }
     if (!info.isFile()) {
-        *error = QStringLiteral("%1: not a regular file").arg(shown);
+        *error = QCoreApplication::translate("WholeFile", "%1: not a regular file").arg(shown);
         return std::nullopt;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot be opened: %2").arg(shown, file.errorString());
+        *error = QCoreApplication::translate("WholeFile", "%1: cannot be opened: %2")
+                     .arg(shown, file.errorString());
         return std::nullopt;
     }
     if (file.size() > maxSize) {
-        *error = QStringLiteral("%1: the file is %2 bytes, more than the %3 MiB a game file or "
-                                "sheet may have")
+        *error = QCoreApplication::translate("WholeFile",
+                                             "%1: the file is %2 bytes, more than the %3 MiB a "
+                                             "game file or sheet may have")
                      .arg(shown)
                      .arg(file.size())
                      .arg(maxSize / (1024 * 1024));
@@ -75,7 +80,8 @@ std::optional<QByteArray> read(const QString& path, QString* error) {
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() != file.size()) {
-        *error = QStringLiteral("%1: cannot be read: %2").arg(shown, file.errorString());
+        *error = QCoreApplication::translate("WholeFile", "%1: cannot be read: %2")
+                     .arg(shown, file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -92,9 +98,13 @@ QString WriteFailure::reason(const QString& path, qint64 needed) const {
         return qtWords;
     const QStorageInfo storage(QFileInfo(path).absolutePath());
     if (storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < needed)
-        return QStringLiteral("No space left on device (%1 bytes free, %2 needed)")
+        return QCoreApplication::translate("WholeFile",
+                                           "No space left on device (%1 bytes free, %2 needed)")
             .arg(QLocale::c().toString(storage.bytesAvailable()), QLocale::c().toString(needed));
-    if (!qtWords.isEmpty() && qtWords != QLatin1String("Unknown error"))
+    // Qt's words for no reason, in English or in the language of Qt's own catalogue (what a file
+    // that never failed says).
+    if (!qtWords.isEmpty() && qtWords != QLatin1String("Unknown error") &&
+        qtWords != QFile().errorString())
         return qtWords;
     return systemWords.isEmpty() ? qtWords : systemWords;
 }

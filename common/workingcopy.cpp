@@ -2,6 +2,7 @@
 
 #include "common/wholefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,7 +32,7 @@ bool WorkingCopy::openForReading(QFile& file) const {
     m_error.clear();
     if (file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
         return true;
-    m_error = QStringLiteral("The working copy %1 cannot be opened: %2")
+    m_error = QCoreApplication::translate("WorkingCopy", "The working copy %1 cannot be opened: %2")
                   .arg(shownPath(), file.errorString());
     return false;
 }
@@ -41,9 +42,10 @@ std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
     if (!openForReading(file))
         return std::nullopt;
     if (offset < 0 || size < 0 || file.size() < offset + size) {
-        m_error = QStringLiteral("The working copy %1 is too short: it has %2 bytes, but %3 "
-                                 "are needed. Wait until the codec has finished, or open the "
-                                 "game file again.")
+        m_error = QCoreApplication::translate(
+                      "WorkingCopy", "The working copy %1 is too short: it has %2 bytes, but %3 "
+                                     "are needed. Wait until the codec has finished, or open the "
+                                     "game file again.")
                       .arg(shownPath())
                       .arg(file.size())
                       .arg(offset + size);
@@ -55,8 +57,9 @@ std::optional<QByteArray> WorkingCopy::read(qint64 offset, qint64 size) const {
     }
     QByteArray bytes = file.read(size);
     if (bytes.size() != size) {
-        m_error = QStringLiteral("Reading the working copy %1 failed: %2")
-                      .arg(shownPath(), file.errorString());
+        m_error =
+            QCoreApplication::translate("WorkingCopy", "Reading the working copy %1 failed: %2")
+                .arg(shownPath(), file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -74,11 +77,13 @@ std::optional<std::vector<Patch>> WorkingCopy::readUnder(const std::vector<Patch
             file.seek(patch.offset))
             bytes = file.read(patch.bytes.size());
         if (bytes.size() != patch.bytes.size()) {
-            m_error = QStringLiteral("The working copy %1 has %2 bytes and cannot be read up to "
-                                     "byte %3.")
-                          .arg(shownPath())
-                          .arg(file.size())
-                          .arg(patch.offset + patch.bytes.size());
+            m_error =
+                QCoreApplication::translate(
+                    "WorkingCopy", "The working copy %1 has %2 bytes and cannot be read up to "
+                                   "byte %3.")
+                    .arg(shownPath())
+                    .arg(file.size())
+                    .arg(patch.offset + patch.bytes.size());
             return std::nullopt;
         }
         under.push_back({patch.offset, std::move(bytes)});
@@ -121,7 +126,9 @@ bool WorkingCopy::write(const std::vector<Patch>& patches, std::vector<Patch>* r
     qint64 end = 0;
     for (const Patch& patch : patches) {
         if (patch.offset < 0) {
-            m_error = QStringLiteral("Refusing to write before the start of %1.").arg(shownPath());
+            m_error = QCoreApplication::translate("WorkingCopy",
+                                                  "Refusing to write before the start of %1.")
+                          .arg(shownPath());
             return false;
         }
         end = std::max(end, patch.offset + patch.bytes.size());
@@ -129,20 +136,23 @@ bool WorkingCopy::write(const std::vector<Patch>& patches, std::vector<Patch>* r
     QFile file(m_path);
     // ExistingOnly: a missing working copy must never be created empty.
     if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
-        m_error = QStringLiteral("The working copy %1 cannot be opened for writing: %2")
+        m_error = QCoreApplication::translate(
+                      "WorkingCopy", "The working copy %1 cannot be opened for writing: %2")
                       .arg(shownPath(), file.errorString());
         return false;
     }
     QByteArray bytes = file.readAll();
     if (bytes.size() != file.size()) {
-        m_error = QStringLiteral("Reading the working copy %1 failed: %2")
-                      .arg(shownPath(), file.errorString());
+        m_error =
+            QCoreApplication::translate("WorkingCopy", "Reading the working copy %1 failed: %2")
+                .arg(shownPath(), file.errorString());
         return false;
     }
     file.close();
     if (bytes.size() < end) {
-        m_error = QStringLiteral("The working copy %1 is too short: it has %2 bytes, but the "
-                                 "change reaches byte %3. Nothing was written.")
+        m_error = QCoreApplication::translate(
+                      "WorkingCopy", "The working copy %1 is too short: it has %2 bytes, but the "
+                                     "change reaches byte %3. Nothing was written.")
                       .arg(shownPath())
                       .arg(bytes.size())
                       .arg(end);
@@ -165,8 +175,10 @@ bool WorkingCopy::replaceWhole(const QByteArray& bytes) {
     QString why;
     if (WholeFile::replace(m_path, bytes, &why, m_stretchWritten))
         return true;
-    m_error = QStringLiteral("Writing the working copy %1 failed: %2. Nothing of the change was "
-                             "kept.")
-                  .arg(shownPath(), why);
+    m_error =
+        QCoreApplication::translate(
+            "WorkingCopy", "Writing the working copy %1 failed: %2. Nothing of the change was "
+                           "kept.")
+            .arg(shownPath(), why);
     return false;
 }

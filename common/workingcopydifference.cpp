@@ -1,20 +1,15 @@
 #include "common/workingcopydifference.h"
 
+#include <QCoreApplication>
+
 #include <set>
-
-namespace {
-
-QString counted(qint64 n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
-
-} // namespace
 
 namespace WorkingCopyDifference {
 
 QString describe(QByteArrayView saved, QByteArrayView working, const Records& records) {
     if (saved.size() != working.size())
-        return QStringLiteral("the game file holds %1 bytes, the working copy %2")
+        return QCoreApplication::translate("WorkingCopyDifference",
+                                           "the game file holds %1 bytes, the working copy %2")
             .arg(saved.size())
             .arg(working.size());
     const qint64 recordsEnd = records.start + records.size * records.count;
@@ -32,11 +27,26 @@ QString describe(QByteArrayView saved, QByteArrayView working, const Records& re
     if (recordCount == 0 && otherBytes == 0)
         return {};
     if (recordCount == 0)
-        return counted(otherBytes, "byte differs", "bytes differ");
+        return (otherBytes == 1
+                    ? QCoreApplication::translate("WorkingCopyDifference", "%1 byte differs")
+                    : QCoreApplication::translate("WorkingCopyDifference", "%1 bytes differ"))
+            .arg(otherBytes);
     if (otherBytes == 0)
-        return counted(recordCount, "record differs", "records differ");
-    return QStringLiteral("%1 and %2 outside them differ")
-        .arg(counted(recordCount, "record", "records"), counted(otherBytes, "byte", "bytes"));
+        return (recordCount == 1
+                    ? QCoreApplication::translate("WorkingCopyDifference", "%1 record differs")
+                    : QCoreApplication::translate("WorkingCopyDifference", "%1 records differ"))
+            .arg(recordCount);
+    const QString recordsText =
+        (recordCount == 1 ? QCoreApplication::translate("WorkingCopyDifference", "%1 record")
+                          : QCoreApplication::translate("WorkingCopyDifference", "%1 records"))
+            .arg(recordCount);
+    const QString bytesText =
+        (otherBytes == 1 ? QCoreApplication::translate("WorkingCopyDifference", "%1 byte")
+                         : QCoreApplication::translate("WorkingCopyDifference", "%1 bytes"))
+            .arg(otherBytes);
+    //: %1 is "12 records", %2 is "2 bytes": the bytes outside the records.
+    return QCoreApplication::translate("WorkingCopyDifference", "%1 and %2 outside them differ")
+        .arg(recordsText, bytesText);
 }
 
 } // namespace WorkingCopyDifference

@@ -9,6 +9,7 @@
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -109,64 +110,77 @@ QList<Mode> modes(int column) {
 QString modeName(Mode mode) {
     switch (mode) {
     case Mode::Set:
-        return QStringLiteral("Set to");
+        //: A change of many players: set the column to a value
+        return QCoreApplication::translate("BulkChange", "Set to");
     case Mode::Add:
-        return QStringLiteral("Add");
+        //: A change of many players: add a number to the column
+        return QCoreApplication::translate("BulkChange", "Add");
     case Mode::Subtract:
-        return QStringLiteral("Subtract");
+        //: A change of many players: subtract a number from the column
+        return QCoreApplication::translate("BulkChange", "Subtract");
     case Mode::AtLeast:
-        return QStringLiteral("Set at least");
+        //: A change of many players: raise the values below a number to it
+        return QCoreApplication::translate("BulkChange", "Set at least");
     case Mode::AtMost:
-        return QStringLiteral("Set at most");
+        //: A change of many players: lower the values above a number to it
+        return QCoreApplication::translate("BulkChange", "Set at most");
     }
     return {};
 }
 
+// The undo step's name: %1 is the sheet's column name, %2 the value, %3 the number of players.
 QString label(const Change& change, int players) {
-    const QString name = columnAt(change.column).name;
-    const QString value = change.value.trimmed();
-    QString what;
+    const bool one = players == 1;
+    QString text;
     switch (change.mode) {
     case Mode::Set:
-        what = QStringLiteral("to %1").arg(value);
+        text = one ? QCoreApplication::translate("BulkChange", "Change %1 to %2 (%3 player)")
+                   : QCoreApplication::translate("BulkChange", "Change %1 to %2 (%3 players)");
         break;
     case Mode::Add:
-        what = QStringLiteral("+%1").arg(value);
+        text = one ? QCoreApplication::translate("BulkChange", "Change %1 +%2 (%3 player)")
+                   : QCoreApplication::translate("BulkChange", "Change %1 +%2 (%3 players)");
         break;
     case Mode::Subtract:
-        what = QStringLiteral("-%1").arg(value);
+        text = one ? QCoreApplication::translate("BulkChange", "Change %1 -%2 (%3 player)")
+                   : QCoreApplication::translate("BulkChange", "Change %1 -%2 (%3 players)");
         break;
     case Mode::AtLeast:
-        what = QStringLiteral("to at least %1").arg(value);
+        text =
+            one ? QCoreApplication::translate("BulkChange", "Change %1 to at least %2 (%3 player)")
+                : QCoreApplication::translate("BulkChange",
+                                              "Change %1 to at least %2 (%3 players)");
         break;
     case Mode::AtMost:
-        what = QStringLiteral("to at most %1").arg(value);
+        text =
+            one ? QCoreApplication::translate("BulkChange", "Change %1 to at most %2 (%3 player)")
+                : QCoreApplication::translate("BulkChange", "Change %1 to at most %2 (%3 players)");
         break;
     }
-    return QStringLiteral("Change %1 %2 (%3 %4)")
-        .arg(name, what)
-        .arg(players)
-        .arg(players == 1 ? QStringLiteral("player") : QStringLiteral("players"));
+    return text.arg(columnAt(change.column).name, change.value.trimmed(), QString::number(players));
 }
 
 QString problem(const Change& change) {
     if (change.column < 0 || size_t(change.column) >= PlayerColumns::all().size() ||
         !columns().contains(change.column))
-        return QStringLiteral("the column is not changed here.");
+        return QCoreApplication::translate("BulkChange", "the column is not changed here.");
     const PlayerColumns::Column& column = columnAt(change.column);
     if (!modes(change.column).contains(change.mode))
-        return QStringLiteral("%1 can only be set to a value.").arg(column.name);
+        //: %1 is the name of the sheet's column
+        return QCoreApplication::translate("BulkChange", "%1 can only be set to a value.")
+            .arg(column.name);
     if (change.mode == Mode::Set)
         return {}; // the import's rule checks each value
     const auto number = wholeNumber(change.value);
     const NumberRange limits = *limitsOf(column.kind);
     if (!number)
-        return QStringLiteral("%1: enter a whole number.").arg(column.name);
+        return QCoreApplication::translate("BulkChange", "%1: enter a whole number.")
+            .arg(column.name);
     if (change.mode == Mode::AtLeast || change.mode == Mode::AtMost) {
         if (!limits.contains(*number))
             return column.name + QStringLiteral(": ") + limits.refusal();
     } else if (*number < 1 || *number > limits.high - limits.low) {
-        return QStringLiteral("%1: enter a number from 1 to %2.")
+        return QCoreApplication::translate("BulkChange", "%1: enter a number from 1 to %2.")
             .arg(column.name)
             .arg(limits.high - limits.low);
     }
@@ -174,19 +188,29 @@ QString problem(const Change& change) {
 }
 
 QString Plan::summary(const Change& change) const {
-    QString text = changed == 1 ? QStringLiteral("1 player changes")
-                                : QStringLiteral("%1 players change").arg(changed);
+    QString text =
+        changed == 1 ? QCoreApplication::translate("BulkChange", "1 player changes")
+                     : QCoreApplication::translate("BulkChange", "%1 players change").arg(changed);
     if (clamped > 0)
-        text += QStringLiteral(", %1 clamped to %2").arg(clamped).arg(limit);
+        //: Follows "97 players change": %1 players were held at the limit %2
+        text +=
+            QCoreApplication::translate("BulkChange", ", %1 clamped to %2").arg(clamped).arg(limit);
     if (already > 0) {
-        QString value = change.value.trimmed();
+        const QString count = QString::number(already);
+        const QString value = change.value.trimmed();
+        //: Follows "97 players change": %1 players had the value %2 already
         if (change.mode == Mode::AtLeast)
-            value = QStringLiteral("at least ") + value;
+            text += QCoreApplication::translate("BulkChange", ", %1 already at least %2")
+                        .arg(count, value);
         else if (change.mode == Mode::AtMost)
-            value = QStringLiteral("at most ") + value;
-        else if (change.mode != Mode::Set)
-            value = limit.isEmpty() ? QStringLiteral("at the limit") : limit;
-        text += QStringLiteral(", %1 already %2").arg(already).arg(value);
+            text += QCoreApplication::translate("BulkChange", ", %1 already at most %2")
+                        .arg(count, value);
+        else if (change.mode != Mode::Set && limit.isEmpty())
+            text +=
+                QCoreApplication::translate("BulkChange", ", %1 already at the limit").arg(count);
+        else
+            text += QCoreApplication::translate("BulkChange", ", %1 already %2")
+                        .arg(count, change.mode == Mode::Set ? value : limit);
     }
     return text;
 }
@@ -213,7 +237,8 @@ Plan plan(QByteArrayView database, const std::vector<int>& records, const Change
     };
     for (const int index : records) {
         if (index < 0 || index >= L::editableRecordCount) {
-            refuse(QStringLiteral("record %1").arg(index), PlayerEdits::rosterTableMessage());
+            refuse(QCoreApplication::translate("BulkChange", "record %1").arg(index),
+                   PlayerEdits::rosterTableMessage());
             continue;
         }
         const ShownPlayer shown = ShownPlayer::at(database, index);
@@ -251,11 +276,15 @@ Plan plan(QByteArrayView database, const std::vector<int>& records, const Change
     }
     for (const QString& why : std::as_const(reasons)) {
         const QStringList& players = refusedPlayers[why];
-        result.refusals << (players.size() == 1 ? QStringLiteral("%1: %2").arg(players.first(), why)
-                                                : QStringLiteral("%1 (%2 players, the first %3)")
-                                                      .arg(why)
-                                                      .arg(players.size())
-                                                      .arg(players.first()));
+        if (players.size() == 1)
+            result.refusals << QStringLiteral("%1: %2").arg(players.first(), why);
+        else
+            //: %1 is why, %2 how many players it concerns, %3 the first of them
+            result.refusals << QCoreApplication::translate("BulkChange",
+                                                           "%1 (%2 players, the first %3)")
+                                   .arg(why)
+                                   .arg(players.size())
+                                   .arg(players.first());
     }
     if (!result.ok())
         result.import.patches.clear();

@@ -12,8 +12,8 @@
 #include "teamnames/teamnametable.h"
 #include "teams/squad.h"
 
+#include <QCoreApplication>
 #include <QHash>
-#include <QRegularExpression>
 #include <QtEndian>
 
 #include <algorithm>
@@ -89,28 +89,33 @@ struct TeamRefusal {
     qint32 team = 0;
     QString line;
 };
-std::vector<TeamRefusal> teamRefusals(const QStringList& errors,
+std::vector<TeamRefusal> teamRefusals(const ImportPlan& planned,
                                       const std::map<int, qint32>& rowTeam,
                                       const QHash<qint32, QString>& names,
                                       const std::map<int, int>& rowSlot) {
-    static const QRegularExpression rowCell(
-        QStringLiteral(R"(^row (\d+)(?:, column (\w+))?: (.*)$)"));
     std::vector<TeamRefusal> result;
-    for (const QString& error : errors) {
-        const QRegularExpressionMatch match = rowCell.match(error);
-        const int row = match.hasMatch() ? match.captured(1).toInt() : 0;
-        const auto team = rowTeam.find(row);
+    for (qsizetype i = 0; i < planned.errors.size(); ++i) {
+        // The closing "… and N more" has no parts and names no row.
+        const SheetError refusal =
+            size_t(i) < planned.errorParts.size() ? planned.errorParts[size_t(i)] : SheetError{};
+        const auto team = rowTeam.find(refusal.row);
         if (team == rowTeam.end()) {
-            result.push_back({0, error});
+            result.push_back({0, planned.errors.at(i)});
             continue;
         }
-        const auto slot = rowSlot.find(row);
-        const QString where =
-            slot == rowSlot.end() ? QString() : QStringLiteral(", slot %1").arg(slot->second);
-        result.push_back({team->second, QStringLiteral("%1 (team ID %2)%3: %4")
-                                            .arg(names.value(team->second))
-                                            .arg(team->second)
-                                            .arg(where, match.captured(3))});
+        const QString name = names.value(team->second);
+        const QString id = QString::number(team->second);
+        const auto slot = rowSlot.find(refusal.row);
+        QString line;
+        if (slot == rowSlot.end())
+            //: %1 is a team's name, %2 its team ID, %3 what is wrong
+            line = QCoreApplication::translate("DatabaseMerge", "%1 (team ID %2): %3")
+                       .arg(name, id, refusal.what);
+        else
+            //: %1 is a team's name, %2 its team ID, %3 a slot number, %4 what is wrong
+            line = QCoreApplication::translate("DatabaseMerge", "%1 (team ID %2), slot %3: %4")
+                       .arg(name, id, QString::number(slot->second), refusal.what);
+        result.push_back({team->second, line});
     }
     return result;
 }
@@ -132,7 +137,7 @@ ImportPlan planTeams(const std::function<ImportPlan(const SheetTable&)>& plan,
         if (planned.ok())
             return planned;
         bool newTeam = false;
-        for (const TeamRefusal& refusal : teamRefusals(planned.errors, rowTeam, names, rowSlot)) {
+        for (const TeamRefusal& refusal : teamRefusals(planned, rowTeam, names, rowSlot)) {
             refusals << refusal.line;
             if (refusal.team != 0 && !leftOut.contains(refusal.team)) {
                 leftOut.insert(refusal.team);
@@ -170,27 +175,41 @@ std::vector<Patch> Plan::databasePatches(const QSet<int>& leftOut) const {
 }
 
 QString Plan::summary(int changedPlayers) const {
-    const auto count = [](int n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
-    return QStringLiteral("%1, %2, %3 will change")
-        .arg(count(changedPlayers, "player", "players"), count(squadCount, "squad", "squads"),
-             count(teamNameCount, "team name", "team names"));
+    const QString players =
+        (changedPlayers == 1 ? QCoreApplication::translate("DatabaseMerge", "%1 player")
+                             : QCoreApplication::translate("DatabaseMerge", "%1 players"))
+            .arg(changedPlayers);
+    const QString squads =
+        (squadCount == 1 ? QCoreApplication::translate("DatabaseMerge", "%1 squad")
+                         : QCoreApplication::translate("DatabaseMerge", "%1 squads"))
+            .arg(squadCount);
+    const QString teamNames =
+        (teamNameCount == 1 ? QCoreApplication::translate("DatabaseMerge", "%1 team name")
+                            : QCoreApplication::translate("DatabaseMerge", "%1 team names"))
+            .arg(teamNameCount);
+    //: %1 is "120 players", %2 "3 squads", %3 "2 team names"
+    return QCoreApplication::translate("DatabaseMerge", "%1, %2, %3 will change")
+        .arg(players, squads, teamNames);
 }
 
 Plan plan(const Files& mine, const Files& other, const Choice& choice) {
     Plan result;
-    for (const auto& [file, problem] : {std::pair{QStringLiteral("this player database"),
-                                                  PlayerSheet::databaseProblem(mine.database)},
-                                        {QStringLiteral("the other player database"),
-                                         PlayerSheet::databaseProblem(other.database)}})
-        if (!problem.isEmpty()) {
-            result.error = file + QStringLiteral(": ") + problem;
-            return result;
-        }
+    if (const QString problem = PlayerSheet::databaseProblem(mine.database); !problem.isEmpty()) {
+        //: %1 says what is wrong with the player database
+        result.error =
+            QCoreApplication::translate("DatabaseMerge", "this player database: %1").arg(problem);
+        return result;
+    }
+    if (const QString problem = PlayerSheet::databaseProblem(other.database); !problem.isEmpty()) {
+        //: %1 says what is wrong with the other player database
+        result.error = QCoreApplication::translate("DatabaseMerge", "the other player database: %1")
+                           .arg(problem);
+        return result;
+    }
     const bool teamParts = (choice.parts & (Squads | TeamNames)) != 0;
     if (teamParts && (mine.teamFile.isEmpty() || other.teamFile.isEmpty())) {
-        result.error = QStringLiteral("the squads and the team names need both team files.");
+        result.error = QCoreApplication::translate(
+            "DatabaseMerge", "the squads and the team names need both team files.");
         return result;
     }
 
@@ -232,10 +251,12 @@ Plan plan(const Files& mine, const Files& other, const Choice& choice) {
             const PlayerColumns::Column& c = all[size_t(column)];
             if (c.kind == Kind::Foot && theirs.footEntry < 0) {
                 if (shown.footEntry >= 0)
-                    result.notes << who(record, shown) +
-                                        QStringLiteral(": foot: the other file's foot byte %1 "
-                                                       "is no entry of the list; left as it is.")
-                                            .arg(theirs.footText);
+                    //: %1 names the player; "foot" is the name of the sheet's column
+                    result.notes << QCoreApplication::translate(
+                                        "DatabaseMerge",
+                                        "%1: foot: the other file's foot byte %2 is no entry of "
+                                        "the list; left as it is.")
+                                        .arg(who(record, shown), theirs.footText);
                 continue;
             }
             cells.push_back({column, PlayerColumns::text(c, *otherRecord, theirs)});
@@ -263,9 +284,12 @@ Plan plan(const Files& mine, const Files& other, const Choice& choice) {
             const qint32 id = idAt(other.database, record);
             if (id != 0 && otherById.value(id) == record && !mineById.contains(id) &&
                 (!choice.playerIds || choice.playerIds->contains(id)))
-                result.notInThisDatabase << QStringLiteral("player ID %1 %2: not in this database")
-                                                .arg(id)
-                                                .arg(ShownPlayer::at(other.database, record).name);
+                //: %1 is a player ID, %2 the player's name
+                result.notInThisDatabase
+                    << QCoreApplication::translate("DatabaseMerge",
+                                                   "player ID %1 %2: not in this database")
+                           .arg(id)
+                           .arg(ShownPlayer::at(other.database, record).name);
         }
     if (!teamParts)
         return result;
@@ -318,8 +342,9 @@ Plan plan(const Files& mine, const Files& other, const Choice& choice) {
             if (same)
                 continue;
             if (wanted.empty()) {
-                result.notes << QStringLiteral("%1 (team ID %2): the other squad is empty; left "
-                                               "as it is.")
+                result.notes << QCoreApplication::translate(
+                                    "DatabaseMerge",
+                                    "%1 (team ID %2): the other squad is empty; left as it is.")
                                     .arg(names.value(id))
                                     .arg(id);
                 continue;

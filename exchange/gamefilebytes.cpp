@@ -3,6 +3,7 @@
 #include "codec/container.h"
 #include "common/wholefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace GameFileBytes {
@@ -21,8 +22,10 @@ std::optional<QByteArray> read(const QString& path, QString* error, QByteArray* 
         return bytes;
     Container::Result unpacked = Container::decompress(*bytes);
     if (!unpacked.ok()) {
-        *error = QStringLiteral("%1: not a game file the codec can read (%2); a working copy must "
-                                "end in .unzlib")
+        //: %1 is the file, %2 why the codec cannot read it; ".unzlib" ends a file name
+        *error = QCoreApplication::translate("GameFileBytes",
+                                             "%1: not a game file the codec can read (%2); a "
+                                             "working copy must end in .unzlib")
                      .arg(QDir::toNativeSeparators(path), unpacked.error);
         return std::nullopt;
     }

@@ -5,6 +5,8 @@
 #include "player/playerrecord.h"
 #include "player/shownplayer.h"
 
+#include <QCoreApplication>
+
 namespace PlayerCells {
 
 namespace {
@@ -37,7 +39,9 @@ Result plan(QByteArrayView database, int index, const ShownPlayer& shown,
     for (const Cell& cell : cells) {
         const PlayerColumns::Column& column = columns.at(size_t(cell.column));
         if (column.kind == Kind::Index || column.kind == Kind::Id) {
-            result.refused.push_back({cell.column, QStringLiteral("the column is not edited.")});
+            result.refused.push_back(
+                {cell.column,
+                 QCoreApplication::translate("PlayerCells", "the column is not edited.")});
             continue;
         }
         const QByteArray utf8 = cell.text.toUtf8();

@@ -8,6 +8,7 @@
 #include "sheetformats/cellvalue.h"
 #include "sheetformats/sheetwriter.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -218,7 +219,9 @@ QString readPosition(QByteArrayView cell, ShownPlayer& p) {
         const NumberRange codes = PlayerEdits::positionCodeField.range;
         const auto value = CellValue::wholeNumber(cell);
         if (!value || !codes.contains(*value))
-            return QStringLiteral("enter a position (%1) or a position code from %2 to %3.")
+            //: %1 lists the positions as the sheet names them (GK, CB, ...): keep those as they are
+            return QCoreApplication::translate(
+                       "PlayerColumns", "enter a position (%1) or a position code from %2 to %3.")
                 .arg(positionCaptions().join(QStringLiteral(", ")))
                 .arg(codes.low)
                 .arg(codes.high);
@@ -244,7 +247,9 @@ QString readFoot(QByteArrayView cell, ShownPlayer& p) {
             return {};
         }
     }
-    return QStringLiteral("enter Right or Left.");
+    //: %1 and %2 are the words a foot cell holds, Right and Left: they stay as they are
+    return QCoreApplication::translate("PlayerColumns", "enter %1 or %2.")
+        .arg(footCaptions[0], footCaptions[1]);
 }
 
 } // namespace
@@ -337,7 +342,7 @@ QString read(const Column& column, QByteArrayView cell, ShownPlayer& p) {
     case Kind::Check: {
         const auto value = CellValue::wholeNumber(cell);
         if (!value || (*value != 0 && *value != 1))
-            return QStringLiteral("enter 1 (checked) or 0 (clear).");
+            return QCoreApplication::translate("PlayerColumns", "enter 1 (checked) or 0 (clear).");
         p.checks[column.detail] = *value == 1;
         return {};
     }

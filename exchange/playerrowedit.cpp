@@ -6,6 +6,8 @@
 #include "player/playeredits.h"
 #include "player/positiontable.h"
 
+#include <QCoreApplication>
+
 namespace PlayerRowEdit {
 
 namespace {
@@ -38,21 +40,34 @@ int firstDiffering(const ShownPlayer& shown, const ShownPlayer& wanted) {
 // Why the view will not show what the row asks for in `column`.
 QString unmetRequest(const PlayerColumns::Column& column, const ShownPlayer& wanted,
                      const ShownPlayer& after, const PlayerRecord& stored, QByteArrayView written) {
-    const QString what = QStringLiteral("%1 shows %2, not %3: ")
-                             .arg(column.name, PlayerColumns::text(column, 0, after),
-                                  PlayerColumns::text(column, 0, wanted));
+    // %1 is the sheet's column, %2 what the view shows, %3 what the row asks for.
+    const QString name = column.name;
+    const QString shows = PlayerColumns::text(column, 0, after);
+    const QString asked = PlayerColumns::text(column, 0, wanted);
     if (column.kind == Kind::Check && column.detail == longThrowBox) {
         const int before = stored.abilityBlock[L::longThrowSlot];
         const int now = quint8(written[L::nameOffsetInRecord + L::abilityBlock + L::longThrowSlot]);
-        return what + QStringLiteral("the rule of Apply Abilities leaves the stored byte %1 %2.")
-                          .arg(before)
-                          .arg(now == before ? QStringLiteral("as it is")
-                                             : QStringLiteral("at %1").arg(now));
+        //: "Apply Abilities" is the button of the player view; %4 is the byte's value
+        return now == before
+                   ? QCoreApplication::translate("PlayerRowEdit",
+                                                 "%1 shows %2, not %3: the rule of Apply "
+                                                 "Abilities leaves the stored byte %4 as it is.")
+                         .arg(name, shows, asked, QString::number(before))
+                   //: "Apply Abilities" is the button of the player view; %4 and %5 are values
+                   : QCoreApplication::translate("PlayerRowEdit",
+                                                 "%1 shows %2, not %3: the rule of Apply "
+                                                 "Abilities leaves the stored byte %4 at %5.")
+                         .arg(name, shows, asked, QString::number(before), QString::number(now));
     }
     if (column.kind == Kind::Check &&
         column.detail == PositionTable::checkBoxForEntry(after.positionEntry))
-        return what + QStringLiteral("the view checks the box of the registered position.");
-    return what + QStringLiteral("the view shows the bytes written that way.");
+        return QCoreApplication::translate(
+                   "PlayerRowEdit",
+                   "%1 shows %2, not %3: the view checks the box of the registered position.")
+            .arg(name, shows, asked);
+    return QCoreApplication::translate(
+               "PlayerRowEdit", "%1 shows %2, not %3: the view shows the bytes written that way.")
+        .arg(name, shows, asked);
 }
 
 class RowWriter {

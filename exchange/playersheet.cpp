@@ -11,6 +11,7 @@
 #include "sheetformats/csvreader.h"
 #include "sheetformats/csvwriter.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -42,7 +43,8 @@ std::optional<int> recordOfRow(const SheetTable& table, const SheetTable::Row& r
     const auto index = CellValue::wholeNumber(table.cell(row, header.cellOf(indexColumn)));
     if (!index || *index < 0 || *index >= L::recordCount) {
         errors.add(row.number, QStringLiteral("index"),
-                   QStringLiteral("enter a record index from 0 to %1.").arg(L::recordCount - 1));
+                   QCoreApplication::translate("PlayerSheet", "enter a record index from 0 to %1.")
+                       .arg(L::recordCount - 1));
         return std::nullopt;
     }
     const int i = int(*index);
@@ -52,7 +54,9 @@ std::optional<int> recordOfRow(const SheetTable& table, const SheetTable::Row& r
     }
     if (rowOfRecord[i] != 0) {
         errors.add(row.number, QStringLiteral("index"),
-                   QStringLiteral("record %1 is on row %2 already.").arg(i).arg(rowOfRecord[i]));
+                   QCoreApplication::translate("PlayerSheet", "record %1 is on row %2 already.")
+                       .arg(i)
+                       .arg(rowOfRecord[i]));
         return std::nullopt;
     }
     rowOfRecord[i] = row.number;
@@ -61,8 +65,9 @@ std::optional<int> recordOfRow(const SheetTable& table, const SheetTable::Row& r
         CellValue::wholeNumber(table.cell(row, header.cellOf(PlayerColumns::columnOf(Kind::Id))));
     if (!cellId || *cellId != id) {
         errors.add(row.number, QStringLiteral("id"),
-                   QStringLiteral("the ID of record %1 is %2; the row belongs to another player "
-                                  "or the sheet to another database.")
+                   QCoreApplication::translate("PlayerSheet",
+                                               "the ID of record %1 is %2; the row belongs to "
+                                               "another player or the sheet to another database.")
                        .arg(i)
                        .arg(id));
         return std::nullopt;
@@ -94,8 +99,9 @@ void addRecord(ImportPlan& plan, int index, const ShownPlayer& shown,
 QString databaseProblem(QByteArrayView database) {
     if (database.size() >= L::tableEnd)
         return {};
-    return QStringLiteral("The player database is too short: it has %1 bytes, but its %2 player "
-                          "records end at byte %3.")
+    return QCoreApplication::translate("PlayerSheet",
+                                       "The player database is too short: it has %1 bytes, but "
+                                       "its %2 player records end at byte %3.")
         .arg(database.size())
         .arg(L::recordCount)
         .arg(L::tableEnd);

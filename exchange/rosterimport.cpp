@@ -9,6 +9,7 @@
 #include "teamnames/teamnametable.h"
 #include "teams/squad.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QtEndian>
 
@@ -78,14 +79,16 @@ std::optional<qint64> number(const SheetTable& table, const SheetTable::Row& row
     if (value && *value >= low && *value <= high)
         return value;
     errors.add(row.number, columnNames()[column],
-               why.isEmpty()
-                   ? QStringLiteral("enter a whole number from %1 to %2.").arg(low).arg(high)
-                   : why);
+               why.isEmpty() ? QCoreApplication::translate("RosterImport",
+                                                           "enter a whole number from %1 to %2.")
+                                   .arg(low)
+                                   .arg(high)
+                             : why);
     return std::nullopt;
 }
 
 QString shirtRange() {
-    return QStringLiteral("enter a whole number from %1 to %2.")
+    return QCoreApplication::translate("RosterImport", "enter a whole number from %1 to %2.")
         .arg(SquadRules::lowestShirtNumber)
         .arg(SquadRules::highestShirtNumber);
 }
@@ -111,15 +114,19 @@ void checkSquad(const WantedSquad& team, const Lookup& lookup, SheetErrors& erro
     for (const auto& [slot, wanted] : team.bySlot) {
         const qint32 id = wanted.slot.playerId;
         if (const int earlier = rowOfPlayer.value(id); earlier != 0)
-            errors.add(wanted.row, columnNames()[PlayerId],
-                       QStringLiteral("%1 is in %2 already, on row %3.")
-                           .arg(lookup.player(id), team.name)
-                           .arg(earlier));
+            errors.add(
+                wanted.row, columnNames()[PlayerId],
+                //: %1 is a player, %2 a team, %3 a row number
+                QCoreApplication::translate("RosterImport", "%1 is in %2 already, on row %3.")
+                    .arg(lookup.player(id), team.name)
+                    .arg(earlier));
         rowOfPlayer.insert(id, wanted.row);
         const int shirt = wanted.slot.shirtNumber;
         if (const WantedSlot* wearer = wearerOf.value(shirt); wearer != nullptr)
             errors.add(wanted.row, columnNames()[ShirtNumber],
-                       QStringLiteral("Shirt number %1 is taken by %2 in %3 (row %4).")
+                       //: %2 is a player, %3 a team, %4 a row number
+                       QCoreApplication::translate("RosterImport",
+                                                   "Shirt number %1 is taken by %2 in %3 (row %4).")
                            .arg(shirt)
                            .arg(lookup.player(wearer->slot.playerId), team.name)
                            .arg(wearer->row));
@@ -163,9 +170,12 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
             if (!squad) {
                 errors.add(
                     row.number, columnNames()[TeamId],
-                    name ? QStringLiteral("%1 has no roster record in the player database.")
+                    name ? QCoreApplication::translate(
+                               "RosterImport", "%1 has no roster record in the player database.")
                                .arg(*name)
-                         : QStringLiteral("no team of the team file has the ID %1.").arg(*teamId));
+                         : QCoreApplication::translate("RosterImport",
+                                                       "no team of the team file has the ID %1.")
+                               .arg(*teamId));
                 continue;
             }
             found = teams.emplace(qint32(*teamId), WantedSquad{*name, *squad, {}, {}}).first;
@@ -174,21 +184,26 @@ ImportPlan plan(QByteArrayView database, QByteArrayView teamFile, const SheetTab
         if (*shirt < SquadRules::lowestShirtNumber || *shirt > SquadRules::highestShirtNumber)
             problems.push_back({row.number, ShirtNumber, shirtRange()});
         if (*playerId == RosterLayout::emptySlot)
-            problems.push_back({row.number, PlayerId,
-                                QStringLiteral("player ID 0 marks an empty slot; to empty the "
-                                               "slot, delete its row.")});
-        else if (!lookup.isPlayer(qint32(*playerId)))
             problems.push_back(
                 {row.number, PlayerId,
-                 QStringLiteral("no player of the database has the ID %1.").arg(*playerId)});
+                 QCoreApplication::translate(
+                     "RosterImport", "player ID 0 marks an empty slot; to empty the slot, delete "
+                                     "its row.")});
+        else if (!lookup.isPlayer(qint32(*playerId)))
+            problems.push_back({row.number, PlayerId,
+                                QCoreApplication::translate(
+                                    "RosterImport", "no player of the database has the ID %1.")
+                                    .arg(*playerId)});
         const auto [at, added] = found->second.bySlot.emplace(
             int(*slot), WantedSlot{{qint32(*playerId), int(*shirt)}, row.number});
         if (!added)
-            errors.add(row.number, columnNames()[Slot],
-                       QStringLiteral("slot %1 of %2 is on row %3 already.")
-                           .arg(*slot)
-                           .arg(found->second.name)
-                           .arg(at->second.row));
+            errors.add(
+                row.number, columnNames()[Slot],
+                //: %1 is a slot number, %2 a team, %3 a row number
+                QCoreApplication::translate("RosterImport", "slot %1 of %2 is on row %3 already.")
+                    .arg(*slot)
+                    .arg(found->second.name)
+                    .arg(at->second.row));
     }
     // A team whose rows show its squad as it stands changes nothing and is not checked.
     std::erase_if(teams,

@@ -2,6 +2,8 @@
 
 #include "sheetformats/cellvalue.h"
 
+#include <QCoreApplication>
+
 SheetHeader SheetHeader::read(const SheetTable& table, const QStringList& names,
                               const std::vector<int>& required, SheetErrors& errors) {
     SheetHeader header;
@@ -11,8 +13,10 @@ SheetHeader SheetHeader::read(const SheetTable& table, const QStringList& names,
         return header;
     }
     if (table.rows().empty()) {
-        errors.add(QStringLiteral("row 1: the sheet is empty; it needs a header row naming its "
-                                  "columns (%1, …).")
+        //: %1 is the name of the sheet's first column, as the sheet must name it
+        errors.add(QCoreApplication::translate("SheetHeader",
+                                               "row 1: the sheet is empty; it needs a header row "
+                                               "naming its columns (%1, …).")
                        .arg(names.first()));
         return header;
     }
@@ -25,18 +29,22 @@ SheetHeader SheetHeader::read(const SheetTable& table, const QStringList& names,
         const int column = found == names.end() ? -1 : int(found - names.begin());
         header.m_columnOfCell.push_back(column);
         if (column < 0) {
-            errors.add(row.number, name, QStringLiteral("unknown column."));
+            errors.add(row.number, name,
+                       QCoreApplication::translate("SheetHeader", "unknown column."));
         } else if (header.m_cellOfColumn[size_t(column)] >= 0) {
-            errors.add(row.number, name, QStringLiteral("the column is named twice."));
+            errors.add(row.number, name,
+                       QCoreApplication::translate("SheetHeader", "the column is named twice."));
         } else {
             header.m_cellOfColumn[size_t(column)] = cell;
         }
     }
     for (const int column : required)
         if (!header.has(column))
-            errors.add(row.number, QStringLiteral("the column %1 is missing; the sheet needs it "
-                                                  "to match its rows.")
-                                       .arg(names.at(column)));
+            errors.add(row.number,
+                       QCoreApplication::translate("SheetHeader",
+                                                   "the column %1 is missing; the sheet needs it "
+                                                   "to match its rows.")
+                           .arg(names.at(column)));
     for (const SheetTable::CellProblem& problem : table.problems()) {
         const int column = problem.row == row.number ? -1 : header.columnOf(problem.cell);
         errors.add(problem.row,
@@ -54,8 +62,9 @@ bool SheetHeader::checkCellCount(const SheetTable::Row& row, SheetErrors& errors
     const int expected = int(m_columnOfCell.size());
     if (row.cellCount == expected)
         return true;
-    errors.add(
-        row.number,
-        QStringLiteral("the row has %1 cells, the header %2.").arg(row.cellCount).arg(expected));
+    errors.add(row.number,
+               QCoreApplication::translate("SheetHeader", "the row has %1 cells, the header %2.")
+                   .arg(row.cellCount)
+                   .arg(expected));
     return false;
 }

@@ -7,6 +7,8 @@
 #include "sheetformats/csvwriter.h"
 #include "teamnames/teamnametable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace TeamSheet {
@@ -72,8 +74,9 @@ QString teamFileProblem(QByteArrayView teamFile) {
     const qint64 needed = std::max(longNamePassEnd, shortNamePassEnd);
     if (teamFile.size() >= needed)
         return {};
-    return QStringLiteral("The team file is too short: it has %1 bytes, but its team names end "
-                          "at byte %2.")
+    return QCoreApplication::translate("TeamSheet",
+                                       "The team file is too short: it has %1 bytes, but its team "
+                                       "names end at byte %2.")
         .arg(teamFile.size())
         .arg(needed);
 }
@@ -129,14 +132,18 @@ ImportPlan plan(QByteArrayView teamFile, const SheetTable& table) {
         const auto cellOf = [&](Column column) { return table.cell(row, header.cellOf(column)); };
         const auto position = CellValue::wholeNumber(cellOf(Position));
         if (!position || *position < 0 || *position >= teamCount) {
-            errors.add(row.number, columnNames()[Position],
-                       QStringLiteral("enter a team position from 0 to %1.").arg(teamCount - 1));
+            errors.add(
+                row.number, columnNames()[Position],
+                QCoreApplication::translate("TeamSheet", "enter a team position from 0 to %1.")
+                    .arg(teamCount - 1));
             continue;
         }
         const int p = int(*position);
         if (rowOfTeam[size_t(p)] != 0) {
             errors.add(row.number, columnNames()[Position],
-                       QStringLiteral("team %1 is on row %2 already.").arg(p).arg(rowOfTeam[p]));
+                       QCoreApplication::translate("TeamSheet", "team %1 is on row %2 already.")
+                           .arg(p)
+                           .arg(rowOfTeam[p]));
             continue;
         }
         rowOfTeam[size_t(p)] = row.number;
@@ -157,9 +164,11 @@ ImportPlan plan(QByteArrayView teamFile, const SheetTable& table) {
         if (header.has(TeamId) && !sameTeamId(team.shown.teamId, cellOf(TeamId)))
             errors.add(row.number, columnNames()[TeamId],
                        team.shown.teamId.isEmpty()
-                           ? QStringLiteral("this team has no team ID to change; leave the cell "
-                                            "empty.")
-                           : QStringLiteral("team IDs are not edited here; the team's is %1.")
+                           ? QCoreApplication::translate("TeamSheet",
+                                                         "this team has no team ID to change; "
+                                                         "leave the cell empty.")
+                           : QCoreApplication::translate(
+                                 "TeamSheet", "team IDs are not edited here; the team's is %1.")
                                  .arg(team.shown.teamId));
 
         QString refusal;
@@ -173,8 +182,9 @@ ImportPlan plan(QByteArrayView teamFile, const SheetTable& table) {
         if (team.shortName != team.shown.shortName) {
             if (!team.shown.hasShortEntry)
                 errors.add(row.number, columnNames()[ShortName],
-                           QStringLiteral("the team is listed past the end of the short names "
-                                          "and has no short name that could be written."));
+                           QCoreApplication::translate(
+                               "TeamSheet", "the team is listed past the end of the short names "
+                                            "and has no short name that could be written."));
             else if (const auto patches = TeamNameTable::shortNamePatches(
                          team.shown.nameOffset, team.shown.shortEntryOffset, team.shortName,
                          &refusal))
@@ -184,8 +194,9 @@ ImportPlan plan(QByteArrayView teamFile, const SheetTable& table) {
         }
         for (const Patch& patch : team.patches) {
             if (patch.offset + patch.bytes.size() > teamFile.size()) {
-                errors.add(row.number, QStringLiteral("the team file ends at byte %1, before "
-                                                      "this team's name entry does.")
+                errors.add(row.number, QCoreApplication::translate(
+                                           "TeamSheet", "the team file ends at byte %1, before "
+                                                        "this team's name entry does.")
                                            .arg(teamFile.size()));
                 break;
             }

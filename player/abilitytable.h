@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 // The 26 ability slots of the record's ability block: the text box that shows each, its caption,
 // and the check box that shows the slot's flag (a playable position for slots 0-11, a special
-// ability for slots 12-25).
+// ability for slots 12-25). The captions are the game's terms, shown through gameTerm().
 struct AbilitySlot {
     int slot;
     const char* box;
@@ -14,32 +16,69 @@ struct AbilitySlot {
 };
 
 inline constexpr std::array<AbilitySlot, 26> abilitySlots{{
-    {0, "attack", "Attack", 1, "GK"},
-    {1, "defence", "Defence", 2, "SWP"},
-    {2, "bodybalance", "Balance", 3, "CB"},
-    {3, "stamina", "Stamina", 4, "SB"},
-    {4, "topspeed", "Speed", 6, "DMF"},
-    {5, "acceleration", "Acceleration", 5, "WB"},
-    {6, "response", "Response", 7, "CMF"},
-    {7, "agility", "Agility", 9, "AMF"},
-    {8, "dribble1", "Dribble Accuracy", 8, "SMF"},
-    {9, "dribblespeed", "Dribble Speed", 10, "WF"},
-    {10, "shortpassa", "Short Pass Accur", 11, "SS"},
-    {11, "shortpasss", "Short Pass Speed", 12, "CF"},
-    {12, "longpassa", "Long Pass Accur", 26, "Centre"},
-    {13, "longpasss", "Long Pass Speed", 25, "1-On-1 Stopper"},
-    {14, "shota", "Shot Accuracy", 24, "Dribbling"},
-    {15, "shotp", "Shot Power", 23, "Tactical dribble"},
-    {16, "shott", "Shot Technique", 22, "Positioning"},
-    {17, "freekicka", "Free Kick Accur", 21, "Reaction"},
-    {18, "swerve", "Curving / Swerve", 20, "Playmaking"},
-    {19, "header", "Heading", 19, "Passing"},
-    {20, "jump", "Jump", 18, "Scoring"},
-    {21, "technique", "Technique", 17, "1-1 Scoring"},
-    {22, "aggression", "Aggression", 16, "Post Player"},
-    {23, "teamwork", "Team Work", 13, "Side"},
-    {24, "tenacity", "Mentality", 15, "Lines"},
-    {25, "gkskill", "Goalkeeper Skills", 14, "Middle Shooting"},
+    //: A player's ability, as the game names it
+    {0, "attack", QT_TRANSLATE_NOOP("GameTerms", "Attack"), 1,
+     QT_TRANSLATE_NOOP("GameTerms", "GK")},
+    //: A player's ability, as the game names it
+    {1, "defence", QT_TRANSLATE_NOOP("GameTerms", "Defence"), 2,
+     QT_TRANSLATE_NOOP("GameTerms", "SWP")},
+    //: A player's ability, as the game names it
+    {2, "bodybalance", QT_TRANSLATE_NOOP("GameTerms", "Balance"), 3,
+     QT_TRANSLATE_NOOP("GameTerms", "CB")},
+    {3, "stamina", QT_TRANSLATE_NOOP("GameTerms", "Stamina"), 4,
+     QT_TRANSLATE_NOOP("GameTerms", "SB")},
+    {4, "topspeed", QT_TRANSLATE_NOOP("GameTerms", "Speed"), 6,
+     QT_TRANSLATE_NOOP("GameTerms", "DMF")},
+    {5, "acceleration", QT_TRANSLATE_NOOP("GameTerms", "Acceleration"), 5,
+     QT_TRANSLATE_NOOP("GameTerms", "WB")},
+    //: A player's ability, as the game names it
+    {6, "response", QT_TRANSLATE_NOOP("GameTerms", "Response"), 7,
+     QT_TRANSLATE_NOOP("GameTerms", "CMF")},
+    {7, "agility", QT_TRANSLATE_NOOP("GameTerms", "Agility"), 9,
+     QT_TRANSLATE_NOOP("GameTerms", "AMF")},
+    {8, "dribble1", QT_TRANSLATE_NOOP("GameTerms", "Dribble Accuracy"), 8,
+     QT_TRANSLATE_NOOP("GameTerms", "SMF")},
+    {9, "dribblespeed", QT_TRANSLATE_NOOP("GameTerms", "Dribble Speed"), 10,
+     QT_TRANSLATE_NOOP("GameTerms", "WF")},
+    {10, "shortpassa", QT_TRANSLATE_NOOP("GameTerms", "Short Pass Accur"), 11,
+     QT_TRANSLATE_NOOP("GameTerms", "SS")},
+    {11, "shortpasss", QT_TRANSLATE_NOOP("GameTerms", "Short Pass Speed"), 12,
+     QT_TRANSLATE_NOOP("GameTerms", "CF")},
+    {12, "longpassa", QT_TRANSLATE_NOOP("GameTerms", "Long Pass Accur"), 26,
+     //: A player's special ability, as the game names it
+     QT_TRANSLATE_NOOP("GameTerms", "Centre")},
+    {13, "longpasss", QT_TRANSLATE_NOOP("GameTerms", "Long Pass Speed"), 25,
+     QT_TRANSLATE_NOOP("GameTerms", "1-On-1 Stopper")},
+    {14, "shota", QT_TRANSLATE_NOOP("GameTerms", "Shot Accuracy"), 24,
+     QT_TRANSLATE_NOOP("GameTerms", "Dribbling")},
+    {15, "shotp", QT_TRANSLATE_NOOP("GameTerms", "Shot Power"), 23,
+     QT_TRANSLATE_NOOP("GameTerms", "Tactical dribble")},
+    {16, "shott", QT_TRANSLATE_NOOP("GameTerms", "Shot Technique"), 22,
+     QT_TRANSLATE_NOOP("GameTerms", "Positioning")},
+    {17, "freekicka", QT_TRANSLATE_NOOP("GameTerms", "Free Kick Accur"), 21,
+     //: A player's special ability, as the game names it
+     QT_TRANSLATE_NOOP("GameTerms", "Reaction")},
+    {18, "swerve", QT_TRANSLATE_NOOP("GameTerms", "Curving / Swerve"), 20,
+     QT_TRANSLATE_NOOP("GameTerms", "Playmaking")},
+    {19, "header", QT_TRANSLATE_NOOP("GameTerms", "Heading"), 19,
+     //: A player's special ability, as the game names it
+     QT_TRANSLATE_NOOP("GameTerms", "Passing")},
+    //: A player's ability, as the game names it
+    {20, "jump", QT_TRANSLATE_NOOP("GameTerms", "Jump"), 18,
+     //: A player's special ability, as the game names it
+     QT_TRANSLATE_NOOP("GameTerms", "Scoring")},
+    {21, "technique", QT_TRANSLATE_NOOP("GameTerms", "Technique"), 17,
+     QT_TRANSLATE_NOOP("GameTerms", "1-1 Scoring")},
+    {22, "aggression", QT_TRANSLATE_NOOP("GameTerms", "Aggression"), 16,
+     QT_TRANSLATE_NOOP("GameTerms", "Post Player")},
+    {23, "teamwork", QT_TRANSLATE_NOOP("GameTerms", "Team Work"), 13,
+     //: A player's special ability, as the game names it
+     QT_TRANSLATE_NOOP("GameTerms", "Side")},
+    {24, "tenacity", QT_TRANSLATE_NOOP("GameTerms", "Mentality"), 15,
+     //: A player's special ability, as the game names it
+     QT_TRANSLATE_NOOP("GameTerms", "Lines")},
+    {25, "gkskill", QT_TRANSLATE_NOOP("GameTerms", "Goalkeeper Skills"), 14,
+     QT_TRANSLATE_NOOP("GameTerms", "Middle Shooting")},
 }};
 
 // The progress bar's maximum while the ability block is shown or written.
@@ -64,17 +103,21 @@ struct SpecialAbilityBit {
 };
 
 inline constexpr std::array<SpecialAbilityBit, 8> specialAbilityBits{{
-    {28, 1, "1-Touch Pass"},
-    {29, 2, "Outside"},
-    {30, 4, "Marking"},
-    {31, 8, "Sliding"},
-    {32, 16, "Covering"},
-    {33, 32, "D-Line Control"},
-    {34, 64, "Penalty Stopper"},
-    {25, 128, "1-On-1 Stopper"},
+    {28, 1, QT_TRANSLATE_NOOP("GameTerms", "1-Touch Pass")},
+    //: A player's special ability, as the game names it
+    {29, 2, QT_TRANSLATE_NOOP("GameTerms", "Outside")},
+    {30, 4, QT_TRANSLATE_NOOP("GameTerms", "Marking")},
+    {31, 8, QT_TRANSLATE_NOOP("GameTerms", "Sliding")},
+    //: A player's special ability, as the game names it
+    {32, 16, QT_TRANSLATE_NOOP("GameTerms", "Covering")},
+    {33, 32, QT_TRANSLATE_NOOP("GameTerms", "D-Line Control")},
+    {34, 64, QT_TRANSLATE_NOOP("GameTerms", "Penalty Stopper")},
+    {25, 128, QT_TRANSLATE_NOOP("GameTerms", "1-On-1 Stopper")},
 }};
 
 // Boxes of the "Special Options" panel without a slot of their own.
-inline constexpr int penaltiesBox = 27;      // "Penalties": shown, never stored
-inline constexpr int longThrowBox = 35;      // "Long Throw", slot 30
+inline constexpr int penaltiesBox = 27; // "Penalties": shown, never stored
+inline constexpr int longThrowBox = 35; // "Long Throw", slot 30
+inline constexpr const char* penaltiesCaption = QT_TRANSLATE_NOOP("GameTerms", "Penalties");
+inline constexpr const char* longThrowCaption = QT_TRANSLATE_NOOP("GameTerms", "Long Throw");
 inline constexpr int penaltyStopperBox = 34; // bit 6 of slot 28, and slot 29

@@ -28,14 +28,14 @@ std::optional<std::pair<qint64, PlayerRecord>> PlayerEditor::selectedRecord() co
                                 ? m_lists.selectedNameOffset()
                                 : std::nullopt;
     if (!nameOffset) {
-        m_session.message(QStringLiteral("Select a player first."));
+        m_session.message(tr("Select a player first."));
         return std::nullopt;
     }
     const WorkingCopy workingCopy = m_session.workingCopy();
     const auto bytes =
         workingCopy.read(*nameOffset - PlayerLayout::nameOffsetInRecord, PlayerLayout::recordSize);
     if (!bytes) {
-        m_session.message(workingCopy.errorString() + QStringLiteral("\nNothing was written."));
+        m_session.message(tr("%1\nNothing was written.").arg(workingCopy.errorString()));
         return std::nullopt;
     }
     return std::make_pair(*nameOffset, PlayerRecord::decode(*bytes));
@@ -58,7 +58,7 @@ void PlayerEditor::applyChanges() {
         PlayerEdits::applyDetails(selected->first, details, selected->second);
     const qint64 n = selected->first;
     if (!m_session.writeBack(result.patches, result.error,
-                             QStringLiteral("Apply Changes: %1").arg(details.name),
+                             tr("Apply Changes: %1").arg(details.name),
                              [show = m_showPlayer, n] { show(n); }))
         return;
     // The lists show the new names without a reload; the player keeps his record.
@@ -84,7 +84,7 @@ void PlayerEditor::applyAbilities() {
         PlayerEdits::applyAbilities(selected->first, abilities, selected->second);
     const qint64 n = selected->first;
     const QString label =
-        QStringLiteral("Apply Abilities: %1").arg(c.List1->item(c.List1->currentRow())->text());
+        tr("Apply Abilities: %1").arg(c.List1->item(c.List1->currentRow())->text());
     if (m_session.writeBack(result.patches, result.error, label,
                             [show = m_showPlayer, n] { show(n); }) &&
         !result.note.isEmpty())

@@ -3,27 +3,37 @@
 #include "common/gametext.h"
 #include "common/numbertext.h"
 #include "player/abilitytable.h"
+#include "player/gameterms.h"
 #include "player/positiontable.h"
+
+#include <QCoreApplication>
 
 namespace {
 
 namespace L = PlayerLayout;
+
+// A refusal that names the field it is about, in the language shown.
+QString fieldRefusal(const QString& field, const QString& refusal) {
+    //: %1 is the name of a field (an ability, the age, ...), %2 why its value is refused
+    return QCoreApplication::translate("PlayerEdits", "%1: %2").arg(field, refusal);
+}
 
 // Collects the bytes to write and the first value that does not fit.
 class Writer {
 public:
     explicit Writer(qint64 nameOffset) : m_n(nameOffset) {}
 
-    // A number typed into a box, read as the window reads numbers.
+    // A number typed into a box, read as the window reads numbers; `field` is the field's name
+    // as shown.
     std::optional<int> number(const QString& field, const QString& text, const NumberRange& range) {
         const auto value = NumberText::integerInRange(text, range.low, range.high);
         if (!value)
-            fail(field + QStringLiteral(": ") + range.refusal());
+            fail(fieldRefusal(field, range.refusal()));
         return value;
     }
 
     void number(const PlayerEdits::ByteField& field, const QString& text, quint8 stored) {
-        if (const auto value = number(QString::fromLatin1(field.caption), text, field.range))
+        if (const auto value = number(gameTerm(field.caption), text, field.range))
             add(field.patch(m_n, *value, stored));
     }
 
@@ -32,7 +42,7 @@ public:
         if (const auto patch = field.patch(m_n, text, &refusal))
             add(*patch);
         else
-            fail(QString::fromLatin1(field.caption) + QStringLiteral(": ") + refusal);
+            fail(fieldRefusal(gameTerm(field.caption), refusal));
     }
 
     void add(Patch patch) { m_result.patches.push_back(std::move(patch)); }
@@ -99,10 +109,12 @@ std::optional<Patch> TextField::patch(qint64 nameOffset, const QString& text,
                                       QString* refusal) const {
     const auto bytes = GameText::encodeField(text, width);
     if (!bytes) {
-        *refusal = text.size() > width
-                       ? QStringLiteral("at most %1 characters.").arg(width)
-                       : QStringLiteral("these characters cannot be stored in the game: %1")
-                             .arg(GameText::unrepresentable(text));
+        *refusal =
+            text.size() > width
+                ? QCoreApplication::translate("PlayerEdits", "at most %1 characters.").arg(width)
+                : QCoreApplication::translate("PlayerEdits",
+                                              "these characters cannot be stored in the game: %1")
+                      .arg(GameText::unrepresentable(text));
         return std::nullopt;
     }
     return Patch{nameOffset + offset, *bytes};
@@ -138,10 +150,11 @@ QString rosterTableRefusal(const std::vector<Patch>& patches) {
 }
 
 QString rosterTableMessage() {
-    return QStringLiteral("This entry lies inside the team roster table, which the game "
-                          "keeps over the last player records (from byte %1 of the "
-                          "player database on): writing it would damage the teams' "
-                          "rosters. The entry can be viewed, not edited.")
+    return QCoreApplication::translate("PlayerEdits",
+                                       "This entry lies inside the team roster table, which the "
+                                       "game keeps over the last player records (from byte %1 of "
+                                       "the player database on): writing it would damage the "
+                                       "teams' rosters. The entry can be viewed, not edited.")
         .arg(L::rosterTableStart);
 }
 
@@ -168,24 +181,26 @@ quint8 longThrowByte(quint8 stored, bool checked) {
 QString longThrowNote(quint8 stored, bool checked) {
     if (checked || stored <= L::maxAbility || (stored & L::longThrowFlag))
         return {};
-    return QStringLiteral("Long Throw: the stored byte %1 has no flag bit to clear, so it stays as "
-                          "stored and the box shows it set again. The other abilities were "
-                          "written.")
-        .arg(stored);
+    //: %1 is the special ability Long Throw, %2 a number from 100 to 127
+    return QCoreApplication::translate("PlayerEdits",
+                                       "%1: the stored byte %2 has no flag bit to clear, so it "
+                                       "stays as stored and the box shows it set again. The other "
+                                       "abilities were written.")
+        .arg(gameTerm(longThrowCaption), QString::number(stored));
 }
 
 Result applyAbilities(qint64 nameOffset, const Abilities& a, const PlayerRecord& stored) {
     Writer w(nameOffset);
     for (const AbilitySlot& slot : abilitySlots) {
-        const auto value =
-            w.number(QString::fromUtf8(slot.caption), a.values[slot.slot], abilityRange);
+        const auto value = w.number(gameTerm(slot.caption), a.values[slot.slot], abilityRange);
         if (value)
             w.add(abilityPatch(nameOffset, slot.slot, *value, a.flags[slot.slot]));
     }
     w.add(penaltyStopperPatch(nameOffset, stored.abilityBlock[L::penaltyStopperSlot],
                               a.penaltyStopper));
-    if (const auto sum = w.number(QStringLiteral("Special abilities (sum of the boxes)"),
-                                  a.specialAbilitySum, specialAbilitySumRange))
+    if (const auto sum = w.number(
+            QCoreApplication::translate("PlayerEdits", "Special abilities (sum of the boxes)"),
+            a.specialAbilitySum, specialAbilitySumRange))
         w.add(specialAbilityPatch(nameOffset, *sum));
     const quint8 longThrow = stored.abilityBlock[L::longThrowSlot];
     w.add(longThrowPatch(nameOffset, longThrow, a.longThrow));

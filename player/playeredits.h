@@ -56,8 +56,8 @@ Result applyAbilities(qint64 nameOffset, const Abilities& abilities, const Playe
 // One byte set from a number box: the values the box accepts (as shown), how a value becomes the
 // byte, and the bits of the stored byte that the write keeps.
 struct ByteField {
-    const char* caption;
-    qint64 offset; // from N
+    const char* caption; // the game's term, shown through gameTerm()
+    qint64 offset;       // from N
     NumberRange range;
     int shift;       // stored = shown - shift
     quint8 keptBits; // bits of the stored byte that stay as they are
@@ -66,22 +66,25 @@ struct ByteField {
 };
 
 inline constexpr ByteField positionCodeField{
-    "Position code", PlayerLayout::positionCode, {0, 255}, 0, 0};
+    QT_TRANSLATE_NOOP("GameTerms", "Position code"), PlayerLayout::positionCode, {0, 255}, 0, 0};
 inline constexpr ByteField spacingField{
-    "Spacing",
+    QT_TRANSLATE_NOOP("GameTerms", "Spacing"),
     PlayerLayout::spacing,
     {PlayerLayout::spacingShift, 255 + PlayerLayout::spacingShift},
     PlayerLayout::spacingShift,
     0};
-inline constexpr ByteField ageField{"Age",
+inline constexpr ByteField ageField{QT_TRANSLATE_NOOP("GameTerms", "Age"),
                                     PlayerLayout::age,
                                     {-PlayerLayout::ageShift, 255 - PlayerLayout::ageShift},
                                     -PlayerLayout::ageShift,
                                     0};
 // Bit 7 of the weight byte is a flag the editor keeps.
-inline constexpr ByteField weightField{
-    "Weight", PlayerLayout::weight, {0, PlayerLayout::valueBits}, 0, PlayerLayout::flagBit};
-inline constexpr ByteField heightField{"Height",
+inline constexpr ByteField weightField{QT_TRANSLATE_NOOP("GameTerms", "Weight"),
+                                       PlayerLayout::weight,
+                                       {0, PlayerLayout::valueBits},
+                                       0,
+                                       PlayerLayout::flagBit};
+inline constexpr ByteField heightField{QT_TRANSLATE_NOOP("GameTerms", "Height"),
                                        PlayerLayout::height,
                                        {PlayerLayout::heightShift, 255 + PlayerLayout::heightShift},
                                        PlayerLayout::heightShift,
@@ -89,17 +92,18 @@ inline constexpr ByteField heightField{"Height",
 
 // A text field: the characters in the game's code page, zero-filled to the field's width.
 struct TextField {
-    const char* caption;
-    qint64 offset; // from N
+    const char* caption; // the game's term, shown through gameTerm()
+    qint64 offset;       // from N
     int width;
 
     // Empty, with the reason in `refusal`, when the text is too long or holds a character the
     // code page cannot represent.
     std::optional<Patch> patch(qint64 nameOffset, const QString& text, QString* refusal) const;
 };
-inline constexpr TextField nameField{"Player Name", PlayerLayout::name, PlayerLayout::nameWidth};
-inline constexpr TextField shirtNameField{"Name on shirt", PlayerLayout::shirtName,
-                                          PlayerLayout::shirtNameWidth};
+inline constexpr TextField nameField{QT_TRANSLATE_NOOP("GameTerms", "Player Name"),
+                                     PlayerLayout::name, PlayerLayout::nameWidth};
+inline constexpr TextField shirtNameField{QT_TRANSLATE_NOOP("GameTerms", "Name on shirt"),
+                                          PlayerLayout::shirtName, PlayerLayout::shirtNameWidth};
 
 // The foot byte with bit 0 set from the entry (0 "Right", 1 "Left"); bits 1-7 stay.
 Patch footPatch(qint64 nameOffset, int footEntry, quint8 stored);

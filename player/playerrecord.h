@@ -115,6 +115,13 @@ inline int shownHair(qint16 stored) {
 inline int footEntry(quint8 stored) {
     return stored <= 17 ? (stored & PlayerLayout::footBit) : -1;
 }
+// The foot entries' names, by entry; the game's terms, shown through gameTerm().
+inline constexpr std::array<const char*, 2> footNames{
+    //: The foot a player prefers
+    QT_TRANSLATE_NOOP("GameTerms", "Right"),
+    //: The foot a player prefers
+    QT_TRANSLATE_NOOP("GameTerms", "Left"),
+};
 // Upper-case hexadecimal without leading zeros; a negative word shows its 16-bit pattern.
 QString hexText(quint16 value);
 

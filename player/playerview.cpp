@@ -62,8 +62,7 @@ void PlayerView::show(int row) {
     if (!bytes) {
         m_lists.deselect();
         m_session.message(workingCopy.errorString().isEmpty()
-                              ? QStringLiteral("The player's record cannot be found. Press Load "
-                                               "again.")
+                              ? tr("The player's record cannot be found. Press Load again.")
                               : workingCopy.errorString());
         return;
     }

@@ -9,7 +9,11 @@ namespace PositionTable {
 
 constexpr int entryCount = 12;
 
-QStringList captions(); // "GK", "SWP", ... "CF"
+// The entries' captions in English ("GK", "SWP", ... "CF"), as sheets and the command line
+// read and write them.
+QStringList captions();
+// The same in the language shown, for the screen.
+QStringList shownCaptions();
 
 // Entry selected by a stored code, or -1 when no entry lists it.
 int entryForCode(int code);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,31 +17,36 @@ constexpr int changesShown = 8; // the first change lines the preview lists
 
 } // namespace
 
-BulkEditDialog::BulkEditDialog(QByteArray database, std::vector<int> records, const QString& scope,
+BulkEditDialog::BulkEditDialog(QByteArray database, std::vector<int> records, Scope scope,
                                int column, Write write, QWidget* parent)
     : QDialog(parent), m_database(std::move(database)), m_records(std::move(records)),
-      m_write(std::move(write)) {
+      m_scope(std::move(scope)), m_write(std::move(write)) {
     setObjectName(QStringLiteral("BulkEditDialog"));
-    setWindowTitle(QStringLiteral("Change Field"));
     auto* layout = new QVBoxLayout(this);
-    auto* scopeLabel = new QLabel(scope, this);
-    scopeLabel->setObjectName(QStringLiteral("bulkScope"));
-    layout->addWidget(scopeLabel);
+    m_scopeLabel = new QLabel(this);
+    m_scopeLabel->setObjectName(QStringLiteral("bulkScope"));
+    layout->addWidget(m_scopeLabel);
 
-    auto* form = new QFormLayout;
-    layout->addLayout(form);
+    m_form = new QFormLayout;
+    layout->addLayout(m_form);
+    // Each field's caption, whose letter after "&" moves to the field.
+    const auto caption = [this](QWidget* field) {
+        auto* label = new QLabel(this);
+        label->setBuddy(field);
+        return label;
+    };
     m_column = new QComboBox(this);
     m_column->setObjectName(QStringLiteral("bulkColumn"));
     for (const int c : BulkChange::columns())
         m_column->addItem(PlayerColumns::all().at(size_t(c)).name, c);
     m_column->setCurrentIndex(std::max(0, m_column->findData(column)));
-    form->addRow(QStringLiteral("&Column:"), m_column);
+    m_form->addRow(caption(m_column), m_column);
     m_mode = new QComboBox(this);
     m_mode->setObjectName(QStringLiteral("bulkMode"));
-    form->addRow(QStringLiteral("C&hange:"), m_mode);
+    m_form->addRow(caption(m_mode), m_mode);
     m_value = new QLineEdit(this);
     m_value->setObjectName(QStringLiteral("bulkValue"));
-    form->addRow(QStringLiteral("&Value:"), m_value);
+    m_form->addRow(caption(m_value), m_value);
 
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("bulkPreview"));
@@ -57,7 +63,28 @@ BulkEditDialog::BulkEditDialog(QByteArray database, std::vector<int> records, co
     connect(m_column, &QComboBox::currentIndexChanged, this, &BulkEditDialog::columnChosen);
     connect(m_mode, &QComboBox::currentIndexChanged, this, &BulkEditDialog::showPreview);
     connect(m_value, &QLineEdit::textChanged, this, &BulkEditDialog::showPreview);
+    setTexts();
+}
+
+void BulkEditDialog::setTexts() {
+    setWindowTitle(tr("Change Field"));
+    m_scopeLabel->setText(m_scope ? m_scope() : QString());
+    const auto caption = [this](QWidget* field, const QString& text) {
+        static_cast<QLabel*>(m_form->labelForField(field))->setText(text);
+    };
+    //: The column of the player table whose values are changed.
+    caption(m_column, tr("&Column:"));
+    //: How the values change: set to a value, or a number added, say.
+    caption(m_mode, tr("C&hange:"));
+    caption(m_value, tr("&Value:"));
+    // The names of the ways to change and the preview are said again.
     columnChosen();
+}
+
+void BulkEditDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QDialog::changeEvent(event);
 }
 
 void BulkEditDialog::columnChosen() {
@@ -82,9 +109,8 @@ void BulkEditDialog::showPreview() {
     const bool text = name == QStringLiteral("name") || name == QStringLiteral("shirt_name");
     if (wanted.value.trimmed().isEmpty() && !(text && wanted.mode == BulkChange::Mode::Set)) {
         m_plan = {};
-        m_preview->setText(wanted.mode == BulkChange::Mode::Set
-                               ? QStringLiteral("Enter the value.")
-                               : QStringLiteral("Enter the number."));
+        m_preview->setText(wanted.mode == BulkChange::Mode::Set ? tr("Enter the value.")
+                                                                : tr("Enter the number."));
         ok->setEnabled(false);
         return;
     }

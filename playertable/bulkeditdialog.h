@@ -10,6 +10,8 @@
 
 class QComboBox;
 class QDialogButtonBox;
+class QEvent;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 
@@ -20,15 +22,21 @@ class BulkEditDialog : public QDialog {
     Q_OBJECT
 public:
     using Write = std::function<bool(const BulkChange::Plan& plan, const QString& label)>;
+    // Says which players the records are ("312 players shown by the filter"), in the language
+    // shown.
+    using Scope = std::function<QString()>;
 
-    // `scope` says which players the records are ("312 players shown by the filter");
     // `column` is the column chosen first (a PlayerColumns::all() position, -1: the first).
-    BulkEditDialog(QByteArray database, std::vector<int> records, const QString& scope, int column,
+    BulkEditDialog(QByteArray database, std::vector<int> records, Scope scope, int column,
                    Write write, QWidget* parent = nullptr);
 
     const BulkChange::Plan& plan() const { return m_plan; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void setTexts();
     void columnChosen();
     void showPreview();
     BulkChange::Change change() const;
@@ -36,8 +44,11 @@ private:
 
     QByteArray m_database;
     std::vector<int> m_records;
+    Scope m_scope;
     Write m_write;
     BulkChange::Plan m_plan;
+    QLabel* m_scopeLabel;
+    QFormLayout* m_form;
     QComboBox* m_column;
     QComboBox* m_mode;
     QLineEdit* m_value;

@@ -6,6 +6,8 @@
 #include "playertable/playertabledata.h"
 #include "playertable/tablecolumns.h"
 
+#include <QCoreApplication>
+
 namespace PastePlan {
 
 namespace {
@@ -37,7 +39,7 @@ Plan plan(const PlayerTableData& data, const QString& text, const Grid& grid) {
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast(); // the line end after the last row
     if (lines.isEmpty()) {
-        result.refusals << QStringLiteral("There is nothing to paste.");
+        result.refusals << QCoreApplication::translate("PastePlan", "There is nothing to paste.");
         return result;
     }
     QList<int> columns;
@@ -49,8 +51,9 @@ Plan plan(const PlayerTableData& data, const QString& text, const Grid& grid) {
     }
     const qsizetype rowsLeft = qsizetype(grid.records.size()) - grid.row;
     if (lines.size() > rowsLeft) {
-        result.refusals << QStringLiteral("The paste has %1 rows, but the grid shows %2 from the "
-                                          "row it starts at.")
+        result.refusals << QCoreApplication::translate("PastePlan",
+                                                       "The paste has %1 rows, but the grid shows "
+                                                       "%2 from the row it starts at.")
                                .arg(lines.size())
                                .arg(rowsLeft);
         return result;
@@ -59,14 +62,16 @@ Plan plan(const PlayerTableData& data, const QString& text, const Grid& grid) {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int row = grid.row + int(i);
         const int record = grid.records[size_t(row)];
-        const QString where = QStringLiteral("row %1 (record %2)").arg(row + 1).arg(record);
+        const QString shownRow = QString::number(row + 1);
+        const QString shownRecord = QString::number(record);
         const QStringList cells = cellsOf(lines[i]);
         if (cells.size() > columns.size()) {
-            refused.add(QStringLiteral("%1: the paste has %2 cells, and %3 columns are shown "
-                                       "from the column it starts at.")
-                            .arg(where)
-                            .arg(cells.size())
-                            .arg(columns.size()));
+            refused.add(QCoreApplication::translate("PastePlan",
+                                                    "row %1 (record %2): the paste has %3 cells, "
+                                                    "and %4 columns are shown from the column it "
+                                                    "starts at.")
+                            .arg(shownRow, shownRecord, QString::number(cells.size()),
+                                 QString::number(columns.size())));
             continue;
         }
         std::vector<PlayerCells::Cell> edits;
@@ -79,19 +84,27 @@ Plan plan(const PlayerTableData& data, const QString& text, const Grid& grid) {
             }
             // A column the grid does not edit, as copied: it says the row is the right one.
             if (cells[k].trimmed() != data.text(record, columns[k]))
-                refused.add(QStringLiteral("%1, column %2: the grid shows %3 here, not %4; the "
-                                           "column is not edited.")
-                                .arg(where, column.name, data.text(record, columns[k]),
-                                     cells[k].trimmed()));
+                //: %3 is a column name of the player table ("index").
+                refused.add(QCoreApplication::translate("PastePlan",
+                                                        "row %1 (record %2), column %3: the grid "
+                                                        "shows %4 here, not %5; the column is not "
+                                                        "edited.")
+                                .arg(shownRow, shownRecord, column.name,
+                                     data.text(record, columns[k]), cells[k].trimmed()));
         }
         const PlayerCells::Result planned = PlayerCells::plan(data.database(), record, edits);
         for (const PlayerRowEdit::Refusal& why : planned.refused) {
-            if (why.column < 0)
-                refused.add(QStringLiteral("%1: %2").arg(where, why.why));
-            else
-                refused.add(
-                    QStringLiteral("%1, column %2: %3")
-                        .arg(where, PlayerColumns::all().at(size_t(why.column)).name, why.why));
+            if (why.column < 0) {
+                //: %3 says why the row's cells are refused.
+                refused.add(QCoreApplication::translate("PastePlan", "row %1 (record %2): %3")
+                                .arg(shownRow, shownRecord, why.why));
+                continue;
+            }
+            const QString& name = PlayerColumns::all().at(size_t(why.column)).name;
+            //: %3 is a column name of the player table ("speed"), %4 says why its cell is refused.
+            refused.add(
+                QCoreApplication::translate("PastePlan", "row %1 (record %2), column %3: %4")
+                    .arg(shownRow, shownRecord, name, why.why));
         }
         if (planned.ok())
             PlayerSheet::addRecord(result.import, record, data.player(record), planned.edit,

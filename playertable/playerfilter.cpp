@@ -4,6 +4,8 @@
 #include "playertable/playertabledata.h"
 #include "playertable/tablecolumns.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -47,7 +49,7 @@ std::optional<QStringList> valuesOf(const QString& part, QString* why) {
     bool wasQuoted = false;
     const auto finish = [&]() {
         if (value.isEmpty() && !wasQuoted) {
-            *why = QStringLiteral("a value of the list is empty");
+            *why = QCoreApplication::translate("PlayerFilter", "a value of the list is empty");
             return false;
         }
         values << value;
@@ -141,7 +143,8 @@ QString PlayerFilter::withTerm(const QString& text, const QString& column, const
 std::optional<PlayerFilter> PlayerFilter::parse(const QString& text, QString* error) {
     PlayerFilter filter;
     if (text.count(quote) % 2 != 0) {
-        *error = QStringLiteral("%1: a quote is not closed").arg(text.mid(text.lastIndexOf(quote)));
+        //: %1 is the filter from its last quote on.
+        *error = tr("%1: a quote is not closed").arg(text.mid(text.lastIndexOf(quote)));
         return std::nullopt;
     }
     const QStringList all = terms(text);
@@ -160,11 +163,11 @@ std::optional<PlayerFilter> PlayerFilter::parse(const QString& text, QString* er
             const QString op =
                 written.left(written.size() > 1 && isOperatorStart(written[1]) ? 2 : 1);
             const bool alone = written == op && i + 1 < all.size();
-            const QString blank =
-                i == 0 ? QString()
-                       : QStringLiteral("; a term has no blanks in it, as in %1%2%3")
-                             .arg(all[i - 1], written, alone ? all[i + 1] : QString());
-            return refuse(QStringLiteral("no column before \"%1\"%2").arg(op, blank));
+            if (i == 0)
+                return refuse(tr("no column before \"%1\"").arg(op));
+            //: %2%3%4 is the term written without its blanks ("speed>=85").
+            return refuse(tr("no column before \"%1\"; a term has no blanks in it, as in %2%3%4")
+                              .arg(op, all[i - 1], written, alone ? all[i + 1] : QString()));
         }
         if (at < 0) {
             term.op = Op::Contains;
@@ -174,19 +177,19 @@ std::optional<PlayerFilter> PlayerFilter::parse(const QString& text, QString* er
                     return valuePart.startsWith(QLatin1String(o.text));
                 });
             if (found == std::end(operators))
-                return refuse(QStringLiteral("\"!\" is no operator; use != for \"is not\""));
+                return refuse(tr("\"!\" is no operator; use != for \"is not\""));
             term.op = found->op;
             valuePart = valuePart.mid(qsizetype(qstrlen(found->text)));
             if (valuePart.isEmpty())
-                return refuse(QStringLiteral("no value after \"%1\"").arg(found->text));
+                return refuse(tr("no value after \"%1\"").arg(QLatin1String(found->text)));
         }
         term.column = TableColumns::find(columnName);
         if (term.column < 0) {
             const QString near = TableColumns::nearest(columnName);
-            return refuse(QStringLiteral("unknown column \"%1\"%2")
-                              .arg(columnName, near.isEmpty()
-                                                   ? QString()
-                                                   : QStringLiteral(" (%1?)").arg(near)));
+            if (near.isEmpty())
+                return refuse(tr("unknown column \"%1\"").arg(columnName));
+            //: %2 is the known column nearest to the name typed.
+            return refuse(tr("unknown column \"%1\" (%2?)").arg(columnName, near));
         }
         QString why;
         const auto values = valuesOf(valuePart, &why);
@@ -196,10 +199,10 @@ std::optional<PlayerFilter> PlayerFilter::parse(const QString& text, QString* er
         const bool ordering =
             term.op != Op::Equal && term.op != Op::NotEqual && term.op != Op::Contains;
         if (ordering && values->size() > 1)
-            return refuse(QStringLiteral("a list of values goes with =, != or ~ only"));
+            return refuse(tr("a list of values goes with =, != or ~ only"));
         if (ordering && !column.numbers)
-            return refuse(
-                QStringLiteral("%1 holds text: compare it with =, != or ~").arg(column.name));
+            //: %1 is a column name of the filter ("name").
+            return refuse(tr("%1 holds text: compare it with =, != or ~").arg(column.name));
         term.texts = *values;
         for (const QString& value : *values)
             term.folded << searchForm(value);
@@ -207,8 +210,9 @@ std::optional<PlayerFilter> PlayerFilter::parse(const QString& text, QString* er
             for (const QString& value : *values) {
                 const auto number = wholeNumber(value);
                 if (!number)
-                    return refuse(QStringLiteral("%1 holds whole numbers, and \"%2\" is none")
-                                      .arg(column.name, value));
+                    //: %1 is a column name of the filter ("speed"), %2 the value typed.
+                    return refuse(
+                        tr("%1 holds whole numbers, and \"%2\" is none").arg(column.name, value));
                 term.numbers << *number;
             }
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ class PlayerTableData;
 // of them satisfies it, and a != term when none is equal. A word without an operator stands for
 // name~word. Values are compared as the players sheet shows them.
 class PlayerFilter {
+    Q_DECLARE_TR_FUNCTIONS(PlayerFilter)
+
 public:
     enum class Op { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual, Contains };
 

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,7 +50,7 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
     : QWidget(parent, Qt::Window), m_session(session), m_main(std::move(mainWindow)),
       m_model(new PlayerTableModel(this)) {
     setObjectName(QStringLiteral("PlayerTable"));
-    new WindowTitle(*this, QStringLiteral("Player Table"), m_session);
+    m_title = new WindowTitle(*this, QString(), m_session);
 
     auto* layout = new QVBoxLayout(this);
     auto* menuBar = new QMenuBar(this);
@@ -58,17 +59,18 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
 
     auto* filters = new QHBoxLayout;
     layout->addLayout(filters);
-    auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
-    filters->addWidget(filterLabel);
+    m_filterLabel = new QLabel(this);
+    filters->addWidget(m_filterLabel);
     m_filter = new QComboBox(this);
     m_filter->setObjectName(QStringLiteral("playerFilter"));
     m_filter->setEditable(true);
     m_filter->setInsertPolicy(QComboBox::NoInsert);
     m_filter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Words of the filter language, which are not translated.
     m_filter->lineEdit()->setPlaceholderText(
         QStringLiteral("speed>=85 position=CF,SS teams~madrid"));
     m_filter->lineEdit()->setClearButtonEnabled(true);
-    filterLabel->setBuddy(m_filter);
+    m_filterLabel->setBuddy(m_filter);
     filters->addWidget(m_filter, 1);
     m_team = new QComboBox(this);
     m_team->setObjectName(QStringLiteral("filterTeam"));
@@ -80,8 +82,11 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
     filters->addWidget(m_team);
     m_position = new QComboBox(this);
     m_position->setObjectName(QStringLiteral("filterPosition"));
-    m_position->addItem(QStringLiteral("Any position"));
-    m_position->addItems(PositionTable::captions());
+    // Each position's entry holds its name in the filter language, and shows it in the language
+    // shown.
+    m_position->addItem(QString(), QString());
+    for (const QString& position : PositionTable::captions())
+        m_position->addItem(position, position);
     filters->addWidget(m_position);
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("playerCount"));
@@ -128,15 +133,15 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
     m_grid->installEventFilter(this);
     layout->addWidget(m_grid, 1);
 
-    m_bulkEdit = new QAction(QStringLiteral("Change Field…"), this);
+    m_bulkEdit = new QAction(this);
     m_bulkEdit->setObjectName(QStringLiteral("bulkEdit"));
     m_bulkEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     m_bulkEdit->setShortcutContext(Qt::WindowShortcut);
     addAction(m_bulkEdit);
     connect(m_bulkEdit, &QAction::triggered, this, &PlayerTableWindow::bulkEdit);
-    QMenu* tableMenu = menuBar->addMenu(QStringLiteral("&Table"));
-    tableMenu->setObjectName(QStringLiteral("mnuTable"));
-    tableMenu->addAction(m_bulkEdit);
+    m_tableMenu = menuBar->addMenu(QString());
+    m_tableMenu->setObjectName(QStringLiteral("mnuTable"));
+    m_tableMenu->addAction(m_bulkEdit);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &PlayerTableWindow::gridMenu);
 
@@ -155,9 +160,35 @@ PlayerTableWindow::PlayerTableWindow(GameFileSession& session, MainWindow mainWi
     // Every write of the session, whichever window made it, reaches the grid.
     connect(&m_session, &GameFileSession::written, m_model, &PlayerTableModel::written);
 
+    setTexts();
     resize(1100, 640);
     restoreSettings();
     reload();
+}
+
+void PlayerTableWindow::setTexts() {
+    m_title->setCaption(tr("Player Table"));
+    m_filterLabel->setText(tr("Filter:"));
+    m_position->setItemText(0, tr("Any position"));
+    const QStringList positions = PositionTable::shownCaptions();
+    for (int i = 1; i < m_position->count() && i <= positions.size(); ++i)
+        m_position->setItemText(i, positions.at(i - 1));
+    m_bulkEdit->setText(tr("Change Field…"));
+    m_tableMenu->setTitle(tr("&Table"));
+    if (m_team->count() > 0) {
+        m_team->setItemText(0, tr("Any team"));
+        m_team->setItemText(m_team->count() - 1, tr("Free agents"));
+    }
+    showCount();
+    // A filter that cannot be read says why again.
+    if (!m_problem->isHidden())
+        filterTyped(m_filter->currentText());
+}
+
+void PlayerTableWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QWidget::changeEvent(event);
 }
 
 PlayerTableWindow::~PlayerTableWindow() {
@@ -181,7 +212,7 @@ void PlayerTableWindow::teamsChanged() {
 void PlayerTableWindow::listTeams(const QList<SquadTeam>& teams) {
     const QString chosen = m_team->currentText();
     m_team->clear();
-    m_team->addItem(QStringLiteral("Any team"), QString());
+    m_team->addItem(tr("Any team"), QString());
     QSet<qint32> listed;
     for (const SquadTeam& team : teams) {
         if (listed.contains(team.id))
@@ -189,7 +220,7 @@ void PlayerTableWindow::listTeams(const QList<SquadTeam>& teams) {
         listed.insert(team.id);
         m_team->addItem(team.name, team.name);
     }
-    m_team->addItem(QStringLiteral("Free agents"), freeAgents);
+    m_team->addItem(tr("Free agents"), freeAgents);
     m_team->setCurrentIndex(std::max(0, m_team->findText(chosen)));
 }
 
@@ -239,15 +270,15 @@ void PlayerTableWindow::teamChosen(int index) {
 }
 
 void PlayerTableWindow::positionChosen(int index) {
-    const QString term =
-        index <= 0 ? QString() : QStringLiteral("position=") + m_position->itemText(index);
+    const QString term = index <= 0
+                             ? QString()
+                             : QStringLiteral("position=") + m_position->itemData(index).toString();
     m_filter->setEditText(
         PlayerFilter::withTerm(m_filter->currentText(), QStringLiteral("position"), term));
 }
 
 void PlayerTableWindow::showCount() {
-    m_count->setText(
-        QStringLiteral("%1 of %2 players").arg(m_model->shownCount()).arg(m_model->totalCount()));
+    m_count->setText(tr("%1 of %2 players").arg(m_model->shownCount()).arg(m_model->totalCount()));
 }
 
 void PlayerTableWindow::headerMenu(const QPoint& at) {
@@ -336,7 +367,7 @@ bool PlayerTableWindow::eventFilter(QObject* watched, QEvent* event) {
 void PlayerTableWindow::gridMenu(const QPoint& at) {
     QMenu menu(this);
     menu.addAction(m_bulkEdit);
-    QAction* pasteCells = menu.addAction(QStringLiteral("Paste"));
+    QAction* pasteCells = menu.addAction(tr("Paste"));
     pasteCells->setShortcut(QKeySequence::Paste);
     connect(pasteCells, &QAction::triggered, this, &PlayerTableWindow::paste);
     menu.exec(m_grid->viewport()->mapToGlobal(at));
@@ -372,27 +403,30 @@ void PlayerTableWindow::bulkEdit() {
     if (selected.size() > 1)
         for (const QModelIndex& index : selected)
             rows.insert(index.row());
-    QString scope;
+    // Said in the language shown, again after a change of language.
+    BulkEditDialog::Scope scope;
     if (!rows.isEmpty()) {
         QList<int> sorted(rows.begin(), rows.end());
         std::sort(sorted.begin(), sorted.end());
         for (const int row : sorted)
             records.push_back(m_model->recordAt(row));
-        scope =
-            QStringLiteral("%1 selected %2")
-                .arg(records.size())
-                .arg(records.size() == 1 ? QStringLiteral("player") : QStringLiteral("players"));
+        scope = [count = records.size()] {
+            return count == 1 ? tr("%1 selected player").arg(count)
+                              : tr("%1 selected players").arg(count);
+        };
     } else {
         for (int row = 0; row < m_model->rowCount(); ++row)
             records.push_back(m_model->recordAt(row));
-        scope = m_model->shownCount() == m_model->totalCount()
-                    ? QStringLiteral("All %1 players").arg(records.size())
-                    : QStringLiteral("%1 players shown by the filter").arg(records.size());
+        const bool all = m_model->shownCount() == m_model->totalCount();
+        scope = [count = records.size(), all] {
+            return all ? tr("All %1 players").arg(count)
+                       : tr("%1 players shown by the filter").arg(count);
+        };
     }
     const TableColumns::Column& current =
         TableColumns::all().at(size_t(std::max(0, m_grid->currentIndex().column())));
     auto* dialog = new BulkEditDialog(
-        m_model->table().database(), std::move(records), scope, current.sheetColumn,
+        m_model->table().database(), std::move(records), std::move(scope), current.sheetColumn,
         [this](const BulkChange::Plan& plan, const QString& label) {
             if (!write(plan.import.patches, label))
                 return false;
@@ -423,7 +457,7 @@ void PlayerTableWindow::paste() {
              header->visualIndex(index.column()) < header->visualIndex(start.column())))
             start = index;
     if (!start.isValid()) {
-        m_session.message(QStringLiteral("Select the cell the paste starts at first."));
+        m_session.message(tr("Select the cell the paste starts at first."));
         return;
     }
     grid.row = start.row();
@@ -431,15 +465,14 @@ void PlayerTableWindow::paste() {
     const PastePlan::Plan plan =
         PastePlan::plan(m_model->table(), QApplication::clipboard()->text(), grid);
     if (!plan.ok()) {
-        m_session.message(plan.refusals.join(u'\n') + QStringLiteral("\nNothing was written."));
+        m_session.message(tr("%1\nNothing was written.").arg(plan.refusals.join(u'\n')));
         return;
     }
     if (plan.import.patches.empty())
         return; // every cell shows its value already
-    write(plan.import.patches,
-          QStringLiteral("Paste %1 %2")
-              .arg(plan.cells)
-              .arg(plan.cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells")));
+    //: The step's name in the Edit menu.
+    write(plan.import.patches, plan.cells == 1 ? tr("Paste %1 cell").arg(plan.cells)
+                                               : tr("Paste %1 cells").arg(plan.cells));
 }
 
 bool PlayerTableWindow::editCell(int record, int column, const QString& text) {
@@ -448,8 +481,9 @@ bool PlayerTableWindow::editCell(int record, int column, const QString& text) {
         PlayerCells::plan(m_model->table().database(), record, {{c.sheetColumn, text}});
     if (plan.ok() && plan.edit.patches.empty())
         return true; // the cell shows its value already
-    const QString label =
-        QStringLiteral("Edit %1: %2").arg(c.name, m_model->table().player(record).name);
+    //: The step's name in the Edit menu: %1 is a column name of the player table ("speed"), %2
+    //: the player's name.
+    const QString label = tr("Edit %1: %2").arg(c.name, m_model->table().player(record).name);
     if (!write(plan.edit.patches, label, plan.refusals.join(u'\n')))
         return false;
     if (!plan.edit.notes.isEmpty())

@@ -11,7 +11,9 @@ class GameFileSession;
 class PlayerTableModel;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QTableView;
+class WindowTitle;
 
 // The player table: every player of the database in one grid (records 0-6449, the rows a sheet
 // holds), sortable by each column, filtered by the filter language as the user types, and edited
@@ -44,9 +46,11 @@ public:
 protected:
     void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setTexts();
     void listTeams(const QList<SquadTeam>& teams);
     void filterTyped(const QString& text);
     void rememberFilter();
@@ -71,13 +75,16 @@ private:
 
     GameFileSession& m_session;
     MainWindow m_main;
+    WindowTitle* m_title;
     PlayerTableModel* m_model;
     QTableView* m_grid;
+    QLabel* m_filterLabel;
     QComboBox* m_filter;
     QComboBox* m_team;
     QComboBox* m_position;
     QLabel* m_count;
     QLabel* m_problem;
     QAction* m_bulkEdit;
+    QMenu* m_tableMenu;
     bool m_placed = false;
 };

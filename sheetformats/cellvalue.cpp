@@ -1,5 +1,6 @@
 #include "sheetformats/cellvalue.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <charconv>
@@ -31,11 +32,12 @@ std::optional<QString> text(QByteArrayView cell) {
 }
 
 QString notWholeNumber() {
-    return QStringLiteral("enter a whole number.");
+    return QCoreApplication::translate("CellValue", "enter a whole number.");
 }
 
 QString notUtf8() {
-    return QStringLiteral("the text is not UTF-8; save the sheet as UTF-8 CSV.");
+    return QCoreApplication::translate("CellValue",
+                                       "the text is not UTF-8; save the sheet as UTF-8 CSV.");
 }
 
 } // namespace CellValue

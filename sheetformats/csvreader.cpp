@@ -3,6 +3,8 @@
 #include "sheetformats/csvtextcell.h"
 #include "sheetformats/sheettext.h"
 
+#include <QCoreApplication>
+
 #include <csv.h>
 
 #include <cstring>
@@ -84,7 +86,8 @@ SheetTable parse(QByteArrayView bytes) {
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0) {
-        table.fail(QStringLiteral("row 1: the CSV reader could not be started"));
+        table.fail(
+            QCoreApplication::translate("CsvReader", "row 1: the CSV reader could not be started"));
         return table;
     }
     csv_set_delim(&parser, static_cast<unsigned char>(delimiterOf(text)));
@@ -103,11 +106,15 @@ SheetTable parse(QByteArrayView bytes) {
     if (!finished) {
         const QString what =
             error == CSV_EPARSE
-                ? (parsed ? QStringLiteral("a quoted cell is not closed")
-                          : QStringLiteral("a quote in the wrong place (a quoted cell starts and "
-                                           "ends with a quote, and a quote inside it is doubled)"))
+                ? (parsed
+                       ? QCoreApplication::translate("CsvReader", "a quoted cell is not closed")
+                       : QCoreApplication::translate(
+                             "CsvReader", "a quote in the wrong place (a quoted cell starts and "
+                                          "ends with a quote, and a quote inside it is doubled)"))
                 : QString::fromLatin1(csv_strerror(error));
-        table.fail(QStringLiteral("row %1: %2").arg(builder.rowNumber + 1).arg(what));
+        table.fail(QCoreApplication::translate("CsvReader", "row %1: %2")
+                       .arg(builder.rowNumber + 1)
+                       .arg(what));
     }
     return table;
 }

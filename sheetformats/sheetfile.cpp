@@ -5,6 +5,8 @@
 #include "sheetformats/xlsxreader.h"
 #include "sheetformats/xlsxsheetwriter.h"
 
+#include <QCoreApplication>
+
 namespace SheetFile {
 
 SheetFormat formatOf(const QString& path) {
@@ -22,7 +24,8 @@ SheetTable read(const QString& path, QByteArrayView bytes) {
 
 std::optional<QByteArray> write(SheetFormat format, const QString& base,
                                 const std::function<bool(SheetWriter&)>& fill, QString* error) {
-    const QString refused = QStringLiteral("the game file is too short to be written as a sheet");
+    const QString refused = QCoreApplication::translate(
+        "SheetFile", "the game file is too short to be written as a sheet");
     if (format == SheetFormat::Csv) {
         CsvWriter out;
         if (fill(out))

@@ -2,6 +2,7 @@
 
 #include "common/gametext.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -19,14 +20,15 @@ constexpr QByteArrayView utf16BeMark = "\xFE\xFF";
 
 // Files that are often given where a sheet is asked for, by their first bytes.
 constexpr std::pair<QByteArrayView, const char*> signatures[] = {
-    {"PK\x03\x04", "a zip archive, as an .xlsx workbook is: give it the name .xlsx or save it as "
-                   "CSV"},
-    {"\x89PNG", "a PNG image"},
-    {"\xFF\xD8\xFF", "a JPEG image"},
-    {"GIF8", "a GIF image"},
-    {"%PDF", "a PDF document"},
-    {"\xD0\xCF\x11\xE0", "an Excel 97-2003 workbook (.xls) or another old Office file: save it as "
-                         ".xlsx or CSV"},
+    {"PK\x03\x04", QT_TRANSLATE_NOOP("SheetText", "a zip archive, as an .xlsx workbook is: give "
+                                                  "it the name .xlsx or save it as CSV")},
+    {"\x89PNG", QT_TRANSLATE_NOOP("SheetText", "a PNG image")},
+    {"\xFF\xD8\xFF", QT_TRANSLATE_NOOP("SheetText", "a JPEG image")},
+    {"GIF8", QT_TRANSLATE_NOOP("SheetText", "a GIF image")},
+    {"%PDF", QT_TRANSLATE_NOOP("SheetText", "a PDF document")},
+    {"\xD0\xCF\x11\xE0", QT_TRANSLATE_NOOP("SheetText", "an Excel 97-2003 workbook (.xls) or "
+                                                        "another old Office file: save it as "
+                                                        ".xlsx or CSV")},
 };
 constexpr QByteArrayView containerMark = "WESYS"; // at byte 3 of the game's compressed files
 constexpr qsizetype containerMarkAt = 3;
@@ -42,16 +44,18 @@ bool isControl(unsigned char c) {
 QString whatItLooksLike(QByteArrayView bytes) {
     for (const auto& [signature, what] : signatures)
         if (bytes.startsWith(signature))
-            return QString::fromUtf8(what);
+            return QCoreApplication::translate("SheetText", what);
     if (bytes.sliced(std::min(containerMarkAt, bytes.size())).startsWith(containerMark))
-        return QStringLiteral("a game file, not a sheet");
+        return QCoreApplication::translate("SheetText", "a game file, not a sheet");
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
-        return QStringLiteral("binary data (a NUL byte at byte %1)").arg(nul);
+        return QCoreApplication::translate("SheetText", "binary data (a NUL byte at byte %1)")
+            .arg(nul);
     const auto controls = std::count_if(bytes.begin(), bytes.end(),
                                         [](char c) { return isControl(static_cast<uchar>(c)); });
     if (controls * controlShareLimit > bytes.size())
-        return QStringLiteral("binary data (%1 of its %2 bytes are control bytes)")
+        return QCoreApplication::translate("SheetText",
+                                           "binary data (%1 of its %2 bytes are control bytes)")
             .arg(controls)
             .arg(bytes.size());
     return {};
@@ -91,8 +95,9 @@ Decoded decode(QByteArrayView bytes) {
         const auto text = strictly(utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                                    bytes.sliced(utf16LeMark.size()));
         if (!text || text->contains(QChar(u'\0')))
-            result.error = QStringLiteral("the sheet begins as UTF-16 text, but its bytes are not "
-                                          "UTF-16.");
+            result.error = QCoreApplication::translate(
+                "SheetText", "the sheet begins as UTF-16 text, but its bytes are not "
+                             "UTF-16.");
         else
             result.utf8 = text->toUtf8();
         return result;
@@ -101,12 +106,15 @@ Decoded decode(QByteArrayView bytes) {
         bytes = bytes.sliced(utf8Mark.size());
     if (bytes.startsWith(misreadUtf8Mark)) {
         bytes = bytes.sliced(misreadUtf8Mark.size());
-        result.note = QStringLiteral("the sheet begins with \"ï»¿\", a UTF-8 byte-order mark "
-                                     "that a program read as Windows-1252 text before saving the "
-                                     "sheet; it was read as the mark.");
+        result.note = QCoreApplication::translate(
+            "SheetText", "the sheet begins with \"ï»¿\", a UTF-8 byte-order mark "
+                         "that a program read as Windows-1252 text before saving the "
+                         "sheet; it was read as the mark.");
     }
     if (const QString looks = whatItLooksLike(bytes); !looks.isEmpty()) {
-        result.error = QStringLiteral("it is not a text sheet: it looks like %1.").arg(looks);
+        result.error =
+            QCoreApplication::translate("SheetText", "it is not a text sheet: it looks like %1.")
+                .arg(looks);
         return result;
     }
     if (strictly(QStringDecoder::Utf8, bytes)) {
@@ -116,9 +124,10 @@ Decoded decode(QByteArrayView bytes) {
     result.utf8 = GameText::decode(bytes).toUtf8();
     if (!result.note.isEmpty())
         result.note += u' ';
-    result.note += QStringLiteral("the sheet is not UTF-8 (row %1 is the first that is not); it "
-                                  "was read as Windows-1252, the game's own code page, in which "
-                                  "older Excel saves CSV.")
+    result.note += QCoreApplication::translate(
+                       "SheetText", "the sheet is not UTF-8 (row %1 is the first that is not); it "
+                                    "was read as Windows-1252, the game's own code page, in which "
+                                    "older Excel saves CSV.")
                        .arg(firstRowNotUtf8(bytes));
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "common/wholefile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -77,8 +78,10 @@ std::unique_ptr<XlsxPackage> XlsxPackage::open(QByteArrayView bytes, QString* er
         zip_source_buffer_create(bytes.data(), zip_uint64_t(bytes.size()), 0, &zipError);
     zip* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &zipError) : nullptr;
     if (!archive) {
-        *error = QStringLiteral("it is not a readable zip archive, as an .xlsx workbook is (%1).")
-                     .arg(QString::fromUtf8(zip_error_strerror(&zipError)));
+        *error =
+            QCoreApplication::translate(
+                "XlsxPackage", "it is not a readable zip archive, as an .xlsx workbook is (%1).")
+                .arg(QString::fromUtf8(zip_error_strerror(&zipError)));
         zip_source_free(source);
         zip_error_fini(&zipError);
         return nullptr;
@@ -104,8 +107,9 @@ std::optional<QByteArray> XlsxPackage::part(const QString& path, QString* error)
     zip_stat_t stat;
     if (zip_stat_index(m_archive, zip_uint64_t(index), 0, &stat) != 0 ||
         !(stat.valid & ZIP_STAT_SIZE) || stat.size > zip_uint64_t(WholeFile::maxSize)) {
-        *error = QStringLiteral("the part %1 of the workbook is larger than %2 bytes or of no "
-                                "known size.")
+        *error = QCoreApplication::translate(
+                     "XlsxPackage", "the part %1 of the workbook is larger than %2 bytes or of no "
+                                    "known size.")
                      .arg(path)
                      .arg(WholeFile::maxSize);
         return std::nullopt;
@@ -121,8 +125,9 @@ std::optional<QByteArray> XlsxPackage::part(const QString& path, QString* error)
     if (file)
         zip_fclose(file);
     if (read != zip_int64_t(stat.size) || more != 0) {
-        *error =
-            QStringLiteral("the part %1 of the workbook cannot be unpacked: %2").arg(path, why);
+        *error = QCoreApplication::translate("XlsxPackage",
+                                             "the part %1 of the workbook cannot be unpacked: %2")
+                     .arg(path, why);
         return std::nullopt;
     }
     return bytes;
@@ -138,8 +143,9 @@ bool XlsxPackage::findParts(QString* error) {
     const auto xml = part(workbook, error);
     if (!xml) {
         if (error->isEmpty())
-            *error = QStringLiteral("the zip archive holds no workbook (%1), so it is no .xlsx "
-                                    "file.")
+            *error = QCoreApplication::translate(
+                         "XlsxPackage", "the zip archive holds no workbook (%1), so it is no .xlsx "
+                                        "file.")
                          .arg(workbook);
         return false;
     }
@@ -165,7 +171,8 @@ bool XlsxPackage::findParts(QString* error) {
         }
     }
     if (reader.hasError()) {
-        *error = QStringLiteral("the workbook part %1 is not well-formed XML: %2")
+        *error = QCoreApplication::translate("XlsxPackage",
+                                             "the workbook part %1 is not well-formed XML: %2")
                      .arg(workbook, reader.errorString());
         return false;
     }

@@ -4,6 +4,7 @@
 #include "sheetformats/xlsxpackage.h"
 #include "sheetformats/xmlevents.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -77,9 +78,10 @@ QByteArray unescaped(QByteArray text) {
 }
 
 QString formulaWithoutResult() {
-    return QStringLiteral("the cell holds a formula whose result the workbook does not store; "
-                          "save the workbook in a spreadsheet program first, or enter the value "
-                          "itself.");
+    return QCoreApplication::translate(
+        "XlsxReader", "the cell holds a formula whose result the workbook does not store; "
+                      "save the workbook in a spreadsheet program first, or enter the value "
+                      "itself.");
 }
 
 // "B12" as column 1 (0-based) and row 12; false when the reference is not of that form.
@@ -284,9 +286,11 @@ void Worksheet::text(QByteArrayView text) {
 void Worksheet::startRow(Attributes attributes) {
     const int row = toInt(attribute(attributes, "r"), m_row + 1);
     if (row <= m_row || row > maxRows)
-        return stop(QStringLiteral("the worksheet's rows are not in order (row %1 after row %2).")
-                        .arg(row)
-                        .arg(m_row));
+        return stop(
+            QCoreApplication::translate(
+                "XlsxReader", "the worksheet's rows are not in order (row %1 after row %2).")
+                .arg(row)
+                .arg(m_row));
     m_row = row;
     m_inRow = true;
     m_nextColumn = 0;
@@ -297,14 +301,18 @@ void Worksheet::startCell(Attributes attributes) {
     int row = m_row;
     const QByteArrayView reference = attribute(attributes, "r");
     if (!reference.isEmpty() && (!parseReference(reference, column, row) || row != m_row))
-        return stop(QStringLiteral("the worksheet names the cell %1 in row %2.")
-                        .arg(QString::fromUtf8(reference))
-                        .arg(m_row));
+        return stop(
+            QCoreApplication::translate("XlsxReader", "the worksheet names the cell %1 in row %2.")
+                .arg(QString::fromUtf8(reference))
+                .arg(m_row));
     if (column < m_nextColumn || column >= maxColumns)
-        return stop(QStringLiteral("the cells of row %1 are not in order.").arg(m_row));
+        return stop(
+            QCoreApplication::translate("XlsxReader", "the cells of row %1 are not in order.")
+                .arg(m_row));
     if (++m_cells > maxCells)
-        return stop(QStringLiteral("the worksheet has more than %1 cells, far more than any "
-                                   "sheet of this editor.")
+        return stop(QCoreApplication::translate(
+                        "XlsxReader", "the worksheet has more than %1 cells, far more than any "
+                                      "sheet of this editor.")
                         .arg(maxCells));
     m_inCell = true;
     m_column = column;
@@ -345,7 +353,8 @@ bool Worksheet::cellText(QString* why) {
     case Type::SharedString: {
         const int index = toInt(value, -1);
         if (index < 0 || size_t(index) >= m_strings.size()) {
-            *why = QStringLiteral("the cell refers to a text the workbook does not hold.");
+            *why = QCoreApplication::translate(
+                "XlsxReader", "the cell refers to a text the workbook does not hold.");
             return false;
         }
         m_text = CsvTextCell::withoutCarriedMark(m_strings[size_t(index)]);
@@ -362,7 +371,8 @@ bool Worksheet::cellText(QString* why) {
         m_text = value == "0" ? "0" : "1";
         return true;
     case Type::Error:
-        *why = QStringLiteral("the cell holds the error %1.").arg(QString::fromUtf8(value));
+        *why = QCoreApplication::translate("XlsxReader", "the cell holds the error %1.")
+                   .arg(QString::fromUtf8(value));
         return false;
     case Type::Date:
         break;
@@ -371,7 +381,8 @@ bool Worksheet::cellText(QString* why) {
             return wholeNumber(value, why);
         break;
     }
-    *why = QStringLiteral("the cell holds a date or time; enter a whole number or a text.");
+    *why = QCoreApplication::translate(
+        "XlsxReader", "the cell holds a date or time; enter a whole number or a text.");
     return false;
 }
 
@@ -396,12 +407,14 @@ bool Worksheet::wholeNumber(QByteArrayView value, QString* why) {
     bool ok = false;
     const double number = value.toDouble(&ok);
     if (!ok || !std::isfinite(number)) {
-        *why = QStringLiteral("the cell holds \"%1\", which is no number.")
-                   .arg(QString::fromUtf8(value));
+        *why =
+            QCoreApplication::translate("XlsxReader", "the cell holds \"%1\", which is no number.")
+                .arg(QString::fromUtf8(value));
         return false;
     }
     if (number != std::trunc(number) || std::abs(number) >= maxWhole) {
-        *why = QStringLiteral("the cell holds the number %1, which is not a whole number.")
+        *why = QCoreApplication::translate(
+                   "XlsxReader", "the cell holds the number %1, which is not a whole number.")
                    .arg(QString::fromUtf8(value));
         return false;
     }
@@ -437,14 +450,16 @@ namespace XlsxReader {
 SheetTable read(QByteArrayView bytes) {
     SheetTable table;
     if (!bytes.startsWith("PK")) {
-        table.fail(QStringLiteral("it is not an .xlsx workbook, which is a zip archive; a CSV "
-                                  "sheet is read when its name ends in .csv."));
+        table.fail(QCoreApplication::translate(
+            "XlsxReader", "it is not an .xlsx workbook, which is a zip archive; a CSV "
+                          "sheet is read when its name ends in .csv."));
         return table;
     }
     QString error;
     const auto package = XlsxPackage::open(bytes, &error);
     if (!package) {
-        table.fail(QStringLiteral("it is not an .xlsx workbook: %1").arg(error));
+        table.fail(QCoreApplication::translate("XlsxReader", "it is not an .xlsx workbook: %1")
+                       .arg(error));
         return table;
     }
     SharedStrings strings;
@@ -467,7 +482,8 @@ SheetTable read(QByteArrayView bytes) {
         const auto xml = package->part(sheet.path, &error);
         if (!xml) {
             if (error.isEmpty())
-                error = QStringLiteral("the workbook has no part %1 for its worksheet \"%2\".")
+                error = QCoreApplication::translate(
+                            "XlsxReader", "the workbook has no part %1 for its worksheet \"%2\".")
                             .arg(sheet.path, sheet.name);
             break;
         }
@@ -476,13 +492,15 @@ SheetTable read(QByteArrayView bytes) {
         if (!error.isEmpty() || (read.rows().empty() && read.problems().empty()))
             continue;
         if (&sheet != &package->sheets().front())
-            read.addNote(QStringLiteral("the sheet read is \"%1\", the first of the workbook "
-                                        "that holds cells.")
+            read.addNote(QCoreApplication::translate(
+                             "XlsxReader", "the sheet read is \"%1\", the first of the workbook "
+                                           "that holds cells.")
                              .arg(sheet.name));
         return read;
     }
     if (error.isEmpty())
-        error = QStringLiteral("the workbook has no worksheet with cells.");
+        error =
+            QCoreApplication::translate("XlsxReader", "the workbook has no worksheet with cells.");
     if (!error.isEmpty())
         table.fail(error);
     return table;

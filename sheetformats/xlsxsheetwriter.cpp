@@ -2,6 +2,7 @@
 
 #include "common/wholefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <xlsxwriter.h>
@@ -29,14 +30,16 @@ std::optional<QByteArray> localPath(const QString& path) {
 XlsxSheetWriter::XlsxSheetWriter(const QString& worksheetName) {
     if (!m_folder.isValid()) {
         m_setupError =
-            QStringLiteral("no temporary folder could be made: %1").arg(m_folder.errorString());
+            QCoreApplication::translate("XlsxSheetWriter", "no temporary folder could be made: %1")
+                .arg(m_folder.errorString());
         return;
     }
     const auto folder = localPath(m_folder.path());
     const auto path = localPath(m_folder.filePath(QStringLiteral("sheet.xlsx")));
     if (!folder || !path) {
-        m_setupError = QStringLiteral("the temporary folder %1 has characters outside the "
-                                      "system's code page")
+        m_setupError = QCoreApplication::translate(
+                           "XlsxSheetWriter", "the temporary folder %1 has characters outside the "
+                                              "system's code page")
                            .arg(m_folder.path());
         return;
     }
@@ -47,7 +50,8 @@ XlsxSheetWriter::XlsxSheetWriter(const QString& worksheetName) {
     options.constant_memory = LXW_TRUE;
     m_workbook = workbook_new_opt(m_path.constData(), &options);
     if (!m_workbook) {
-        m_setupError = QStringLiteral("the spreadsheet library could not start a workbook");
+        m_setupError = QCoreApplication::translate(
+            "XlsxSheetWriter", "the spreadsheet library could not start a workbook");
         return;
     }
     m_worksheet = workbook_add_worksheet(m_workbook, worksheetName.toUtf8().constData());
@@ -111,7 +115,8 @@ std::optional<QByteArray> XlsxSheetWriter::finish(QString* error) {
     m_workbook = nullptr;
     const lxw_error first = m_firstError != 0 ? lxw_error(m_firstError) : closed;
     if (first != LXW_NO_ERROR) {
-        *error = QStringLiteral("the spreadsheet library refused the workbook: %1")
+        *error = QCoreApplication::translate("XlsxSheetWriter",
+                                             "the spreadsheet library refused the workbook: %1")
                      .arg(QString::fromUtf8(lxw_strerror(first)));
         return std::nullopt;
     }

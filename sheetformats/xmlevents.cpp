@@ -1,5 +1,7 @@
 #include "sheetformats/xmlevents.h"
 
+#include <QCoreApplication>
+
 #include <expat.h>
 
 #include <cstring>
@@ -26,8 +28,8 @@ struct XmlEvents::Callbacks {
         static_cast<XmlEvents*>(events)->text(QByteArrayView(text, length));
     }
     static void doctype(void* events, const char*, const char*, const char*, int) {
-        static_cast<XmlEvents*>(events)->stop(
-            QStringLiteral("it declares a document type, which no workbook part has"));
+        static_cast<XmlEvents*>(events)->stop(QCoreApplication::translate(
+            "XmlEvents", "it declares a document type, which no workbook part has"));
     }
 };
 
@@ -35,7 +37,9 @@ QString XmlEvents::parse(QByteArrayView xml, const QString& part) {
     const std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> parser(XML_ParserCreate("UTF-8"),
                                                                          XML_ParserFree);
     if (!parser)
-        return QStringLiteral("the XML reader could not be started for %1.").arg(part);
+        return QCoreApplication::translate("XmlEvents",
+                                           "the XML reader could not be started for %1.")
+            .arg(part);
     m_parser = parser.get();
     m_stopped.clear();
     XML_SetUserData(parser.get(), this);
@@ -45,10 +49,12 @@ QString XmlEvents::parse(QByteArrayView xml, const QString& part) {
     const XML_Status status = XML_Parse(parser.get(), xml.data(), int(xml.size()), XML_TRUE);
     m_parser = nullptr;
     if (!m_stopped.isEmpty())
-        return QStringLiteral("the part %1 of the workbook cannot be read: %2")
+        return QCoreApplication::translate("XmlEvents",
+                                           "the part %1 of the workbook cannot be read: %2")
             .arg(part, m_stopped);
     if (status != XML_STATUS_OK)
-        return QStringLiteral("the part %1 of the workbook is not well-formed XML (line %2: %3).")
+        return QCoreApplication::translate(
+                   "XmlEvents", "the part %1 of the workbook is not well-formed XML (line %2: %3).")
             .arg(part)
             .arg(XML_GetCurrentLineNumber(parser.get()))
             .arg(QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(parser.get()))));

@@ -1,8 +1,12 @@
 #include "shell/codecruns.h"
 
+#include "common/translations.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 CodecRuns::CodecRuns(QObject* parent) : QObject(parent) {}
 
@@ -55,35 +59,43 @@ void CodecRuns::startRun(const QString& program, const QStringList& arguments) {
     m_runs.push_back(Run{process, false, QString()});
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setStandardInputFile(QProcess::nullDevice());
+    // The tool's messages, which a failure shows, come in the editor's language. English is "en":
+    // Windows cannot hand an empty variable to a child.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QCoreApplication* app = QCoreApplication::instance();
+    const QString language = app ? Translations::installed(*app) : QString();
+    environment.insert(QString::fromLatin1(Translations::languageVariable),
+                       language.isEmpty() ? QStringLiteral("en") : language);
+    process->setProcessEnvironment(environment);
     connect(process, &QProcess::finished, this,
             [this, index, batch](int exitCode, QProcess::ExitStatus status) {
                 Run& run = m_runs[index];
                 run.done = true;
                 if (status != QProcess::NormalExit)
-                    run.error = QStringLiteral("The codec tool stopped unexpectedly.");
+                    run.error = tr("The codec tool stopped unexpectedly.");
                 else if (exitCode != 0) {
                     const QString why =
                         QString::fromLocal8Bit(run.process->readAllStandardError()).trimmed();
-                    run.error =
-                        why.isEmpty()
-                            ? QStringLiteral("The codec tool failed (exit code %1).").arg(exitCode)
-                            : why;
+                    run.error = why.isEmpty()
+                                    ? tr("The codec tool failed (exit code %1).").arg(exitCode)
+                                    : why;
                 }
                 runEnded(batch);
             });
-    connect(process, &QProcess::errorOccurred, this,
-            [this, index, batch, program](QProcess::ProcessError error) {
-                if (error != QProcess::FailedToStart)
-                    return;
-                Run& run = m_runs[index];
-                run.done = true;
-                run.error = QFileInfo::exists(program)
-                                ? QStringLiteral("The codec tool %1 could not be started.")
-                                      .arg(QDir::toNativeSeparators(program))
-                                : QStringLiteral("The codec tool %1 is missing.")
-                                      .arg(QDir::toNativeSeparators(program));
-                runEnded(batch);
-            });
+    connect(
+        process, &QProcess::errorOccurred, this,
+        [this, index, batch, program](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            Run& run = m_runs[index];
+            run.done = true;
+            run.error =
+                QFileInfo::exists(program)
+                    ? tr("The codec tool %1 could not be started.")
+                          .arg(QDir::toNativeSeparators(program))
+                    : tr("The codec tool %1 is missing.").arg(QDir::toNativeSeparators(program));
+            runEnded(batch);
+        });
     process->start(program, arguments);
 }
 
@@ -125,11 +137,10 @@ QString CodecRuns::failure() const {
 QString CodecRuns::problem() const {
     switch (state()) {
     case State::Running:
-        return QStringLiteral("The codec tool is still working on %1. Try again when it has "
-                              "finished.")
+        return tr("The codec tool is still working on %1. Try again when it has finished.")
             .arg(QDir::toNativeSeparators(m_gameFile));
     case State::Failed:
-        return QStringLiteral("The codec tool failed on %1: %2")
+        return tr("The codec tool failed on %1: %2")
             .arg(QDir::toNativeSeparators(m_gameFile), failure());
     case State::None:
     case State::Succeeded:

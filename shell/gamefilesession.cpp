@@ -53,8 +53,9 @@ void GameFileSession::setBounds(const Bounds& bounds) {
 
 bool GameFileSession::open(const QString& chosen) {
     if (m_neighbour && m_neighbour->isOpen() && sameFile(chosen, m_neighbour->gameFile())) {
-        message(QStringLiteral("%1 is open in %2 already. A game file is edited in one window "
-                               "only: choose another file.")
+        //: %2 names the other window ("the team name editor").
+        message(tr("%1 is open in %2 already. A game file is edited in one window only: choose "
+                   "another file.")
                     .arg(QDir::toNativeSeparators(chosen), m_neighbour->m_windowName));
         return false;
     }
@@ -97,9 +98,8 @@ GameFileSession::Unsaved GameFileSession::askAboutUnsavedChanges(const QString& 
     if (difference.isEmpty())
         return Unsaved::None;
     return m_platform.ask(m_window, programTitle(),
-                          QStringLiteral("The working copy of %1 holds changes that are not saved "
-                                         "into the game file (%2). Discard them and decompress "
-                                         "the game file again?")
+                          tr("The working copy of %1 holds changes that are not saved into the "
+                             "game file (%2). Discard them and decompress the game file again?")
                               .arg(QDir::toNativeSeparators(gameFile), difference))
                ? Unsaved::Discarded
                : Unsaved::Kept;
@@ -120,15 +120,15 @@ bool GameFileSession::refuseWhileSaving(const QString& action) const {
 bool GameFileSession::load(QProgressBar& bar, std::function<bool()> fill,
                            const GameFileSession* alsoWaitFor) {
     if (m_loading) {
-        message(QStringLiteral("Load is waiting for the codec tool already. The lists fill as "
-                               "soon as it has finished."));
+        message(tr("Load is waiting for the codec tool already. The lists fill as soon as it "
+                   "has finished."));
         return false;
     }
     m_loading = true;
     m_loaded = false;
     m_loadBar = &bar;
     // A Load that completes at once sets the text back before anything is painted.
-    bar.setFormat(QStringLiteral("Waiting for the codec tool…"));
+    bar.setFormat(tr("Waiting for the codec tool…"));
     whenDecompressed([this, fill = std::move(fill)] { endLoad(fill()); }, alsoWaitFor);
     return !m_loading && m_loaded;
 }
@@ -187,8 +187,8 @@ void GameFileSession::endWait() {
 
 QString GameFileSession::decompressProblem() const {
     if (m_decompress.state() == CodecRuns::State::Running)
-        return QStringLiteral("The codec tool has not finished decompressing %1 within %2 "
-                              "seconds. Press Load again when it has finished.")
+        return tr("The codec tool has not finished decompressing %1 within %2 seconds. Press "
+                  "Load again when it has finished.")
             .arg(QDir::toNativeSeparators(m_gameFile))
             .arg(m_bounds.loadWaitMs / 1000.0);
     return m_decompress.problem();
@@ -204,10 +204,10 @@ void GameFileSession::inform(const QString& text) const {
 
 bool GameFileSession::writeBack(const std::vector<Patch>& patches, const QString& refusal,
                                 const QString& label, std::function<void()> showAgain) {
-    if (refuseWhileSaving(QStringLiteral("Apply the change again")))
+    if (refuseWhileSaving(tr("Apply the change again")))
         return false;
     if (!refusal.isEmpty()) {
-        message(refusal + QStringLiteral("\nNothing was written."));
+        message(tr("%1\nNothing was written.").arg(refusal));
         return false;
     }
     // Read before writing, so that the step can put back exactly what the write replaced.
@@ -228,7 +228,7 @@ bool GameFileSession::writeBack(const std::vector<Patch>& patches, const QString
 }
 
 bool GameFileSession::undo() {
-    if (!m_history.canUndo() || refuseWhileSaving(QStringLiteral("Undo again")))
+    if (!m_history.canUndo() || refuseWhileSaving(tr("Undo again")))
         return false;
     const auto* step = static_cast<const WriteStep*>(m_history.command(m_history.index() - 1));
     if (!replay(*step, true))
@@ -239,7 +239,7 @@ bool GameFileSession::undo() {
 }
 
 bool GameFileSession::redo() {
-    if (!m_history.canRedo() || refuseWhileSaving(QStringLiteral("Redo again")))
+    if (!m_history.canRedo() || refuseWhileSaving(tr("Redo again")))
         return false;
     const auto* step = static_cast<const WriteStep*>(m_history.command(m_history.index()));
     if (!replay(*step, false))
@@ -250,29 +250,29 @@ bool GameFileSession::redo() {
 }
 
 bool GameFileSession::replay(const WriteStep& step, bool back) {
-    const QString action = QStringLiteral("%1 %2").arg(
-        back ? QStringLiteral("Undo") : QStringLiteral("Redo"), step.text());
+    //: %1 names the step taken back or done again ("Apply Abilities: Adam Adams").
+    const QString action = back ? tr("Undo %1").arg(step.text()) : tr("Redo %1").arg(step.text());
     const std::vector<Patch>& expected = back ? step.written() : step.replaced();
     WorkingCopy copy = workingCopy();
     const auto now = copy.readUnder(expected);
     if (!now) {
-        message(QStringLiteral("%1 is not possible: %2\nNothing was written.")
-                    .arg(action, copy.errorString()));
+        //: %1 is "Undo <step>" or "Redo <step>".
+        message(tr("%1 is not possible: %2\nNothing was written.").arg(action, copy.errorString()));
         return false;
     }
     for (std::size_t i = 0; i < expected.size(); ++i) {
         if ((*now)[i].bytes == expected[i].bytes)
             continue;
-        message(QStringLiteral("%1 is not possible: the working copy %2 no longer holds what that "
-                               "step left there at byte %3 (something outside this window's "
-                               "history changed it). Nothing was written.")
+        message(tr("%1 is not possible: the working copy %2 no longer holds what that step left "
+                   "there at byte %3 (something outside this window's history changed it). "
+                   "Nothing was written.")
                     .arg(action, copy.shownPath())
                     .arg(expected[i].offset));
         return false;
     }
     const std::vector<Patch>& stretches = back ? step.replaced() : step.written();
     if (!copy.write(stretches)) {
-        message(QStringLiteral("%1 failed: %2").arg(action, copy.errorString()));
+        message(tr("%1 failed: %2").arg(action, copy.errorString()));
         return false;
     }
     emit written(stretches);

@@ -38,6 +38,9 @@ public:
                     qint64 completeSize);
     ~GameFileSession() override;
 
+    // The window's name changes with the language.
+    void setWindowName(const QString& windowName) { m_windowName = windowName; }
+
     const QString& gameFile() const { return m_gameFile; }
     bool isOpen() const { return !m_gameFile.isEmpty(); }
     WorkingCopy workingCopy() const;

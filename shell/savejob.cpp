@@ -26,30 +26,31 @@ bool SaveJob::refuseWhileSaving(const QString& action) {
         return false;
     m_platform.showWarning(
         m_window, programTitle(),
-        QStringLiteral("A save is in progress. %1 when it has finished.").arg(action));
+        //: %1 is what has to wait, as a request ("Close the window again", "Open a file").
+        tr("A save is in progress. %1 when it has finished.").arg(action));
     return true;
 }
 
 void SaveJob::start(const QString& gameFile, const CodecRuns& decompress, qint64 minimumSize) {
     if (gameFile.isEmpty()) {
         m_platform.showWarning(m_window, programTitle(),
-                               QStringLiteral("No game file is open, so there is nothing to save. "
-                                              "Use File > Open first."));
+                               tr("No game file is open, so there is nothing to save. Use "
+                                  "File > Open first."));
         return;
     }
-    if (refuseWhileSaving(QStringLiteral("Save again")))
+    if (refuseWhileSaving(tr("Save again")))
         return;
     if (const QString problem = decompress.problem(); !problem.isEmpty()) {
         m_platform.showWarning(m_window, programTitle(),
-                               problem + QStringLiteral("\nThe game file was not changed."));
+                               tr("%1\nThe game file was not changed.").arg(problem));
         return;
     }
     const WorkingCopy workingCopy(WorkingCopy::pathForGameFile(gameFile));
     if (workingCopy.size() < minimumSize) {
         m_platform.showWarning(
             m_window, programTitle(),
-            QStringLiteral("The working copy %1 is missing or shorter than a complete one (%2 "
-                           "bytes), so it is not saved. The game file was not changed.")
+            tr("The working copy %1 is missing or shorter than a complete one (%2 bytes), so it "
+               "is not saved. The game file was not changed.")
                 .arg(workingCopy.shownPath())
                 .arg(minimumSize));
         return;
@@ -67,14 +68,14 @@ void SaveJob::tick() {
         if (m_ticks < m_maxTicks)
             return; // the next tick looks again
         m_runs.kill();
-        finish(QStringLiteral("The codec tool did not finish compressing within %1 seconds. "
-                              "The game file was not changed.")
-                   .arg(m_maxTicks));
+        finish(Outcome::Failed, tr("The codec tool did not finish compressing within %1 "
+                                   "seconds. The game file was not changed.")
+                                    .arg(m_maxTicks));
         return;
     case CodecRuns::State::Failed:
     case CodecRuns::State::None:
-        finish(QStringLiteral("Compressing the working copy failed: %1\nThe game file was not "
-                              "changed.")
+        finish(Outcome::Failed,
+               tr("Compressing the working copy failed: %1\nThe game file was not changed.")
                    .arg(m_runs.failure()));
         return;
     case CodecRuns::State::Succeeded:
@@ -82,19 +83,20 @@ void SaveJob::tick() {
     }
     QString error;
     if (!replaceGameFile(&error)) {
-        finish(error + QStringLiteral("\nThe game file was not changed."));
+        finish(Outcome::Failed, tr("%1\nThe game file was not changed.").arg(error));
         return;
     }
     emit saved();
-    finish(QStringLiteral("DONE!"));
+    //: The message box that ends a save that replaced the game file.
+    finish(Outcome::Saved, tr("DONE!"));
 }
 
-void SaveJob::finish(const QString& message) {
+void SaveJob::finish(Outcome outcome, const QString& message) {
     // Stopped before the message box opens, so its event loop cannot complete the save twice.
     m_sat.stop();
     // A result that was not put in place (a failed or killed run's leftovers) is of no use.
     QFile::remove(WorkingCopy::compressedPathForGameFile(m_gameFile));
-    if (message == QLatin1String("DONE!"))
+    if (outcome == Outcome::Saved)
         m_platform.showMessage(m_window, programTitle(), message);
     else
         m_platform.showWarning(m_window, programTitle(), message);
@@ -104,13 +106,13 @@ bool SaveJob::replaceGameFile(QString* error) const {
     const QString compressedPath = WorkingCopy::compressedPathForGameFile(m_gameFile);
     QFile compressed(compressedPath);
     if (!compressed.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The compressed result %1 is missing or unreadable: %2")
+        *error = tr("The compressed result %1 is missing or unreadable: %2")
                      .arg(QDir::toNativeSeparators(compressedPath), compressed.errorString());
         return false;
     }
     const QByteArray bytes = compressed.readAll();
     if (!Container::decompress(bytes).ok()) {
-        *error = QStringLiteral("The compressed result %1 is damaged.")
+        *error = tr("The compressed result %1 is damaged.")
                      .arg(QDir::toNativeSeparators(compressedPath));
         return false;
     }
@@ -118,7 +120,7 @@ bool SaveJob::replaceGameFile(QString* error) const {
     QString why;
     if (Backups::replaceGameFile(m_gameFile, bytes, &why))
         return true;
-    *error = QStringLiteral("The game file %1 could not be replaced: %2")
+    *error = tr("The game file %1 could not be replaced: %2")
                  .arg(QDir::toNativeSeparators(m_gameFile), why);
     return false;
 }

@@ -42,8 +42,13 @@ signals:
     void saved();
 
 private:
+    // How a save ended: the game file replaced, or left as it was.
+    enum class Outcome { Saved, Failed };
+
     void tick();
-    void finish(const QString& message);
+    // Ends the save and says how: a message for a save that replaced the game file, a warning
+    // otherwise.
+    void finish(Outcome outcome, const QString& message);
     bool replaceGameFile(QString* error) const;
 
     Platform& m_platform;

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,9 +34,9 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(QString());
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuOpen = mnuFile->addAction(QStringLiteral("Open"));
+    mnuOpen = mnuFile->addAction(QString());
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
@@ -44,30 +45,27 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
     setCentralWidget(client);
 
     List1 = place<QListWidget>(client, "List1", 8, 8, 250, 370);
-    place<QLabel>(client, "Label1", 270, 8, 240, 20)->setText(QStringLiteral("Team Name:"));
+    Label1 = place<QLabel>(client, "Label1", 270, 8, 240, 20);
     nazivigraca = place<QLineEdit>(client, "nazivigraca", 270, 30, 240, 24);
     nazivigraca->setMaxLength(TeamNameLayout::nameSlotWidth);
-    place<QLabel>(client, "Label2", 270, 62, 240, 20)->setText(QStringLiteral("Short Name:"));
+    Label2 = place<QLabel>(client, "Label2", 270, 62, 240, 20);
     nazivigraca_dres = place<QLineEdit>(client, "nazivigraca_dres", 270, 84, 60, 24);
     nazivigraca_dres->setMaxLength(TeamNameLayout::shortNameWidth);
     Command2 = place<QPushButton>(client, "Command2", 270, 124, 110, 30);
-    Command2->setText(QStringLiteral("Load"));
     Command2->setEnabled(false);
     promjena_imena = place<QPushButton>(client, "promjena_imena", 390, 124, 120, 30);
-    promjena_imena->setText(QStringLiteral("Change name"));
     Command1 = place<QPushButton>(client, "Command1", 270, 164, 240, 40);
-    Command1->setText(QStringLiteral("SAVE"));
     trazi_tim = place<QLineEdit>(client, "trazi_tim", 270, 230, 160, 24);
-    trazi_tim->setText(QStringLiteral("Search Team....."));
     Command9 = place<QPushButton>(client, "Command9", 436, 229, 74, 26);
-    Command9->setText(QStringLiteral("Search "));
     puni = place<QProgressBar>(client, "puni", 8, 388, 502, 24);
     puni->setValue(0);
     sat = new QTimer(this);
     sat->setObjectName(QStringLiteral("sat"));
-    m_session = new GameFileSession(m_platform, this, *sat, QStringLiteral("the team name editor"),
-                                    TeamNameLayout::longNamePassEnd);
-    new WindowTitle(*this, QStringLiteral("Team Edit PES 2010 DEMO by Tavor"), *m_session);
+    // The window's name in the other window's messages is set with the other texts.
+    m_session =
+        new GameFileSession(m_platform, this, *sat, QString(), TeamNameLayout::longNamePassEnd);
+    m_title = new WindowTitle(*this, QString(), *m_session);
+    setTexts();
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -87,9 +85,37 @@ Form2::Form2(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platf
 
 Form2::~Form2() = default;
 
+void Form2::setTexts() {
+    //: The window's title; Team Edit PES 2010 is the name of the tool, Tavor its maker
+    m_title->setCaption(tr("Team Edit PES 2010 DEMO by Tavor"));
+    //: How messages of the main window name this window.
+    m_session->setWindowName(tr("the team name editor"));
+    mnuFile->setTitle(tr("&File"));
+    mnuOpen->setText(tr("Open"));
+    Label1->setText(tr("Team Name:"));
+    Label2->setText(tr("Short Name:"));
+    //: A button that lists the teams of the open team file
+    Command2->setText(tr("Load"));
+    promjena_imena->setText(tr("Change name"));
+    Command1->setText(tr("SAVE"));
+    // The box holds the hint until it is clicked, which empties it.
+    const QString hint = tr("Search Team.....");
+    if (trazi_tim->text() == m_searchHint)
+        trazi_tim->setText(hint);
+    m_searchHint = hint;
+    Command9->setText(tr("Search "));
+}
+
+void Form2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QMainWindow::changeEvent(event);
+}
+
 void Form2::closeEvent(QCloseEvent* event) {
     // Closing destroys the window, and with it a save that is still going.
-    if (m_session->refuseWhileSaving(QStringLiteral("Close the window again"))) {
+    //: Completes the warning "A save is in progress. %1 when it has finished."
+    if (m_session->refuseWhileSaving(tr("Close the window again"))) {
         event->ignore();
         return;
     }
@@ -115,15 +141,18 @@ const QString& Form2::teamFile() const {
 }
 
 void Form2::windowLoad() {
-    open(QStringLiteral("Select unnamed_32.bin:"), QStringLiteral("unnamed_32.bin"));
+    //: The title of the file dialog; unnamed_32.bin is the name of a game file
+    open(tr("Select unnamed_32.bin:"), QStringLiteral("unnamed_32.bin"));
 }
 
 void Form2::openTeamFile() {
-    open(QStringLiteral("Select unnamed_11.bin:"), QStringLiteral("unnamed_11.bin"));
+    //: The title of the file dialog; unnamed_11.bin is the name of a game file
+    open(tr("Select unnamed_11.bin:"), QStringLiteral("unnamed_11.bin"));
 }
 
 void Form2::open(const QString& title, const QString& fileName) {
-    if (m_session->refuseWhileSaving(QStringLiteral("Open a file")))
+    //: Completes the warning "A save is in progress. %1 when it has finished."
+    if (m_session->refuseWhileSaving(tr("Open a file")))
         return;
     const QString chosen = m_platform.chooseFile(this, title, fileName, fileName);
     activateWindow();
@@ -136,7 +165,7 @@ void Form2::open(const QString& title, const QString& fileName) {
 
 bool Form2::pressLoad() {
     if (!m_session->isOpen()) {
-        message(QStringLiteral("No team file is open. Use File > Open in the team editor first."));
+        message(tr("No team file is open. Use File > Open in the team editor first."));
         return false;
     }
     return m_session->load(*puni, [this] { return loadNow(); });
@@ -195,12 +224,12 @@ void Form2::selectTeam(int row) {
 void Form2::changeName() {
     const int row = List1->currentRow();
     if (row < 0 || !adrese_naziv.hasCurrent()) {
-        message(QStringLiteral("Select a team to rename first."));
+        message(tr("Select a team to rename first."));
         return;
     }
     if (!m_session->listsCurrent()) {
-        message(QStringLiteral("The list still shows the team file opened before. Press Load to "
-                               "list the teams of %1, then rename.")
+        message(tr("The list still shows the team file opened before. Press Load to list the teams "
+                   "of %1, then rename.")
                     .arg(QDir::toNativeSeparators(teamFile())));
         return;
     }
@@ -217,11 +246,11 @@ void Form2::changeName() {
             ? TeamNameTable::renamePatches(nameOffset, nazivigraca->text(), shortName, &error)
             : std::nullopt;
     if (!shortName && !nazivigraca_dres->text().isEmpty())
-        error = QStringLiteral("This team is listed past the end of the short-name table, so it "
-                               "has no short name that could be written. Empty the Short Name "
-                               "box to rename the team alone.");
+        error = tr("This team is listed past the end of the short-name table, so it has no short "
+                   "name that could be written. Empty the Short Name box to rename the team "
+                   "alone.");
     if (!m_session->writeBack(patches.value_or(std::vector<Patch>()), error,
-                              QStringLiteral("Change name: %1").arg(nazivigraca->text()),
+                              tr("Change name: %1").arg(nazivigraca->text()),
                               [editor = QPointer(this), nameOffset] {
                                   if (editor)
                                       editor->showTeamAgain(nameOffset);

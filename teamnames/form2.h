@@ -7,11 +7,15 @@
 
 class GameFileSession;
 class Platform;
+class QAction;
+class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class WindowTitle;
 
 // The team name editor: lists the team file's teams, renames them, searches them and saves the
 // team file. The main window reads its lists through TeamSource.
@@ -51,8 +55,11 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every caption in the language shown.
+    void setTexts();
     void open(const QString& title, const QString& fileName);
     void selectTeam(int row);
     // After an undo or redo of a rename: the list read again and the team selected.
@@ -61,15 +68,21 @@ private:
 
     Platform& m_platform;
     GameFileSession* m_session = nullptr;
+    WindowTitle* m_title = nullptr;
     bool m_placed = false;
 
+    QMenu* mnuFile = nullptr;
+    QAction* mnuOpen = nullptr;
     QListWidget* List1 = nullptr;
+    QLabel* Label1 = nullptr; // "Team Name:"
+    QLabel* Label2 = nullptr; // "Short Name:"
     QLineEdit* nazivigraca = nullptr;
     QLineEdit* nazivigraca_dres = nullptr;
     QPushButton* Command2 = nullptr;       // "Load"
     QPushButton* promjena_imena = nullptr; // "Change name"
     QPushButton* Command1 = nullptr;       // "SAVE"
     QLineEdit* trazi_tim = nullptr;
+    QString m_searchHint;            // what trazi_tim holds until it is clicked
     QPushButton* Command9 = nullptr; // "Search "
     QProgressBar* puni = nullptr;
     QTimer* sat = nullptr;

@@ -2,19 +2,42 @@
 
 #include "common/gametext.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 
 namespace {
+
+// Which field a refusal names: none (the caller names it), the team name or the short name.
+enum class Field { Unnamed, TeamName, ShortName };
+
+// Each field's refusals as whole sentences, so that every language can order its words: a text
+// too long, and one with characters the game cannot store.
+constexpr std::array<std::array<const char*, 2>, 3> refusals{{
+    {QT_TRANSLATE_NOOP("TeamNameTable", "may have at most %1 characters."),
+     QT_TRANSLATE_NOOP("TeamNameTable", "holds characters the game cannot store: %1")},
+    {QT_TRANSLATE_NOOP("TeamNameTable", "The team name may have at most %1 characters."),
+     QT_TRANSLATE_NOOP("TeamNameTable",
+                       "The team name holds characters the game cannot store: %1")},
+    {QT_TRANSLATE_NOOP("TeamNameTable", "The short name may have at most %1 characters."),
+     QT_TRANSLATE_NOOP("TeamNameTable",
+                       "The short name holds characters the game cannot store: %1")},
+}};
+
+// Why the text does not fit a field of `width` bytes.
+QString refusalFor(Field field, const QString& text, int width) {
+    const auto& texts = refusals[std::size_t(field)];
+    return text.size() > width ? QCoreApplication::translate("TeamNameTable", texts[0]).arg(width)
+                               : QCoreApplication::translate("TeamNameTable", texts[1])
+                                     .arg(GameText::unrepresentable(text));
+}
 
 std::optional<QByteArray> fieldBytes(const QString& text, int width, QString* refusal) {
     const auto bytes = GameText::encodeField(text, width);
     if (!bytes)
-        *refusal = text.size() > width
-                       ? QStringLiteral("may have at most %1 characters.").arg(width)
-                       : QStringLiteral("holds characters the game cannot store: %1")
-                             .arg(GameText::unrepresentable(text));
+        *refusal = refusalFor(Field::Unnamed, text, width);
     return bytes;
 }
 
@@ -90,7 +113,7 @@ std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString
     QString refusal;
     auto patches = namePatches(nameOffset, name, &refusal);
     if (!patches) {
-        *error = QStringLiteral("The team name ") + refusal;
+        *error = refusalFor(Field::TeamName, name, nameSlotWidth);
         return std::nullopt;
     }
     if (!shortName)
@@ -98,7 +121,7 @@ std::optional<std::vector<Patch>> renamePatches(qint64 nameOffset, const QString
     const auto shortPatches =
         shortNamePatches(nameOffset, shortName->entryOffset, shortName->text, &refusal);
     if (!shortPatches) {
-        *error = QStringLiteral("The short name ") + refusal;
+        *error = refusalFor(Field::ShortName, shortName->text, shortNameWidth);
         return std::nullopt;
     }
     patches->insert(patches->end(), shortPatches->begin(), shortPatches->end());

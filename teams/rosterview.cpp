@@ -5,6 +5,7 @@
 #include "teams/rostertable.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 
@@ -13,6 +14,17 @@ RosterView::RosterView(const RosterViewControls& controls, PlayerLists& lists,
     : QObject(controls.timovi_lista), c(controls), m_lists(lists), m_session(session),
       m_teamIds(std::move(teamIds)) {
     connect(c.timovi_lista, &QComboBox::currentIndexChanged, this, &RosterView::showTeam);
+}
+
+bool RosterView::event(QEvent* event) {
+    // The window hands a change of language on to its widgets' children, this among them.
+    if (event->type() == QEvent::LanguageChange && !c.Label13->text().isEmpty())
+        showTeamName();
+    return QObject::event(event);
+}
+
+void RosterView::showTeamName() {
+    c.Label13->setText(tr("Team: %1").arg(c.timovi_lista->currentText()));
 }
 
 void RosterView::showTeam(int t) {
@@ -39,7 +51,7 @@ void RosterView::showTeam(int t) {
         }
     }
     c.transferto->setCurrentIndex(t);
-    c.Label13->setText(QStringLiteral("Team: ") + c.timovi_lista->currentText());
+    showTeamName();
 }
 
 void RosterView::addRosterRow(qint32 playerId, int shirtNumber) {

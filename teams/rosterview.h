@@ -21,7 +21,8 @@ struct RosterViewControls {
 };
 
 // The read-only team view: the roster of the team chosen in `timovi_lista`, as shirt numbers in
-// `List4` beside player names in `List2`, and "Team: " with the team's name.
+// `List4` beside player names in `List2`, and "Team: " with the team's name, which follows a change
+// of language.
 class RosterView : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +32,12 @@ public:
 
     void showTeam(int chooserPosition);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // "Team: " and the name of the team chosen, in the language shown now.
+    void showTeamName();
     // Adds a row for the player with this ID, if he is in the player list.
     void addRosterRow(qint32 playerId, int shirtNumber);
 

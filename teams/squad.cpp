@@ -129,8 +129,15 @@ SquadChange refuse(QString refusal) {
     return {{}, std::move(refusal)};
 }
 
+// The check's lines give the range in English, the refusals in the language shown.
+constexpr char rangeText[] = QT_TRANSLATE_NOOP("SquadRules", "Shirt numbers run from %1 to %2.");
+
 QString rangeRefusal() {
-    return QStringLiteral("Shirt numbers run from %1 to %2.").arg(lowest).arg(highest);
+    return QCoreApplication::translate("SquadRules", rangeText).arg(lowest).arg(highest);
+}
+
+QString englishRangeRefusal() {
+    return QString::fromLatin1(rangeText).arg(lowest).arg(highest);
 }
 
 } // namespace
@@ -151,20 +158,20 @@ SquadRules::SquadRules(QByteArrayView database, Names playerName, Names teamName
 
 QString SquadRules::player(qint32 id) const {
     const QString name = m_playerName ? m_playerName(id) : QString();
-    return name.isEmpty() ? QStringLiteral("Player ID %1").arg(id) : name;
+    return name.isEmpty() ? tr("Player ID %1").arg(id) : name;
 }
 
 QString SquadRules::team(qint32 id) const {
     const QString name = m_teamName ? m_teamName(id) : QString();
-    return name.isEmpty() ? QStringLiteral("Team ID %1").arg(id) : name;
+    return name.isEmpty() ? tr("Team ID %1").arg(id) : name;
 }
 
 QString SquadRules::noRecord(qint32 teamId) const {
-    return QStringLiteral("%1 has no roster record in the player database.").arg(team(teamId));
+    return tr("%1 has no roster record in the player database.").arg(team(teamId));
 }
 
 QString SquadRules::taken(int number, qint32 wearer, qint32 teamId) const {
-    return QStringLiteral("Shirt number %1 is taken by %2 in %3.")
+    return tr("Shirt number %1 is taken by %2 in %3.")
         .arg(QString::number(number), player(wearer), team(teamId));
 }
 
@@ -191,11 +198,11 @@ SquadChange SquadRules::join(qint32 id, qint32 from, qint32 to, std::optional<in
     Players joined = playersOf(*target);
     const int at = indexOf(left, id);
     if (at < 0)
-        return refuse(QStringLiteral("%1 is not in %2.").arg(player(id), team(from)));
+        return refuse(tr("%1 is not in %2.").arg(player(id), team(from)));
     if (indexOf(joined, id) >= 0)
-        return refuse(QStringLiteral("%1 is in %2 already.").arg(player(id), team(to)));
+        return refuse(tr("%1 is in %2 already.").arg(player(id), team(to)));
     if (joined.size() >= std::size_t(slotCount))
-        return refuse(QStringLiteral("%1 has %2 players already, the most a squad can hold.")
+        return refuse(tr("%1 has %2 players already, the most a squad can hold.")
                           .arg(team(to), QString::number(slotCount)));
     if (wantedNumber)
         if (const RosterSlot* other = wearer(joined, *wantedNumber))
@@ -226,8 +233,7 @@ SquadChange SquadRules::signFreeAgent(qint32 id, qint32 to, std::optional<int> w
     const int targetRecord = int((target->recordOffset - tableStart) / recordSize);
     const int scratchRecord = targetRecord + 1 < records ? targetRecord + 1 : targetRecord - 1;
     if (scratchRecord < 0)
-        return refuse(
-            QStringLiteral("The roster table holds no record beside that of %1.").arg(team(to)));
+        return refuse(tr("The roster table holds no record beside that of %1.").arg(team(to)));
     QSet<qint32> carried;
     for (int j = 0; j < records; ++j)
         carried.insert(teamIdOf(m_database, j));
@@ -249,7 +255,7 @@ SquadChange SquadRules::release(qint32 id, qint32 from) const {
         return refuse(noRecord(from));
     Players players = playersOf(*squad);
     if (std::erase_if(players, [&](const RosterSlot& slot) { return slot.playerId == id; }) == 0)
-        return refuse(QStringLiteral("%1 is not in %2.").arg(player(id), team(from)));
+        return refuse(tr("%1 is not in %2.").arg(player(id), team(from)));
     SquadChange change;
     writeSquad(m_database, *squad, players, change.patches);
     return change;
@@ -266,16 +272,16 @@ SquadChange SquadRules::swap(qint32 idA, qint32 teamA, qint32 idB, qint32 teamB)
     int atA = indexOf(a, idA);
     int atB = indexOf(b, idB);
     if (atA < 0)
-        return refuse(QStringLiteral("%1 is not in %2.").arg(player(idA), team(teamA)));
+        return refuse(tr("%1 is not in %2.").arg(player(idA), team(teamA)));
     if (atB < 0)
-        return refuse(QStringLiteral("%1 is not in %2.").arg(player(idB), team(teamB)));
+        return refuse(tr("%1 is not in %2.").arg(player(idB), team(teamB)));
     if (teamA == teamB)
-        return refuse(QStringLiteral("%1 and %2 are both in %3; a swap takes players of two teams.")
+        return refuse(tr("%1 and %2 are both in %3; a swap takes players of two teams.")
                           .arg(player(idA), player(idB), team(teamA)));
     if (indexOf(b, idA) >= 0)
-        return refuse(QStringLiteral("%1 is in %2 already.").arg(player(idA), team(teamB)));
+        return refuse(tr("%1 is in %2 already.").arg(player(idA), team(teamB)));
     if (indexOf(a, idB) >= 0)
-        return refuse(QStringLiteral("%1 is in %2 already.").arg(player(idB), team(teamA)));
+        return refuse(tr("%1 is in %2 already.").arg(player(idB), team(teamA)));
 
     atA = dropOthers(a, idA, atA);
     atB = dropOthers(b, idB, atB);
@@ -304,13 +310,12 @@ SquadChange SquadRules::move(qint32 id, qint32 teamId, int step) const {
     Players players = playersOf(*squad);
     const int at = indexOf(players, id);
     if (at < 0)
-        return refuse(QStringLiteral("%1 is not in %2.").arg(player(id), team(teamId)));
+        return refuse(tr("%1 is not in %2.").arg(player(id), team(teamId)));
     const int to = at + step;
-    if (to < 0 || to >= int(players.size()))
-        return refuse(QStringLiteral("%1 is %2 in %3 already.")
-                          .arg(player(id),
-                               to < 0 ? QStringLiteral("first") : QStringLiteral("last"),
-                               team(teamId)));
+    if (to < 0)
+        return refuse(tr("%1 is first in %2 already.").arg(player(id), team(teamId)));
+    if (to >= int(players.size()))
+        return refuse(tr("%1 is last in %2 already.").arg(player(id), team(teamId)));
     std::swap(players[at], players[to]);
     SquadChange change;
     writeSquad(m_database, *squad, players, change.patches);
@@ -326,7 +331,7 @@ SquadChange SquadRules::setShirtNumber(qint32 id, qint32 teamId, int number) con
     Players players = playersOf(*squad);
     const int at = indexOf(players, id);
     if (at < 0)
-        return refuse(QStringLiteral("%1 is not in %2.").arg(player(id), team(teamId)));
+        return refuse(tr("%1 is not in %2.").arg(player(id), team(teamId)));
     if (const RosterSlot* other = wearer(players, number, at))
         return refuse(taken(number, other->playerId, teamId));
     players[at].shirtNumber = number;
@@ -413,7 +418,7 @@ QStringList SquadRules::check(QByteArrayView database, const QList<SquadTeam>& t
             else
                 lines << QStringLiteral("%1, slot %2: %3 wears shirt number %4; %5")
                              .arg(name, QString::number(s), playerName(id), QString::number(number),
-                                  rangeRefusal().toLower());
+                                  englishRangeRefusal().toLower());
             if (!slotsOf.contains(id))
                 players << id;
             slotsOf[id] << QString::number(s);

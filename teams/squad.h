@@ -4,6 +4,7 @@
 #include "teams/rostertable.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -54,8 +55,11 @@ struct SquadTeam {
 // and a squad holds at most 32 players. Whatever was wrong with a squad before (two players with
 // one number, a player the database does not hold, a gap) is no reason to refuse a change; what
 // the change does not concern stays as it was, apart from closing the gaps. Nothing is written
-// here: the caller writes the patches.
+// here: the caller writes the patches. The refusals are in the language shown; the check's lines,
+// which scripts read, stay English.
 class SquadRules {
+    Q_DECLARE_TR_FUNCTIONS(SquadRules)
+
 public:
     static constexpr int lowestShirtNumber = 1;
     static constexpr int highestShirtNumber = 99;

@@ -11,6 +11,7 @@
 #include "teams/squadtable.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -45,7 +46,7 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
                          QWidget* parent)
     : QWidget(parent, Qt::Window), m_session(session), m_teams(std::move(teams)) {
     setObjectName(QStringLiteral("SquadEditor"));
-    new WindowTitle(*this, QStringLiteral("Squads"), m_session);
+    m_title = new WindowTitle(*this, QString(), m_session);
 
     auto* layout = new QVBoxLayout(this);
     // The main window's history, at hand here too: Ctrl+Z where the change was made.
@@ -58,8 +59,8 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
     const char* tableNames[2] = {"leftSquad", "rightSquad"};
     QVBoxLayout* columns[2] = {new QVBoxLayout, new QVBoxLayout};
     auto* buttons = new QVBoxLayout;
-    const auto button = [&](const char* name, const QString& caption) {
-        auto* pushButton = new QPushButton(caption, this);
+    const auto button = [&](const char* name) {
+        auto* pushButton = new QPushButton(this);
         pushButton->setObjectName(QString::fromLatin1(name));
         buttons->addWidget(pushButton);
         return pushButton;
@@ -70,9 +71,6 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
         auto* table = new SquadTable(ColumnCount, this);
         m_tables[side] = table;
         table->setObjectName(QString::fromLatin1(tableNames[side]));
-        table->setHorizontalHeaderLabels({QStringLiteral("Slot"), QStringLiteral("No."),
-                                          QStringLiteral("Name"), QStringLiteral("Position"),
-                                          QStringLiteral("ID")});
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->setSelectionMode(QAbstractItemView::SingleSelection);
         table->setEditTriggers(QAbstractItemView::DoubleClicked |
@@ -105,30 +103,30 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
         });
     }
     buttons->addStretch();
-    connect(button("transferRight", QStringLiteral("Transfer →")), &QPushButton::clicked, this,
-            [this] { transfer(Left); });
-    connect(button("transferLeft", QStringLiteral("← Transfer")), &QPushButton::clicked, this,
-            [this] { transfer(Right); });
-    connect(button("callUpRight", QStringLiteral("Call up →")), &QPushButton::clicked, this,
-            &SquadEditor::callUp);
-    connect(button("release", QStringLiteral("Release")), &QPushButton::clicked, this,
-            &SquadEditor::release);
-    connect(button("swap", QStringLiteral("Swap")), &QPushButton::clicked, this,
-            &SquadEditor::swap);
-    connect(button("moveUp", QStringLiteral("Move Up")), &QPushButton::clicked, this,
-            [this] { moveSelected(-1); });
-    connect(button("moveDown", QStringLiteral("Move Down")), &QPushButton::clicked, this,
-            [this] { moveSelected(+1); });
+    m_transferRight = button("transferRight");
+    connect(m_transferRight, &QPushButton::clicked, this, [this] { transfer(Left); });
+    m_transferLeft = button("transferLeft");
+    connect(m_transferLeft, &QPushButton::clicked, this, [this] { transfer(Right); });
+    m_callUpRight = button("callUpRight");
+    connect(m_callUpRight, &QPushButton::clicked, this, &SquadEditor::callUp);
+    m_release = button("release");
+    connect(m_release, &QPushButton::clicked, this, &SquadEditor::release);
+    m_swap = button("swap");
+    connect(m_swap, &QPushButton::clicked, this, &SquadEditor::swap);
+    m_moveUp = button("moveUp");
+    connect(m_moveUp, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    m_moveDown = button("moveDown");
+    connect(m_moveDown, &QPushButton::clicked, this, [this] { moveSelected(+1); });
     buttons->addStretch();
     squads->addLayout(columns[Left], 1);
     squads->addLayout(buttons);
     squads->addLayout(columns[Right], 1);
 
     auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(new QLabel(QStringLiteral("Find a player:"), this));
+    m_searchLabel = new QLabel(this);
+    searchRow->addWidget(m_searchLabel);
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("squadSearch"));
-    m_search->setPlaceholderText(QStringLiteral("any part of the name"));
     searchRow->addWidget(m_search, 1);
     layout->addLayout(searchRow);
     m_results = new QListWidget(this);
@@ -137,7 +135,41 @@ SquadEditor::SquadEditor(GameFileSession& session, std::function<QList<SquadTeam
     layout->addWidget(m_results);
     connect(m_search, &QLineEdit::textChanged, this, &SquadEditor::searchChanged);
     connect(m_results, &QListWidget::currentRowChanged, this, &SquadEditor::searchChosen);
+    setTexts();
     resize(1000, 640);
+}
+
+void SquadEditor::setTexts() {
+    m_title->setCaption(tr("Squads"));
+    for (QTableWidget* table : m_tables)
+        table->setHorizontalHeaderLabels({tr("Slot"),
+                                          //: The column of shirt numbers
+                                          tr("No."), tr("Name"), tr("Position"), tr("ID")});
+    m_transferRight->setText(tr("Transfer →"));
+    m_transferLeft->setText(tr("← Transfer"));
+    m_callUpRight->setText(tr("Call up →"));
+    //: A button that takes the selected player out of his squad
+    m_release->setText(tr("Release"));
+    //: A button that swaps the players selected on the left and on the right
+    m_swap->setText(tr("Swap"));
+    m_moveUp->setText(tr("Move Up"));
+    m_moveDown->setText(tr("Move Down"));
+    m_searchLabel->setText(tr("Find a player:"));
+    m_search->setPlaceholderText(tr("any part of the name"));
+    if (m_choosers[Left]->count() == 0)
+        return; // no squad shown yet
+    // The free agents' entry, the teams without a name, the positions and the search's results.
+    fillChoosers();
+    showSquad(Left);
+    showSquad(Right);
+    if (!m_search->text().isEmpty())
+        searchChanged(m_search->text());
+}
+
+void SquadEditor::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QWidget::changeEvent(event);
 }
 
 bool SquadEditor::readAll() {
@@ -153,7 +185,6 @@ bool SquadEditor::readAll() {
     m_database = bytes.value_or(QByteArray());
     if (!bytes || m_database.size() < P::rosterTableStart)
         return false;
-    const QStringList positions = PositionTable::captions();
     for (int i = 0; i < P::editableRecordCount; ++i) {
         const QByteArrayView record =
             QByteArrayView(m_database).sliced(P::recordStart(i), P::recordSize);
@@ -163,8 +194,7 @@ bool SquadEditor::readAll() {
         const int code = quint8(record[P::nameOffsetInRecord + P::positionCode]);
         const int entry = PositionTable::entryForCode(code);
         const QString name = PlayerIndex::listName(record);
-        m_players.insert(id, {name, entry < 0 ? QString::number(code) : positions.value(entry),
-                              searchForm(name)});
+        m_players.insert(id, {name, entry, code, searchForm(name)});
         m_playerOrder.append(id);
     }
     // Who is in which squad, the teams in list order.
@@ -207,7 +237,7 @@ void SquadEditor::fillChoosers() {
         chooser->clear();
         for (const SquadTeam& team : m_teamList)
             chooser->addItem(team.name.isEmpty() ? teamName(team.id) : team.name, team.id);
-        chooser->addItem(QStringLiteral("Free agents"));
+        chooser->addItem(tr("Free agents"));
         const int first = side == Left ? 0 : std::min(1, chooser->count() - 1);
         chooser->setCurrentIndex(was >= 0 && was < chooser->count() ? was : first);
     }
@@ -224,6 +254,7 @@ void SquadEditor::showSquad(Side side) {
     const std::optional<qint32> selected = selectedPlayer(side);
     m_filling = true;
     table->setRowCount(0);
+    const QStringList positions = PositionTable::shownCaptions();
     const auto addRow = [&](qint32 id, const QString& slot, const QString& number, bool editable) {
         const int row = table->rowCount();
         table->insertRow(row);
@@ -231,7 +262,9 @@ void SquadEditor::showSquad(Side side) {
         table->setItem(row, SlotColumn, cell(slot));
         table->setItem(row, NumberColumn, cell(number, editable));
         table->setItem(row, NameColumn, cell(player.name));
-        table->setItem(row, PositionColumn, cell(player.position));
+        table->setItem(row, PositionColumn,
+                       cell(player.positionEntry < 0 ? QString::number(player.positionCode)
+                                                     : positions.value(player.positionEntry)));
         table->setItem(row, IdColumn, cell(QString::number(id)));
         table->item(row, SlotColumn)->setData(idRole, id);
         if (selected == id)
@@ -268,9 +301,8 @@ std::optional<qint32> SquadEditor::selectedPlayer(Side side) const {
 std::optional<qint32> SquadEditor::requirePlayer(Side side) {
     const std::optional<qint32> id = selectedPlayer(side);
     if (!id)
-        m_session.message(
-            QStringLiteral("Choose a player in the %1 table first.")
-                .arg(side == Left ? QStringLiteral("left") : QStringLiteral("right")));
+        m_session.message(side == Left ? tr("Choose a player in the left table first.")
+                                       : tr("Choose a player in the right table first."));
     return id;
 }
 
@@ -280,19 +312,19 @@ QString SquadEditor::playerName(qint32 id) const {
 
 QString SquadEditor::teamName(qint32 id) const {
     const QString name = m_teamNames.value(id);
-    return name.isEmpty() ? QStringLiteral("Team ID %1").arg(id) : name;
+    return name.isEmpty() ? tr("Team ID %1").arg(id) : name;
 }
 
 bool SquadEditor::change(const std::function<SquadChange(const SquadRules&)>& rule,
                          const QString& label) {
     if (!m_session.listsCurrent()) {
-        m_session.message(QStringLiteral("Press Load first: the squads shown are not those of "
-                                         "the file now open."));
+        m_session.message(
+            tr("Press Load first: the squads shown are not those of the file now open."));
         return false;
     }
     if (!readAll()) {
-        m_session.message(QStringLiteral("The player database's working copy cannot be read, "
-                                         "or ends before its roster table.\nNothing was written."));
+        m_session.message(tr("The player database's working copy cannot be read, or ends before "
+                             "its roster table.\nNothing was written."));
         return false;
     }
     SquadChange result;
@@ -331,13 +363,14 @@ void SquadEditor::transfer(Side from) {
     const QString name = playerName(*id);
     if (!fromTeam && !toTeam) {
         m_session.message(
-            QStringLiteral("%1 is a free agent already: choose the team he joins on the %2.")
-                .arg(name, to == Left ? QStringLiteral("left") : QStringLiteral("right")));
+            (to == Left ? tr("%1 is a free agent already: choose the team he joins on the left.")
+                        : tr("%1 is a free agent already: choose the team he joins on the right."))
+                .arg(name));
     } else if (!toTeam) {
         change([&](const SquadRules& rules) { return rules.release(*id, *fromTeam); },
-               QStringLiteral("Release: %1 from %2").arg(name, teamName(*fromTeam)));
+               tr("Release: %1 from %2").arg(name, teamName(*fromTeam)));
     } else {
-        const QString label = QStringLiteral("Transfer: %1 to %2").arg(name, teamName(*toTeam));
+        const QString label = tr("Transfer: %1 to %2").arg(name, teamName(*toTeam));
         if (fromTeam
                 ? change(
                       [&](const SquadRules& rules) {
@@ -357,12 +390,10 @@ void SquadEditor::callUp() {
     const std::optional<qint32> fromTeam = teamOf(Left);
     const std::optional<qint32> toTeam = teamOf(Right);
     if (!toTeam) {
-        m_session.message(QStringLiteral("A call-up needs a team on the right, not the free "
-                                         "agents."));
+        m_session.message(tr("A call-up needs a team on the right, not the free agents."));
         return;
     }
-    const QString label =
-        QStringLiteral("Call up: %1 to %2").arg(playerName(*id), teamName(*toTeam));
+    const QString label = tr("Call up: %1 to %2").arg(playerName(*id), teamName(*toTeam));
     const bool written =
         fromTeam
             ? change([&](const SquadRules& rules) { return rules.callUp(*id, *fromTeam, *toTeam); },
@@ -380,11 +411,11 @@ void SquadEditor::release() {
         return;
     const std::optional<qint32> team = teamOf(side);
     if (!team) {
-        m_session.message(QStringLiteral("%1 is a free agent already.").arg(playerName(*id)));
+        m_session.message(tr("%1 is a free agent already.").arg(playerName(*id)));
         return;
     }
     change([&](const SquadRules& rules) { return rules.release(*id, *team); },
-           QStringLiteral("Release: %1 from %2").arg(playerName(*id), teamName(*team)));
+           tr("Release: %1 from %2").arg(playerName(*id), teamName(*team)));
 }
 
 void SquadEditor::swap() {
@@ -395,12 +426,12 @@ void SquadEditor::swap() {
     const std::optional<qint32> teamA = teamOf(Left);
     const std::optional<qint32> teamB = teamOf(Right);
     if (!teamA || !teamB) {
-        m_session.message(QStringLiteral("A swap takes players of two teams; a free agent joins a "
-                                         "squad by a transfer."));
+        m_session.message(
+            tr("A swap takes players of two teams; a free agent joins a squad by a transfer."));
         return;
     }
     change([&](const SquadRules& rules) { return rules.swap(*a, *teamA, *b, *teamB); },
-           QStringLiteral("Swap: %1 and %2").arg(playerName(*a), playerName(*b)));
+           tr("Swap: %1 and %2").arg(playerName(*a), playerName(*b)));
 }
 
 void SquadEditor::moveSelected(int step) {
@@ -410,17 +441,15 @@ void SquadEditor::moveSelected(int step) {
         return;
     const std::optional<qint32> team = teamOf(side);
     if (!team) {
-        m_session.message(QStringLiteral("The free agents are in no squad, whose order could "
-                                         "change."));
+        m_session.message(tr("The free agents are in no squad, whose order could change."));
         return;
     }
     change(
         [&](const SquadRules& rules) {
             return step < 0 ? rules.moveUp(*id, *team) : rules.moveDown(*id, *team);
         },
-        QStringLiteral("%1: %2 in %3")
-            .arg(step < 0 ? QStringLiteral("Move Up") : QStringLiteral("Move Down"),
-                 playerName(*id), teamName(*team)));
+        (step < 0 ? tr("Move Up: %1 in %2") : tr("Move Down: %1 in %2"))
+            .arg(playerName(*id), teamName(*team)));
 }
 
 void SquadEditor::shirtNumberEdited(Side side, int row) {
@@ -437,8 +466,7 @@ void SquadEditor::shirtNumberEdited(Side side, int row) {
         this,
         [this, id, team, number = ok ? number : 0] {
             change([&](const SquadRules& rules) { return rules.setShirtNumber(id, *team, number); },
-                   QStringLiteral("Shirt number: %1 to %2")
-                       .arg(playerName(id), QString::number(number)));
+                   tr("Shirt number: %1 to %2").arg(playerName(id), QString::number(number)));
         },
         Qt::QueuedConnection);
 }
@@ -455,12 +483,11 @@ void SquadEditor::searchChanged(const QString& text) {
         QStringList squads;
         for (const qint32 team : m_squadsOf.value(id))
             squads << teamName(team);
-        auto* item =
-            new QListWidgetItem(QStringLiteral("%1 (%2): %3")
-                                    .arg(player.name, QString::number(id),
-                                         squads.isEmpty() ? QStringLiteral("free agent")
-                                                          : squads.join(QStringLiteral(", "))),
-                                m_results);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1 (%2): %3")
+                .arg(player.name, QString::number(id),
+                     squads.isEmpty() ? tr("free agent") : squads.join(QStringLiteral(", "))),
+            m_results);
         item->setData(idRole, id);
         if (m_results->count() == mostSearchResults)
             break;

@@ -12,9 +12,12 @@
 
 class GameFileSession;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QTableWidget;
+class WindowTitle;
 
 // The squad window: two squads side by side, each chosen from the team file's teams or the free
 // agents (the players of records 0-6449 that no listed team's squad holds). Its buttons ask the
@@ -40,15 +43,19 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     enum Side { Left, Right };
     struct Player {
         QString name;
-        QString position;
-        QString searchForm; // the name as the search compares it
+        int positionEntry = -1; // the registered position's entry, -1 when the code selects none
+        int positionCode = 0;   // the registered position's code, shown when it selects no entry
+        QString searchForm;     // the name as the search compares it
     };
 
+    // Every caption in the language shown, and the texts the squads shown are made of again.
+    void setTexts();
     // Reads the working copy, the teams and who is in which squad; false (and says why) when the
     // working copy cannot be read.
     bool readAll();
@@ -79,6 +86,15 @@ private:
 
     GameFileSession& m_session;
     std::function<QList<SquadTeam>()> m_teams;
+    WindowTitle* m_title = nullptr;
+    QPushButton* m_transferRight = nullptr;
+    QPushButton* m_transferLeft = nullptr;
+    QPushButton* m_callUpRight = nullptr;
+    QPushButton* m_release = nullptr;
+    QPushButton* m_swap = nullptr;
+    QPushButton* m_moveUp = nullptr;
+    QPushButton* m_moveDown = nullptr;
+    QLabel* m_searchLabel = nullptr;
     QComboBox* m_choosers[2] = {};
     QTableWidget* m_tables[2] = {};
     QLineEdit* m_search = nullptr;

@@ -1,8 +1,11 @@
 // Takes the README's pictures: the main window as it starts, then, with the demo game folder
 // opened in both windows and loaded and a player selected, each window as a PNG (the squad
 // window too).
-//   rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]
+//   rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW [LANGUAGE]]
+// LANGUAGE is the code of one of the editor's languages ("de"); English when not given.
 #include "app/form1.h"
+#include "common/translations.h"
+#include "exchange/bulkchange.h"
 #include "playertable/playertablewindow.h"
 #include "playertable/tablecolumns.h"
 #include "teamnames/form2.h"
@@ -31,11 +34,17 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW]\n");
+                     "usage: rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW "
+                     "[LANGUAGE]]\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[2]);
     const int row = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 1;
+    const QString language = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    if (Translations::install(app, language) != language) {
+        std::fprintf(stderr, "rosterly-screenshots: no language \"%s\"\n", argv[4]);
+        return 2;
+    }
     FolderPlatform platform(QString::fromLocal8Bit(argv[1]));
     Form1 window(platform);
     // Before File > Open, an empty panel covers the lower right of the window.
@@ -75,7 +84,7 @@ int main(int argc, char* argv[]) {
     auto* column = bulk->findChild<QComboBox*>(QStringLiteral("bulkColumn"));
     column->setCurrentIndex(column->findText(QStringLiteral("speed")));
     auto* mode = bulk->findChild<QComboBox*>(QStringLiteral("bulkMode"));
-    mode->setCurrentIndex(mode->findText(QStringLiteral("Add")));
+    mode->setCurrentIndex(mode->findData(int(BulkChange::Mode::Add)));
     bulk->findChild<QLineEdit*>(QStringLiteral("bulkValue"))->setText(QStringLiteral("5"));
 
     int status = 0;
