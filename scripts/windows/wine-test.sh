@@ -55,10 +55,21 @@ compare_with_linux() {
     rm -rf "$work"
 }
 
-# The editor from the release folder under wine and Xvfb: its main window must appear.
+# The editor from the release folder under wine and Xvfb: its main window must appear. With a
+# language code, the settings file chooses that language first (as the Language menu keeps it),
+# and the picture shows the editor in it.
 start_editor() {
-    local shot="$build_dir/rosterly-under-wine.png"
+    local language=${1:-}
+    local shot="$build_dir/rosterly-under-wine${language:+-$language}.png"
     rm -f "$shot"
+    local settings=""
+    if [ -n "$language" ]; then
+        local appdata
+        appdata=$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
+        settings="$(winepath -u "$appdata")/Rosterly/Rosterly.ini"
+        mkdir -p "$(dirname "$settings")"
+        printf '[General]\nlanguage=%s\n' "$language" >"$settings"
+    fi
     local display=:97
     Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
     local xvfb=$!
@@ -78,16 +89,31 @@ start_editor() {
     wineserver --kill 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
     wait 2>/dev/null || true
+    [ -n "$settings" ] && rm -f "$settings"
     if ! $found; then
         echo "wine: the editor's main window did not appear within a minute" >&2
         return 1
     fi
-    echo "wine: the editor's main window appeared (picture: $shot)"
+    echo "wine: the editor's main window appeared${language:+ in $language} (picture: $shot)"
+}
+
+# The command line's help in German where the system asks for it, English by default.
+cli_speaks_languages() {
+    local english german
+    english=$(ROSTERLY_LANGUAGE=en wine "$release_dir/rosterly-cli.exe" --help 2>/dev/null)
+    german=$(ROSTERLY_LANGUAGE=de wine "$release_dir/rosterly-cli.exe" --help 2>/dev/null)
+    if [ -z "$german" ] || [ "$german" = "$english" ] || ! grep -q "usage: rosterly-cli" <<<"$english"; then
+        echo "wine: rosterly-cli.exe --help does not speak German when asked" >&2
+        return 1
+    fi
+    echo "wine: rosterly-cli.exe speaks English and German"
 }
 
 test_under_wine() {
     prepare_wine
     run_suites
     compare_with_linux
+    cli_speaks_languages
     start_editor
+    start_editor de
 }
