@@ -46,8 +46,8 @@ QString Translations::installed(const QCoreApplication& app) {
 }
 
 QString Translations::install(QCoreApplication& app, const QString& code) {
-    for (QTranslator* t :
-         app.findChildren<QTranslator*>(QLatin1String(translatorName), Qt::FindDirectChildrenOnly)) {
+    for (QTranslator* t : app.findChildren<QTranslator*>(QLatin1String(translatorName),
+                                                         Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(t);
         delete t;
     }

@@ -12,8 +12,8 @@
 #include "teams/squadeditor.h"
 #include "tools/folderplatform.h"
 
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -33,9 +33,8 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     if (argc < 3) {
-        std::fprintf(stderr,
-                     "usage: rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW "
-                     "[LANGUAGE]]\n");
+        std::fprintf(stderr, "usage: rosterly-screenshots GAME_FOLDER OUTPUT_FOLDER [PLAYER_ROW "
+                             "[LANGUAGE]]\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[2]);
