@@ -300,7 +300,12 @@ void TestTranslations::everyCaptionFits() {
         cut << cutCaptions(top);
     }
     QVERIFY2(windows >= 6, qPrintable(QString::number(windows)));
+    // The Windows build's headless platform finds no fonts (Qt ships none, and it does not ask the
+    // system's), so it measures every letter as a box: there the captions are measured by eye, in
+    // the picture of the editor under wine, and here on Linux, where fontconfig's fonts are used.
+#ifndef Q_OS_WIN
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+#endif
 
     // A window that heard of the change shows what a window made in the language shows.
     Form1 switched(game.platform);
