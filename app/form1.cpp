@@ -19,6 +19,7 @@
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
 #include "shell/screenfit.h"
+#include "shell/shownhint.h"
 #include "shell/windowtitle.h"
 #include "teamnames/form2.h"
 #include "teams/playersearch.h"
@@ -54,14 +55,6 @@ constexpr int clientHeight = 628;
 
 bool inOneFolder(const QString& a, const QString& b) {
     return sameFile(QFileInfo(a).absolutePath(), QFileInfo(b).absolutePath());
-}
-
-// Shows `hint` where the widget still shows the hint set last (none at first), and keeps it as the
-// one set last.
-template <typename Widget> void replaceHint(Widget* widget, QString& last, const QString& hint) {
-    if (widget->text() == last)
-        widget->setText(hint);
-    last = hint;
 }
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "shell/gamefilesession.h"
 #include "shell/platform.h"
 #include "shell/screenfit.h"
+#include "shell/shownhint.h"
 #include "shell/widgetplacement.h"
 #include "shell/windowtitle.h"
 #include "teamnames/teamnametable.h"
@@ -99,10 +100,7 @@ void Form2::setTexts() {
     promjena_imena->setText(tr("Change name"));
     Command1->setText(tr("SAVE"));
     // The box holds the hint until it is clicked, which empties it.
-    const QString hint = tr("Search Team.....");
-    if (trazi_tim->text() == m_searchHint)
-        trazi_tim->setText(hint);
-    m_searchHint = hint;
+    replaceHint(trazi_tim, m_searchHint, tr("Search Team....."));
     Command9->setText(tr("Search "));
 }
 
